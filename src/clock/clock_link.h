@@ -1,0 +1,73 @@
+#pragma once
+
+#include "clock/serial_port.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class Prompter;
+
+// The one road to the clock: frames a command, sends it, waits for the reply
+// and checks it. Returns the reply payload, a single reply byte, or a result
+// code: "E0" empty command, "E1" not sent, "E2" no reply, "E3" reply without
+// end, "E5" no such port, "E8" empty reply, "" bad checksum or short reply.
+// Shows its own message for E0, E1, E2, E3 and E5.
+class ClockLink {
+public:
+    // The address of the clock and its memory module; the HCU takes none.
+    static inline const QByteArray ClockPrefix = QByteArray(1, char(0x81));
+
+    ClockLink(SerialPort &port, MonotonicClock &clock, Prompter &prompter);
+
+    QByteArray SendCommand(const QByteArray &command);
+
+    const QByteArray &addressPrefix() const { return m_addressPrefix; }
+    void setAddressPrefix(const QByteArray &prefix) { m_addressPrefix = prefix; }
+
+    int portNumber() const { return m_portNumber; }
+    // The number only changes while the port is closed.
+    void setPortNumber(int number);
+    bool isPortOpen() const { return m_port.isOpen(); }
+    void closePort() { m_port.close(); }
+
+    // The frame the last call built, for diagnostics.
+    const QByteArray &lastFrame() const { return m_lastFrame; }
+
+    // Called while the link waits, so windows can repaint; never serves
+    // user input.
+    void setWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }
+    // Receives one line per request and per reply.
+    void setTrace(std::function<void(const QByteArray &line)> trace) { m_trace = std::move(trace); }
+
+    // The time limits, in milliseconds.
+    static constexpr int SendLimitMs = 125;
+    static constexpr int FirstByteLimitMs = 2500;
+    static constexpr int SecondByteWaitMs = 100;
+    static constexpr int EndOfReplyLimitMs = 5000;
+
+private:
+    enum class Wait { Done, TimedOut, Broken };
+    template <typename Condition>
+    Wait waitFor(Condition done, int limitMs, bool forWrite);
+    enum class Open { Opened, NoDevice, Refused };
+    Open openPort();
+    QByteArray fail(const QByteArray &code, const QString &message);
+    void trace(const char *direction, const QByteArray &bytes);
+
+    SerialPort &m_port;
+    MonotonicClock &m_clock;
+    Prompter &m_prompter;
+    QByteArray m_addressPrefix = ClockPrefix;
+    QByteArray m_lastFrame;
+    int m_portNumber = 1;
+    std::function<void()> m_waitHook;
+    std::function<void(const QByteArray &)> m_trace;
+};
+
+// The texts of the link's messages.
+namespace LinkMessages {
+QString checklist();
+QString forCode(const QByteArray &code);
+inline QString title() { return QStringLiteral("Communications Error!"); }
+} // namespace LinkMessages

@@ -1,0 +1,83 @@
+#include "common/qt_prompter.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon qtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::None: return QMessageBox::NoIcon;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton qtButton(MsgAnswer answer)
+{
+    switch (answer) {
+    case MsgAnswer::Ok: return QMessageBox::Ok;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    case MsgAnswer::Retry: return QMessageBox::Retry;
+    case MsgAnswer::Abort: return QMessageBox::Abort;
+    case MsgAnswer::Ignore: return QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+// Texts are written with CR LF; a label wants plain line feeds.
+QString forDisplay(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+MsgAnswer QtPrompter::message(const Message &m)
+{
+    QMessageBox box(qtIcon(m.icon), m.title.isEmpty() ? programTitle() : m.title,
+                    forDisplay(m.text), QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    const QList<MsgAnswer> answers = answersOf(m.buttons);
+    for (MsgAnswer a : answers)
+        box.addButton(qtButton(a));
+    const int defaultIndex = qBound(0, m.defaultButton, int(answers.size()) - 1);
+    box.setDefaultButton(qtButton(answers.at(defaultIndex)));
+    if (m.systemModal)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int clicked = box.exec();
+    for (MsgAnswer a : answers) {
+        if (clicked == qtButton(a))
+            return a;
+    }
+    // Closed by Escape or the close box: the way out the buttons offer.
+    return answers.contains(MsgAnswer::Cancel) ? MsgAnswer::Cancel
+         : answers.contains(MsgAnswer::No)     ? MsgAnswer::No
+                                               : answers.constFirst();
+}
+
+std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title,
+                                         const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, title.isEmpty() ? programTitle() : title,
+                                               forDisplay(prompt), QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtPrompter::saveFileName(const SaveFileRequest &request)
+{
+    const QString start = request.fileName.isEmpty() ? request.folder
+                                                     : request.folder + request.fileName;
+    return QFileDialog::getSaveFileName(m_parent, request.title, start, request.filter);
+}
