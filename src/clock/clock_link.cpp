@@ -100,7 +100,7 @@ ClockLink::Open ClockLink::openPort()
 void ClockLink::trace(const char *direction, const QByteArray &bytes)
 {
     if (m_trace)
-        m_trace(QByteArray(direction) + ' ' + bytes.toHex(' '));
+        m_trace(direction, bytes);
 }
 
 QByteArray ClockLink::SendCommand(const QByteArray &command)

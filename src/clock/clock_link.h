@@ -37,8 +37,9 @@ public:
     // Called while the link waits, so windows can repaint; never serves
     // user input.
     void setWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }
-    // Receives one line per request and per reply.
-    void setTrace(std::function<void(const QByteArray &line)> trace) { m_trace = std::move(trace); }
+    // Sees every request ("->") and reply ("<-") as it crosses the port.
+    using Trace = std::function<void(const char *direction, const QByteArray &bytes)>;
+    void setTrace(Trace trace) { m_trace = std::move(trace); }
 
     // The time limits, in milliseconds.
     static constexpr int SendLimitMs = 125;
@@ -62,7 +63,7 @@ private:
     QByteArray m_lastFrame;
     int m_portNumber = 1;
     std::function<void()> m_waitHook;
-    std::function<void(const QByteArray &)> m_trace;
+    Trace m_trace;
 };
 
 // The texts of the link's messages.

@@ -1,0 +1,92 @@
+#include "app/config_fields.h"
+
+#include "clock/text_helpers.h"
+#include "common/latin1.h"
+
+namespace {
+
+bool codeChar(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('_');
+}
+
+bool anyChar(QChar c)
+{
+    return c.isPrint();
+}
+
+bool digitChar(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+QString fixed(const QString &text, int width, char pad)
+{
+    return toText(FixWidth(toBytes(text), width, pad, true));
+}
+
+} // namespace
+
+bool FieldRule::acceptsText(const QString &text) const
+{
+    if (text.size() > maxLength)
+        return false;
+    for (QChar c : text) {
+        if (!accepts(c))
+            return false;
+    }
+    return true;
+}
+
+QString FieldRule::fit(const QString &text) const
+{
+    QString out;
+    for (QChar c : text) {
+        if (out.size() == maxLength)
+            break;
+        if (accepts(c))
+            out += c;
+    }
+    return out;
+}
+
+namespace ConfigRules {
+
+QStringList nationalOrgs()
+{
+    const QString codes = QStringLiteral("AUCACUIFMXNPUS");
+    QStringList out;
+    for (int i = 0; i < codes.size(); i += 2)
+        out.append(codes.mid(i, 2));
+    return out;
+}
+
+const FieldRule concourse{4, codeChar};
+const FieldRule combine{2, codeChar};
+const FieldRule combineName{20, anyChar};
+const FieldRule comPort{2, digitChar};
+
+} // namespace ConfigRules
+
+QString StoredConcourse(const QString &field)
+{
+    return fixed(field.toUpper(), 4, '0');
+}
+
+QString StoredCombine(const QString &field)
+{
+    return fixed(field.toUpper(), 2, '0');
+}
+
+QString StoredCombineName(const QString &field)
+{
+    const QString name = fixed(field, 20, ' ');
+    return name.trimmed().isEmpty() ? fixed(QStringLiteral("Default"), 20, ' ') : name;
+}
+
+QString MainWindowTitle(const ConfigFields &fields)
+{
+    return QStringLiteral("Tamrel     Concourse = ") + fields.concourse.toUpper()
+         + QStringLiteral(" Combine = ") + fields.combine.toUpper();
+}

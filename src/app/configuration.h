@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/config_fields.h"
+
+#include <functional>
+
+class ClockLink;
+class Prompter;
+class SettingsStore;
+
+// The working copy of the settings: filled from the store by LoadSettings,
+// edited in the configuration window, written back by SaveSettings. While the
+// window is closed, reading the fields runs LoadSettings first, so readers
+// always see what the store holds.
+class Configuration {
+public:
+    Configuration(SettingsStore &store, ClockLink &link, Prompter &prompter);
+
+    void setTitleSink(std::function<void(const QString &)> sink) { m_titleSink = std::move(sink); }
+
+    // Store into fields, port number into the link (while its port is closed),
+    // then the main window title. False when it stopped at a bad port number.
+    bool LoadSettings();
+    // Title from the fields, then the five keys in their fixed order. False
+    // after a failed write, which has been reported.
+    bool SaveSettings();
+
+    // The fields for readers elsewhere in the program.
+    const ConfigFields &fields();
+    // The fields as the open window edits them.
+    ConfigFields &editableFields() { return m_fields; }
+
+    void windowOpened();
+    // The close box and the Save button both end here: there is no cancel.
+    void windowClosed();
+    // The Save button: save, close the port, close the window, then take the
+    // port number from the freshly stored settings.
+    void saveAndApply(const std::function<void()> &closeWindow);
+
+    bool windowOpen() const { return m_windowOpen; }
+
+private:
+    void setTitle();
+
+    SettingsStore &m_store;
+    ClockLink &m_link;
+    Prompter &m_prompter;
+    std::function<void(const QString &)> m_titleSink;
+    ConfigFields m_fields;
+    bool m_windowOpen = false;
+    bool m_stale = true;
+};
+
+// The port number a field text names: its leading digits, 0 for none.
+int PortNumberOf(const QString &field);

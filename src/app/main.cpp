@@ -1,0 +1,37 @@
+#include "app/main_window.h"
+#include "clock/qt_serial_port.h"
+#include "common/qt_prompter.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tamrel"));
+    QApplication::setOrganizationName(QStringLiteral("Tamrel"));
+    QApplication::setApplicationVersion(QStringLiteral(TAMREL_VERSION));
+
+    QtSerialPort port;
+    SteadyClock clock;
+    QtPrompter prompter(nullptr);
+    QSettings settings(QStringLiteral("Tamrel"), QStringLiteral("Tamrel"));
+    ProgramServices services{Folders::fromEnvironment(), port, clock, prompter, settings,
+                             [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
+
+    MainWindow window(std::move(services));
+    // Link waits repaint the windows but never serve the user's input.
+    window.link().setWaitHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+
+    QFile linkLog(qEnvironmentVariable("TAMREL_LINK_LOG"));
+    if (!linkLog.fileName().isEmpty() && linkLog.open(QIODevice::Append))
+        window.logLinkTo(linkLog);
+
+    window.show();
+    QTimer::singleShot(0, &window, &MainWindow::startUp);
+    return app.exec();
+}

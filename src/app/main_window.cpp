@@ -1,0 +1,150 @@
+#include "app/main_window.h"
+
+#include "app/about_window.h"
+#include "app/background_layout.h"
+#include "app/config_window.h"
+#include "clock/clock_status_bar.h"
+#include "common/prompter.h"
+#include "ui_frmMain.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFile>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
+
+MainWindow::MainWindow(ProgramServices services, QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::frmMain>())
+    , m_services(std::move(services))
+    , m_statusBar(new ClockStatusBar(this))
+    , m_link(m_services.port, m_services.clock, m_services.prompter)
+    , m_store(m_services.settings)
+    , m_configuration(m_store, m_link, m_services.prompter)
+{
+    ui->setupUi(this);
+    // The form's XML loses a title that is only blanks.
+    ui->blank->setTitle(QStringLiteral("   "));
+    setStatusBar(m_statusBar);
+    ui->background->setAutoFillBackground(true);
+    ui->background->installEventFilter(this);
+    QPalette palette = ui->background->palette();
+    palette.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x5f));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    ui->background->setPalette(palette);
+    ui->Line1->setAutoFillBackground(true);
+    QPalette linePalette = ui->Line1->palette();
+    linePalette.setColor(QPalette::Window, QColor(0xe8, 0xc5, 0x47));
+    ui->Line1->setPalette(linePalette);
+    QFont titleFont = ui->lblProgram->font();
+    titleFont.setBold(true);
+    ui->lblProgram->setFont(titleFont);
+
+    m_configuration.setTitleSink([this](const QString &title) { setWindowTitle(title); });
+    connectMenus();
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectMenus()
+{
+    connect(ui->exit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->configsetup, &QAction::triggered, this, [this] {
+        m_windows.show(QStringLiteral("frmConfig"), [this] { return new ConfigWindow(m_configuration, this); });
+    });
+    connect(ui->mnuHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(ui->about, &QAction::triggered, this, [this] {
+        AboutWindow about(this);
+        about.exec();
+    });
+}
+
+void MainWindow::startUp()
+{
+    m_helpFile = m_services.folders.inProgramDir(QStringLiteral("Tamrel.chm"));
+    m_controlChars = InitControlChars();
+    m_configuration.LoadSettings();
+    m_link.setAddressPrefix(ClockLink::ClockPrefix);
+    ReadClockInfo(m_link, m_identity);
+    ShowClockStatus(m_identity, *m_statusBar);
+    if (!m_identity.connected())
+        return;
+    centreOnScreen();
+}
+
+void MainWindow::logLinkTo(QFile &log)
+{
+    m_link.setTrace([this, &log](const char *direction, const QByteArray &bytes) {
+        log.write(QByteArray(direction) + ' ' + bytes.toHex(' ') + "  " + ReadableBytes(bytes, m_controlChars) + '\n');
+        log.flush();
+    });
+}
+
+QSize MainWindow::screenSize() const
+{
+    const QScreen *s = screen();
+    return s ? s->availableGeometry().size() : QSize(1024, 768);
+}
+
+void MainWindow::centreOnScreen()
+{
+    move(CentredOrigin(frameGeometry().size(), screenSize()));
+}
+
+void MainWindow::layOutBackground()
+{
+    const BackgroundLayout layout = LayOutBackground(size(), screenSize(), m_statusBar->height());
+    QFont titleFont = ui->lblProgram->font();
+    titleFont.setPointSizeF(qMax(1.0, layout.titlePointSize));
+    ui->lblProgram->setFont(titleFont);
+    QFont companyFont = ui->lblCoName->font();
+    companyFont.setPointSizeF(qMax(1.0, layout.companyPointSize));
+    ui->lblCoName->setFont(companyFont);
+
+    // The window's own coordinates, less the menu bar above the background.
+    const int top = ui->background->y();
+    const QRect line = layout.line.translated(0, -top);
+    ui->Line1->setGeometry(line);
+    const int width = ui->background->width();
+    const int titleHeight = ui->lblProgram->sizeHint().height();
+    ui->lblProgram->setGeometry(0, qMax(0, line.top() - titleHeight), width, titleHeight);
+    ui->lblCoName->setGeometry(0, line.bottom() + 1, width, ui->lblCoName->sizeHint().height());
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layOutBackground();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->background && event->type() == QEvent::MouseButtonPress
+        && FillsScreen(size(), screenSize())) {
+        centreOnScreen();
+        layOutBackground();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showHelp()
+{
+    if (!QFileInfo::exists(m_helpFile)) {
+        m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be found.").arg(Folders::native(m_helpFile)));
+        return;
+    }
+    if (!m_services.openDocument(m_helpFile))
+        m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be opened: no help viewer is installed.")
+                                       .arg(Folders::native(m_helpFile)));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_windows.closeAll();
+    m_link.closePort();
+    QMainWindow::closeEvent(event);
+}

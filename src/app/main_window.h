@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/configuration.h"
+#include "app/program_services.h"
+#include "app/settings_store.h"
+#include "app/single_windows.h"
+#include "clock/clock_identity.h"
+#include "clock/clock_link.h"
+#include "clock/control_chars.h"
+
+#include <QMainWindow>
+#include <memory>
+
+namespace Ui {
+class frmMain;
+}
+class ClockStatusBar;
+class QFile;
+
+// frmMain: owns the link, the clock identity, the settings and the database
+// for the whole run, carries the menus and opens every other window.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(ProgramServices services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence; the window may already be on screen.
+    void startUp();
+    // Every request and reply of the link, one line each, for diagnosing a
+    // clock that misbehaves.
+    void logLinkTo(QFile &log);
+
+    ClockLink &link() { return m_link; }
+    const ClockIdentity &identity() const { return m_identity; }
+    Configuration &configuration() { return m_configuration; }
+    ClockStatusBar &statusPanels() { return *m_statusBar; }
+    const QString &helpFile() const { return m_helpFile; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectMenus();
+    void layOutBackground();
+    void showHelp();
+    void centreOnScreen();
+    QSize screenSize() const;
+
+    std::unique_ptr<Ui::frmMain> ui;
+    ProgramServices m_services;
+    ClockStatusBar *m_statusBar;
+    ControlChars m_controlChars;
+    ClockLink m_link;
+    ClockIdentity m_identity;
+    SettingsStore m_store;
+    Configuration m_configuration;
+    SingleWindows m_windows;
+    QString m_helpFile;
+};

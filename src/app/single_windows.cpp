@@ -1,0 +1,27 @@
+#include "app/single_windows.h"
+
+QWidget *SingleWindows::show(const QString &name, const std::function<QWidget *()> &create)
+{
+    QWidget *window = find(name);
+    if (!window) {
+        window = create();
+        m_windows.insert(name, window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget *SingleWindows::find(const QString &name) const
+{
+    return m_windows.value(name).data();
+}
+
+void SingleWindows::closeAll()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_windows)) {
+        if (w)
+            w->close();
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+// Each data window exists at most once: asking for it again brings the open
+// one to the front.
+class SingleWindows {
+public:
+    QWidget *show(const QString &name, const std::function<QWidget *()> &create);
+    QWidget *find(const QString &name) const;
+    void closeAll();
+
+private:
+    QHash<QString, QPointer<QWidget>> m_windows;
+};

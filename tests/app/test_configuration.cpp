@@ -1,0 +1,225 @@
+#include "app/configuration.h"
+#include "app/settings_store.h"
+#include "clock/clock_link.h"
+#include "fake_serial_port.h"
+#include "recording_prompter.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// One configuration over a fresh settings file and a fake port.
+struct Rig {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat};
+    SettingsStore store{settings};
+    FakeClock clock;
+    FakeSerialPort port{clock};
+    RecordingPrompter prompter;
+    ClockLink link{port, clock, prompter};
+    Configuration config{store, link, prompter};
+    QString title;
+
+    Rig() { config.setTitleSink([this](const QString &t) { title = t; }); }
+    void store_(const QString &key, const QString &value)
+    {
+        settings.setValue(QStringLiteral("Config/") + key, value);
+        settings.sync();
+    }
+    QString stored(const QString &key) { return settings.value(QStringLiteral("Config/") + key).toString(); }
+};
+
+class TestConfiguration : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void emptyStoreGivesDefaults();
+    void storedForms_data();
+    void storedForms();
+    void handEditedValuesAreFitted_data();
+    void handEditedValuesAreFitted();
+    void keysIgnoreCase();
+    void titleShowsFieldUntilReread();
+    void saveButtonClosesPortAndTakesNewNumber();
+    void closeBoxSavesButKeepsPortNumber();
+    void badPortNumberStopsLoad();
+    void writeFailureIsReported();
+};
+
+void TestConfiguration::initTestCase()
+{
+    qputenv("TAMREL_COM1", QByteArray("/dev/null"));
+    qputenv("TAMREL_COM7", QByteArray("/dev/null"));
+}
+
+void TestConfiguration::emptyStoreGivesDefaults()
+{
+    Rig r;
+    QVERIFY(r.config.LoadSettings());
+    const ConfigFields &f = r.config.fields();
+    QCOMPARE(QStringList({f.nationalOrg, f.concourse, f.combine, f.combineName, f.comPort}),
+             QStringList({"AU", "0000", "00", "Default", "1"}));
+    QCOMPARE(r.title, QStringLiteral("Tamrel     Concourse = 0000 Combine = 00"));
+    QCOMPARE(r.link.portNumber(), 1);
+    // A first run writes nothing until the user saves.
+    QVERIFY(r.settings.allKeys().isEmpty());
+}
+
+void TestConfiguration::storedForms_data()
+{
+    QTest::addColumn<QString>("concourse");
+    QTest::addColumn<QString>("combine");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("expected");   // Concourse, Combine, CombineName
+    QTest::newRow("typed short") << "7b" << "3" << "North" << QStringList{"7B00", "30", "North               "};
+    QTest::newRow("underscore kept") << "a_" << "_" << "x" << QStringList{"A_00", "_0", "x                   "};
+    QTest::newRow("empty name") << "1234" << "99" << "" << QStringList{"1234", "99", "Default             "};
+    QTest::newRow("blank name") << "1234" << "99" << "   " << QStringList{"1234", "99", "Default             "};
+}
+
+void TestConfiguration::storedForms()
+{
+    QFETCH(QString, concourse);
+    QFETCH(QString, combine);
+    QFETCH(QString, name);
+    QFETCH(QStringList, expected);
+    Rig r;
+    r.config.windowOpened();
+    ConfigFields &f = r.config.editableFields();
+    f.concourse = concourse;
+    f.combine = combine;
+    f.combineName = name;
+    QVERIFY(r.config.SaveSettings());
+    QCOMPARE(QStringList({r.stored("Concourse"), r.stored("Combine"), r.stored("CombineName")}), expected);
+    QCOMPARE(r.stored("NationalOrg"), QStringLiteral("AU"));
+    QCOMPARE(r.stored("ComPorts"), QStringLiteral("1"));
+}
+
+void TestConfiguration::handEditedValuesAreFitted_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("unknown organisation") << "NationalOrg" << "ZZ" << "AU";
+    QTest::newRow("known organisation") << "NationalOrg" << "MX" << "MX";
+    QTest::newRow("concourse junk") << "Concourse" << "1-2 3!45" << "1234";
+    QTest::newRow("combine too long") << "Combine" << "ABCDEF" << "AB";
+    QTest::newRow("name too long") << "CombineName" << QString(40, QLatin1Char('n')) << QString(20, QLatin1Char('n'));
+    QTest::newRow("port with letters") << "Comports" << "7x" << "7";
+}
+
+void TestConfiguration::handEditedValuesAreFitted()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, field);
+    Rig r;
+    r.store_(key, value);
+    r.config.LoadSettings();
+    const ConfigFields &f = r.config.fields();
+    const QHash<QString, QString> fields{{"NationalOrg", f.nationalOrg}, {"Concourse", f.concourse},
+                                         {"Combine", f.combine}, {"CombineName", f.combineName},
+                                         {"Comports", f.comPort}};
+    QCOMPARE(fields.value(key), field);
+}
+
+void TestConfiguration::keysIgnoreCase()
+{
+    Rig r;
+    r.store_(QStringLiteral("COMPORTS"), QStringLiteral("7"));
+    r.store_(QStringLiteral("concourse"), QStringLiteral("ABCD"));
+    r.config.LoadSettings();
+    QCOMPARE(r.config.fields().comPort, QStringLiteral("7"));
+    QCOMPARE(r.link.portNumber(), 7);
+    QCOMPARE(r.config.fields().concourse, QStringLiteral("ABCD"));
+    r.config.windowOpened();
+    r.config.SaveSettings();
+    // Written once under its own spelling; the old spelling is gone.
+    QCOMPARE(r.stored("ComPorts"), QStringLiteral("7"));
+    QVERIFY(!r.settings.contains(QStringLiteral("Config/COMPORTS")));
+    QVERIFY(!r.settings.contains(QStringLiteral("Config/concourse")));
+    QCOMPARE(r.stored("Concourse"), QStringLiteral("ABCD"));
+}
+
+void TestConfiguration::titleShowsFieldUntilReread()
+{
+    Rig r;
+    r.config.LoadSettings();
+    r.config.windowOpened();
+    r.config.editableFields().concourse = QStringLiteral("12");
+    r.config.SaveSettings();
+    QCOMPARE(r.title, QStringLiteral("Tamrel     Concourse = 12 Combine = 00"));
+    r.config.windowClosed();
+    QCOMPARE(r.config.fields().concourse, QStringLiteral("1200"));
+    QCOMPARE(r.title, QStringLiteral("Tamrel     Concourse = 1200 Combine = 00"));
+}
+
+void TestConfiguration::saveButtonClosesPortAndTakesNewNumber()
+{
+    Rig r;
+    r.port.setResponder([](const QByteArray &) { return QList<FakeSerialPort::Piece>{{2, "\x06"}}; });
+    r.config.LoadSettings();
+    r.link.SendCommand("v");
+    QVERIFY(r.link.isPortOpen());
+    r.config.windowOpened();
+    r.config.editableFields().comPort = QStringLiteral("7");
+    bool closed = false;
+    r.config.saveAndApply([&] { closed = true; });
+    QVERIFY(closed);
+    QVERIFY(!r.link.isPortOpen());
+    QCOMPARE(r.link.portNumber(), 7);
+    QCOMPARE(r.stored("ComPorts"), QStringLiteral("7"));
+}
+
+void TestConfiguration::closeBoxSavesButKeepsPortNumber()
+{
+    Rig r;
+    r.port.setResponder([](const QByteArray &) { return QList<FakeSerialPort::Piece>{{2, "\x06"}}; });
+    r.config.LoadSettings();
+    r.link.SendCommand("v");
+    r.config.windowOpened();
+    r.config.editableFields().comPort = QStringLiteral("7");
+    r.config.windowClosed();
+    QCOMPARE(r.stored("ComPorts"), QStringLiteral("7"));
+    // The port is open, so the number waits for the next load with it closed.
+    r.config.fields();
+    QCOMPARE(r.link.portNumber(), 1);
+    r.link.closePort();
+    r.config.LoadSettings();
+    QCOMPARE(r.link.portNumber(), 7);
+}
+
+void TestConfiguration::badPortNumberStopsLoad()
+{
+    Rig r;
+    r.store_(QStringLiteral("Comports"), QStringLiteral("00"));
+    r.store_(QStringLiteral("Concourse"), QStringLiteral("9999"));
+    QVERIFY(!r.config.LoadSettings());
+    QCOMPARE(r.prompter.texts(), QStringList{QStringLiteral("Invalid comport number00\r\n"
+                                                            "Check to see that the Tamrel is connected and turned on.")});
+    QVERIFY(r.title.isEmpty());
+    QCOMPARE(r.config.fields().concourse, QStringLiteral("9999"));
+}
+
+void TestConfiguration::writeFailureIsReported()
+{
+    QTemporaryDir dir;
+    // A folder where the settings file should be: nothing can be written.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tamrel.conf")));
+    QSettings settings(dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat);
+    SettingsStore store(settings);
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    Configuration config(store, link, prompter);
+    config.LoadSettings();
+    QVERIFY(!config.SaveSettings());
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY(prompter.messages[0].text.startsWith(QStringLiteral("Error ")));
+    QVERIFY(prompter.messages[0].text.endsWith(QStringLiteral("Cannot write configuration settings.")));
+}
+
+QTEST_GUILESS_MAIN(TestConfiguration)
+#include "test_configuration.moc"

@@ -1,0 +1,187 @@
+#include "app/about_window.h"
+#include "app/config_window.h"
+#include "app/main_window.h"
+#include "clock/clock_status_bar.h"
+#include "fake_clock_peer.h"
+#include "recording_prompter.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A main window over a fake clock, its own program folder and settings file.
+struct WindowRig {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat};
+    FakeClock clock;
+    FakeSerialPort port{clock};
+    RecordingPrompter prompter;
+    QStringList opened;
+    MainWindow window{ProgramServices{Folders(dir.path(), dir.filePath(QStringLiteral("TAM"))), port, clock,
+                                      prompter, settings, [this](const QString &p) {
+                                          opened.append(p);
+                                          return true;
+                                      }}};
+
+    QAction *action(const char *name) { return window.findChild<QAction *>(QLatin1String(name)); }
+};
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void menuTree_data();
+    void menuTree();
+    void startUpWithoutClock();
+    void startUpWithClock();
+    void configWindowOpensOnceAndKeepsItsRules();
+    void helpFile();
+    void aboutTitle();
+};
+
+void TestMainWindow::initTestCase()
+{
+    qputenv("TAMREL_COM1", QByteArray("/dev/null"));
+}
+
+void TestMainWindow::menuTree_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("items");   // name:caption, "-" a separator
+    QTest::newRow("file") << "file" << "&File" << QStringList{"mnuImportDOS:Import DOS Files", "-", "exit:E&xit"};
+    QTest::newRow("admin") << "mnuAdmin" << "&Administration"
+                           << QStringList{"clubdata:&Club Data", "FlyerData:&Flyer Data", "BirdList:&Bird Inventory",
+                                          "liberationdata:&Liberation Data"};
+    QTest::newRow("race") << "mnuRaceData" << "&Race Information"
+                          << QStringList{"mnuVentaro:Save Race Data for Ventaro", "-",
+                                         "mnuRaceReport:Tamrel Race Data Reports",
+                                         "mnuDOSRaceData:Save Race Data (\"TAM\" style)"};
+    QTest::newRow("options") << "options" << "&Options"
+                             << QStringList{"configsetup:Configuration/&Set-Up", "mnuCompactDatabase:Compact Database",
+                                            "mnuRepairDatabase:Repair Database", "-",
+                                            "mnuSetClock:Set TAMREL to PC Clock", "mnuUCUP:Firmware Update"};
+    QTest::newRow("help") << "help" << "Help" << QStringList{"mnuHelp:&Help", "about:About &Tamrel for Windows"};
+    QTest::newRow("blank") << "blank" << "   " << QStringList{};
+}
+
+void TestMainWindow::menuTree()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, title);
+    QFETCH(QStringList, items);
+    WindowRig rig;
+    auto *m = rig.window.findChild<QMenu *>(menu);
+    QVERIFY(m);
+    QCOMPARE(m->title(), title);
+    QStringList actual;
+    for (QAction *a : m->actions())
+        actual.append(a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char(':') + a->text());
+    QCOMPARE(actual, items);
+    QVERIFY(rig.window.menuBar()->actions().contains(m->menuAction()));
+}
+
+void TestMainWindow::startUpWithoutClock()
+{
+    WindowRig rig;
+    rig.window.startUp();
+    QCOMPARE(rig.prompter.messages.size(), 1);
+    QVERIFY(rig.prompter.messages[0].text.startsWith(QStringLiteral("No Tamrel detected. Please check connection.")));
+    const ClockStatusBar &bar = rig.window.statusPanels();
+    QCOMPARE(bar.panelText(11), QStringLiteral("TAMREL NOT CONNECTED"));
+    QCOMPARE(bar.panelText(3), QStringLiteral("0.00"));
+    QCOMPARE(bar.panelText(5), QStringLiteral("0000"));
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Tamrel     Concourse = 0000 Combine = 00"));
+    for (const char *name : {"mnuAdmin", "options", "mnuRaceData"})
+        QVERIFY(rig.window.findChild<QMenu *>(QLatin1String(name))->isEnabled());
+    QVERIFY(rig.action("mnuCompactDatabase")->isEnabled());
+}
+
+void TestMainWindow::startUpWithClock()
+{
+    WindowRig rig;
+    rig.port.setResponder(FakeClockPeer{});
+    rig.window.startUp();
+    QVERIFY(rig.prompter.messages.isEmpty());
+    const ClockStatusBar &bar = rig.window.statusPanels();
+    const QStringList panels{bar.panelText(1), bar.panelText(2), bar.panelText(3), bar.panelText(4),
+                             bar.panelText(5), bar.panelText(6), bar.panelText(7), bar.panelText(8),
+                             bar.panelText(9), bar.panelText(11)};
+    QCOMPARE(panels, QStringList({"KORVE", "LMD V :", "1.57", " LMD SN :", "313210061", " HCU V:", "1.23",
+                                  " HCU SN:", "2587", "No race in LMD "}));
+    QVERIFY(!bar.panelText(12).isEmpty());
+    QCOMPARE(rig.window.link().addressPrefix(), ClockLink::ClockPrefix);
+}
+
+void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()
+{
+    WindowRig rig;
+    rig.window.startUp();
+    rig.action("configsetup")->trigger();
+    rig.action("configsetup")->trigger();
+    const QList<ConfigWindow *> windows = rig.window.findChildren<ConfigWindow *>();
+    QCOMPARE(windows.size(), 1);
+    ConfigWindow *w = windows.first();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Configuration/Set-Up"));
+
+    auto *org = w->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QCOMPARE(org->count(), 7);
+    QVERIFY(!org->isEditable());
+    org->setCurrentText(QStringLiteral("US"));
+
+    const auto type = [&](const char *name, const QString &keys) {
+        auto *field = w->findChild<QLineEdit *>(QLatin1String(name));
+        field->clear();
+        QTest::keyClicks(field, keys);
+        return field->text();
+    };
+    QCOMPARE(type("concrs", QStringLiteral("1- b_9")), QStringLiteral("1b_9"));
+    QCOMPARE(type("combn", QStringLiteral("x y z")), QStringLiteral("xy"));
+    QCOMPARE(type("cmbname", QStringLiteral("Big Combine Name Too Long")), QStringLiteral("Big Combine Name Too"));
+    QCOMPARE(type("txtComPort", QStringLiteral("a3b4c5")), QStringLiteral("34"));
+
+    qputenv("TAMREL_COM34", QByteArray("/dev/null"));
+    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("save_config")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(rig.window.findChildren<ConfigWindow *>().isEmpty());
+    QCOMPARE(rig.settings.value(QStringLiteral("Config/NationalOrg")).toString(), QStringLiteral("US"));
+    QCOMPARE(rig.settings.value(QStringLiteral("Config/Concourse")).toString(), QStringLiteral("1B_9"));
+    QCOMPARE(rig.settings.value(QStringLiteral("Config/Combine")).toString(), QStringLiteral("XY"));
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Tamrel     Concourse = 1B_9 Combine = XY"));
+    QCOMPARE(rig.window.link().portNumber(), 34);
+}
+
+void TestMainWindow::helpFile()
+{
+    WindowRig rig;
+    rig.window.startUp();
+    rig.prompter.reset();
+    rig.action("mnuHelp")->trigger();
+    QCOMPARE(rig.prompter.messages.size(), 1);
+    QVERIFY(rig.prompter.messages[0].text.contains(QStringLiteral("Tamrel.chm")));
+    QVERIFY(rig.opened.isEmpty());
+
+    QFile help(rig.dir.filePath(QStringLiteral("Tamrel.chm")));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QTest::keyClick(&rig.window, Qt::Key_F1);
+    QCOMPARE(rig.opened, QStringList{rig.window.helpFile()});
+    QVERIFY(rig.window.helpFile().endsWith(QStringLiteral("/Tamrel.chm")));
+}
+
+void TestMainWindow::aboutTitle()
+{
+    QCOMPARE(AboutWindow::titleText(), QStringLiteral("Tamrel: V") + QStringLiteral(TAMREL_VERSION));
+    QCOMPARE(QString::fromLatin1(TAMREL_VERSION).count(QLatin1Char('.')), 2);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

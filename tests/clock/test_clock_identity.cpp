@@ -1,0 +1,136 @@
+#include "clock/clock_identity.h"
+#include "clock/clock_link.h"
+#include "fake_clock_peer.h"
+#include "recording_prompter.h"
+
+#include <QTemporaryFile>
+#include <QTest>
+
+class TestClockIdentity : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void identification_data();
+    void identification();
+    void failureKeepsEarlierState();
+    void stateTexts_data();
+    void stateTexts();
+    void notConnectedTexts();
+
+private:
+    QTemporaryFile m_device;
+};
+
+void TestClockIdentity::initTestCase()
+{
+    QVERIFY(m_device.open());
+    qputenv("TAMREL_COM1", m_device.fileName().toLocal8Bit());
+}
+
+void TestClockIdentity::identification_data()
+{
+    QTest::addColumn<QByteArray>("lmd");
+    QTest::addColumn<QByteArray>("result");
+    QTest::addColumn<QString>("model");       // "-": panel left unchanged
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("korve") << QByteArray("v01570150000012AB34CD") << QByteArray() << "KORVE" << "1.57"
+                           << "313210061" << "No race in LMD ";
+    QTest::newRow("talmi in race mode") << QByteArray("v03470216xxx100000FF") << QByteArray() << "TALMI"
+                                        << "3.47" << "0255" << "LMD in race mode";
+    QTest::newRow("unknown model") << QByteArray("v01570200000800000001") << QByteArray() << "-" << "1.57"
+                                   << "0001" << "New inventory in LMD";
+    QTest::newRow("state not a digit") << QByteArray("v01570150000X0000000A") << QByteArray() << "KORVE"
+                                       << "1.57" << "0010" << "No race in LMD ";
+    QTest::newRow("echo only is E9") << QByteArray("v") << QByteArray("E9") << "-" << "0.00" << "0000"
+                                     << "TAMREL NOT CONNECTED";
+    QTest::newRow("silent clock is E2") << QByteArray() << QByteArray("E2") << "-" << "0.00" << "0000"
+                                        << "TAMREL NOT CONNECTED";
+}
+
+void TestClockIdentity::identification()
+{
+    QFETCH(QByteArray, lmd);
+    QFETCH(QByteArray, result);
+    QFETCH(QString, model);
+    QFETCH(QString, version);
+    QFETCH(QString, serial);
+    QFETCH(QString, state);
+
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    FakeClockPeer peer;
+    peer.lmd = lmd;
+    port.setResponder(peer);
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    ClockIdentity id;
+
+    QCOMPARE(ReadClockInfo(link, id), result);
+    QCOMPARE(link.addressPrefix(), ClockLink::ClockPrefix);
+    const ClockStatusTexts t = StatusTextsFor(id);
+    QCOMPARE(t.model.value_or(QStringLiteral("-")), model);
+    QCOMPARE(t.lmdVersion, version);
+    QCOMPARE(t.lmdSerial, serial);
+    QCOMPARE(t.lmdState, state);
+    if (result.isEmpty()) {
+        QCOMPARE(t.hcuVersion, QStringLiteral("1.23"));
+        QCOMPARE(id.HcuSerial, QByteArray("0A1B"));
+        QCOMPARE(t.hcuSerial, QStringLiteral("2587"));
+        QVERIFY(prompter.messages.isEmpty());
+    } else {
+        QVERIFY(!id.connected());
+        // One message at most: the link's own, for a silent clock.
+        QVERIFY(prompter.messages.size() == (result == "E2" ? 1 : 0));
+    }
+}
+
+void TestClockIdentity::failureKeepsEarlierState()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    FakeClockPeer peer;
+    peer.lmd = "v01570150000312AB34CD";
+    port.setResponder(peer);
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    ClockIdentity id;
+    QCOMPARE(ReadClockInfo(link, id), QByteArray());
+    QCOMPARE(id.LmdState, QByteArray("3"));
+
+    peer.lmd = "v";
+    port.setResponder(peer);
+    QCOMPARE(ReadClockInfo(link, id), QByteArray("E9"));
+    QVERIFY(id.LmdSerial.isEmpty());
+    QCOMPARE(id.LmdState, QByteArray("3"));
+    QCOMPARE(id.HcuSerial, QByteArray("0A1B"));
+    QCOMPARE(id.LmdVersion, 0.0);
+}
+
+void TestClockIdentity::stateTexts_data()
+{
+    QTest::addColumn<QByteArray>("state");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("2") << QByteArray("2") << "Race flag in mode 2 (?)";
+    QTest::newRow("3") << QByteArray("3") << "LMD in Race Mode, no birds logged";
+    QTest::newRow("5") << QByteArray("5") << "";
+}
+
+void TestClockIdentity::stateTexts()
+{
+    QFETCH(QByteArray, state);
+    QFETCH(QString, text);
+    QCOMPARE(LmdStateText(state), text);
+}
+
+void TestClockIdentity::notConnectedTexts()
+{
+    const ClockStatusTexts t = StatusTextsFor(ClockIdentity{});
+    QCOMPARE(t.lmdState, QStringLiteral("TAMREL NOT CONNECTED"));
+    QCOMPARE(t.lmdVersion, QStringLiteral("0.00"));
+    QCOMPARE(t.lmdSerial, QStringLiteral("0000"));
+}
+
+QTEST_APPLESS_MAIN(TestClockIdentity)
+#include "test_clock_identity.moc"

@@ -1,0 +1,202 @@
+#include "clock/clock_link.h"
+#include "clock/framing.h"
+#include "fake_serial_port.h"
+#include "recording_prompter.h"
+
+#include <QTemporaryFile>
+#include <QTest>
+
+using Script = QList<QList<FakeSerialPort::Piece>>;   // one reply per write, in order
+Q_DECLARE_METATYPE(Script)
+
+namespace {
+const QByteArray ACK("\x06"), NAK("\x15"), ESC("\x1b");
+
+QList<FakeSerialPort::Piece> at(qint64 ms, const QByteArray &bytes) { return {{ms, bytes}}; }
+QByteArray reply(const QByteArray &data) { return FrameReply(data); }
+} // namespace
+
+class TestClockLink : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void exchange_data();
+    void exchange();
+    void emptyCommandSendsNothing();
+    void missingDeviceIsE5();
+    void refusedOpenIsToldAndEmpty();
+    void portStaysOpenAcrossExchanges();
+    void portNumberOnlyChangesWhileClosed();
+    void vanishedDeviceEndsWithoutWaitingOut();
+
+private:
+    QTemporaryFile m_device;
+};
+
+void TestClockLink::initTestCase()
+{
+    QVERIFY(m_device.open());
+    qputenv("TAMREL_COM1", m_device.fileName().toLocal8Bit());
+    qputenv("TAMREL_COM9", QByteArray("/nonexistent/tty-for-tests"));
+}
+
+void TestClockLink::exchange_data()
+{
+    QTest::addColumn<Script>("script");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<int>("writes");
+    QTest::addColumn<QString>("messageStart");   // empty: no message
+    QTest::addColumn<qint64>("minMs");
+    QTest::addColumn<qint64>("maxMs");
+
+    const QByteArray good = reply("Av");
+    QTest::newRow("payload after first byte") << Script{at(5, good)} << QByteArray("v") << 1 << QString() << 0LL << 150LL;
+    QTest::newRow("ack") << Script{at(5, ACK)} << ACK << 1 << QString() << 0LL << 150LL;
+    QTest::newRow("esc") << Script{at(5, ESC)} << ESC << 1 << QString() << 0LL << 150LL;
+    QTest::newRow("other single byte unchanged") << Script{at(5, "x")} << QByteArray("x") << 1 << QString() << 0LL << 150LL;
+    QTest::newRow("nak twice is two sends") << Script{at(5, NAK), at(5, NAK)} << NAK << 2 << QString() << 0LL << 300LL;
+    QTest::newRow("nak then reply") << Script{at(5, NAK), at(5, good)} << QByteArray("v") << 2 << QString() << 0LL << 300LL;
+    QTest::newRow("split reply joined")
+        << Script{{{5, good.left(2)}, {300, good.mid(2, 2)}, {4000, good.mid(4)}}} << QByteArray("v") << 1 << QString() << 4000LL << 4100LL;
+    QTest::newRow("bad checksum silent")
+        << Script{at(5, QByteArray("\x02" "Av" "\x01\x01" "\x03"))} << QByteArray() << 1 << QString() << 0LL << 150LL;
+    QTest::newRow("too short with end") << Script{at(5, QByteArray("\x02\x03"))} << QByteArray() << 1 << QString() << 0LL << 150LL;
+    QTest::newRow("garbage without end is E3")
+        << Script{at(5, QByteArray("\xff\xfe garbage"))} << QByteArray("E3") << 1
+        << QStringLiteral("Communication Timeout, Check Connection") << 5000LL << 5200LL;
+    QTest::newRow("reply that never ends is E3")
+        << Script{{{5, "ab"}, {1000, "cd"}, {2000, "ef"}, {4000, "gh"}, {6000, "ij"}}} << QByteArray("E3") << 1
+        << QStringLiteral("Communication Timeout, Check Connection") << 5000LL << 5200LL;
+    QTest::newRow("silence is E2")
+        << Script{{}} << QByteArray("E2") << 1 << QStringLiteral("No Tamrel detected. Please check connection.") << 2500LL << 2550LL;
+    QTest::newRow("reply just in time") << Script{at(2490, good)} << QByteArray("v") << 1 << QString() << 2490LL << 2600LL;
+}
+
+void TestClockLink::exchange()
+{
+    QFETCH(Script, script);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, writes);
+    QFETCH(QString, messageStart);
+    QFETCH(qint64, minMs);
+    QFETCH(qint64, maxMs);
+
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    RecordingPrompter prompter;
+    int call = 0;
+    port.setResponder([&](const QByteArray &) { return script.value(call++); });
+    ClockLink link(port, clock, prompter);
+
+    QCOMPARE(link.SendCommand("v"), expected);
+    QCOMPARE(port.written.size(), writes);
+    for (const QByteArray &frame : port.written)
+        QCOMPARE(frame, FrameCommand(ClockLink::ClockPrefix, "v"));
+    QVERIFY2(clock.now >= minMs && clock.now <= maxMs, qPrintable(QString::number(clock.now)));
+    if (messageStart.isEmpty()) {
+        QVERIFY(prompter.messages.isEmpty());
+        QVERIFY(port.isOpen());
+    } else {
+        QCOMPARE(prompter.messages.size(), 1);
+        QVERIFY(prompter.messages[0].text.startsWith(messageStart));
+        QVERIFY(prompter.messages[0].text.endsWith(QStringLiteral("    TAMREL is ready for logging or Race Entry")));
+        QCOMPARE(prompter.messages[0].title, QStringLiteral("Communications Error!"));
+        QVERIFY(!port.isOpen());
+    }
+}
+
+void TestClockLink::emptyCommandSendsNothing()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    QCOMPARE(link.SendCommand(QByteArray()), QByteArray("E0"));
+    QVERIFY(port.written.isEmpty());
+    QVERIFY(!port.isOpen());
+    QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Output string format error")});
+    QCOMPARE(prompter.messages[0].title, QStringLiteral("Communications Error!"));
+    QCOMPARE(link.lastFrame(), QByteArray("E0"));
+}
+
+void TestClockLink::missingDeviceIsE5()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    for (int number : {9, 0}) {
+        prompter.reset();
+        link.setPortNumber(number);
+        QCOMPARE(link.SendCommand("v"), QByteArray("E5"));
+        QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Invalid comport number, check system configuration.")});
+        QVERIFY(prompter.messages[0].title.isEmpty());   // the program's own title
+    }
+    QVERIFY(port.openedDevices.isEmpty());
+}
+
+void TestClockLink::refusedOpenIsToldAndEmpty()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    port.refuseOpen = true;
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    QCOMPARE(link.SendCommand("v"), QByteArray());
+    QVERIFY(port.written.isEmpty());
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY(prompter.messages[0].text.contains(m_device.fileName()));
+}
+
+void TestClockLink::portStaysOpenAcrossExchanges()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    port.setResponder([](const QByteArray &) { return at(5, FrameReply("Av")); });
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    QCOMPARE(link.SendCommand("v"), QByteArray("v"));
+    link.setAddressPrefix({});
+    QCOMPARE(link.SendCommand("v"), QByteArray("v"));
+    QCOMPARE(port.openedDevices, QStringList{m_device.fileName()});
+    QCOMPARE(port.written.last(), FrameCommand({}, "v"));
+}
+
+void TestClockLink::portNumberOnlyChangesWhileClosed()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    port.setResponder([](const QByteArray &) { return at(5, ACK); });
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    link.SendCommand("v");
+    link.setPortNumber(9);
+    QCOMPARE(link.portNumber(), 1);
+    link.closePort();
+    link.setPortNumber(9);
+    QCOMPARE(link.portNumber(), 9);
+}
+
+void TestClockLink::vanishedDeviceEndsWithoutWaitingOut()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    port.setResponder([&](const QByteArray &) {
+        port.m_broken = true;
+        return QList<FakeSerialPort::Piece>{};
+    });
+    QCOMPARE(link.SendCommand("v"), QByteArray("E2"));
+    QVERIFY(clock.now < 100);
+    QVERIFY(!port.isOpen());
+    // Writing to a device that is gone fails at once too.
+    prompter.reset();
+    port.setResponder({});
+    port.m_stuckOutput = true;
+    QCOMPARE(link.SendCommand("v"), QByteArray("E1"));
+    QVERIFY(prompter.texts().value(0).startsWith(QStringLiteral("Transmission Failure, Check Connection")));
+}
+
+QTEST_APPLESS_MAIN(TestClockLink)
+#include "test_clock_link.moc"

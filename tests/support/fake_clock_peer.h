@@ -1,0 +1,28 @@
+#pragma once
+
+#include "clock/clock_link.h"
+#include "clock/framing.h"
+#include "fake_serial_port.h"
+
+// A clock on a fake port that answers the identification commands with the
+// given payloads; an empty payload, or any other command, gets no answer.
+struct FakeClockPeer {
+    QByteArray lmd = "v01570150000012AB34CD";
+    QByteArray hcuVersion = "v0123";
+    QByteArray hcuMemory = "e000A1B";
+
+    QList<FakeSerialPort::Piece> operator()(const QByteArray &frame) const
+    {
+        QByteArray payload;
+        if (frame == FrameCommand(ClockLink::ClockPrefix, "v"))
+            payload = lmd;
+        else if (frame == FrameCommand({}, "v"))
+            payload = hcuVersion;
+        else if (frame == FrameCommand({}, "e00"))
+            payload = hcuMemory;
+        if (payload.isEmpty())
+            return {};
+        // The link drops the first data byte of every reply.
+        return {{3, FrameReply('#' + payload)}};
+    }
+};
