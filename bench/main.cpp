@@ -1,0 +1,41 @@
+#include "link_bench.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+struct SubCommand {
+    const char *name;
+    int (*run)(const QStringList &arguments);
+};
+
+constexpr SubCommand SubCommands[] = {
+    {"link", RunLinkBench},
+};
+
+int usage()
+{
+    std::fprintf(stderr, "usage: tamrel-bench SUBCOMMAND [options]\nsub-commands:");
+    for (const SubCommand &c : SubCommands)
+        std::fprintf(stderr, " %s", c.name);
+    std::fprintf(stderr, "\n");
+    return 2;
+}
+
+} // namespace
+
+// Each sub-command prints its figures as its last line.
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return usage();
+    for (const SubCommand &c : SubCommands) {
+        if (arguments.constFirst() == QLatin1String(c.name))
+            return c.run(arguments.mid(1));
+    }
+    return usage();
+}

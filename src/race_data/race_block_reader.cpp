@@ -1,0 +1,15 @@
+#include "race_data/race_block_reader.h"
+
+#include "clock/clock_link.h"
+#include "clock/control_chars.h"
+
+QByteArray RaceBlockReader::ReadRaceBlock()
+{
+    const QByteArray command = m_acknowledged ? QByteArray(1, Ctl::ACK) : QByteArrayLiteral("W");
+    const QByteArray reply = m_link.SendCommand(command);
+    if (reply.size() == 1 && reply.at(0) == Ctl::ACK)
+        m_acknowledged = true;
+    else if (reply.size() == 1 && reply.at(0) == Ctl::EOT)
+        m_acknowledged = false;
+    return reply;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class ClockLink;
+class ClockStatusBar;
+class Folders;
+class Prompter;
+class QWidget;
+struct ClockIdentity;
+
+// The main window's "Save Race Data ("TAM" style)": the progress window
+// frmDataTrans over parent while the module is read, the status bar filled
+// from the fresh identification.
+void RunSaveTamRaceData(QWidget *parent, ClockLink &link, ClockIdentity &identity, const Folders &folders,
+                        Prompter &prompter, ClockStatusBar &statusBar);

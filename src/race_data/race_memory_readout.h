@@ -1,0 +1,48 @@
+#pragma once
+
+#include "race_data/race_lines.h"
+
+#include <functional>
+
+class ClockLink;
+class ProgressView;
+class Prompter;
+struct ClockIdentity;
+
+// What a race memory command works with; all of it lives as long as the
+// main window.
+struct RaceCommandContext {
+    ClockLink &link;
+    ClockIdentity &identity;
+    Prompter &prompter;
+    ProgressView &progress;
+    // Puts the fresh identification into the status bar.
+    std::function<void()> showClockStatus;
+};
+
+struct RaceReadout {
+    enum class End {
+        Complete,     // the clock said EOT
+        NoClock,      // the identification failed; the link has told the user
+        BrokenOff,    // the readout stopped short and the user was told
+    };
+    End end = End::Complete;
+    RaceImage blocks;
+    // Blocks read to the clock's end but beyond the list's capacity.
+    int blocksLeftOut = 0;
+    // Error codes stored as blocks, and replies lost to a bad checksum.
+    int faultyReplies = 0;
+};
+
+namespace ReadoutLimits {
+// A clock that never ends, or only answers with faults, must not hold the
+// program for ever.
+inline constexpr int RunawayReplies = 10000;
+inline constexpr int FaultsInARow = 3;
+} // namespace ReadoutLimits
+
+// Reads the race memory of the inserted module, block by block, counting the
+// blocks in the progress window. Keeps at most capacity blocks but reads on
+// to the clock's EOT. The progress window stays open unless the readout broke
+// off; the caller closes it and the port.
+RaceReadout ReadRaceMemory(RaceCommandContext &context, int capacity);

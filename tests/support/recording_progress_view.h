@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/progress_view.h"
+
+#include <QStringList>
+
+// Keeps what a command showed in its progress window.
+class RecordingProgressView : public ProgressView {
+public:
+    void show(const QString &first, const QString &second) override
+    {
+        isOpen = true;
+        ++timesShown;
+        firstLine = first;
+        secondLines.append(second);
+    }
+    void setSecondLine(const QString &text) override { secondLines.append(text); }
+    void close() override { isOpen = false; }
+
+    bool isOpen = false;
+    int timesShown = 0;
+    QString firstLine;
+    QStringList secondLines;
+};
