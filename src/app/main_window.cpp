@@ -3,8 +3,14 @@
 #include "app/about_window.h"
 #include "app/background_layout.h"
 #include "app/config_window.h"
+#include "admin_db/database_error_report.h"
+#include "admin_db/jet_error.h"
+#include "admin_db/maintenance.h"
 #include "clock/clock_status_bar.h"
 #include "common/prompter.h"
+#include "common/unexpected_error.h"
+#include "race_data/race_data_menu.h"
+#include "transfer/data_trans_window.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
@@ -56,6 +62,11 @@ void MainWindow::connectMenus()
     connect(ui->configsetup, &QAction::triggered, this, [this] {
         m_windows.show(QStringLiteral("frmConfig"), [this] { return new ConfigWindow(m_configuration, this); });
     });
+    connect(ui->mnuDOSRaceData, &QAction::triggered, this, [this] {
+        RunSaveTamRaceData(this, m_link, m_identity, m_services.folders, m_services.prompter, *m_statusBar);
+    });
+    connect(ui->mnuCompactDatabase, &QAction::triggered, this, [this] { runMaintenance(CompactDatabase); });
+    connect(ui->mnuRepairDatabase, &QAction::triggered, this, [this] { runMaintenance(RepairDatabase); });
     connect(ui->mnuHelp, &QAction::triggered, this, &MainWindow::showHelp);
     connect(ui->about, &QAction::triggered, this, [this] {
         AboutWindow about(this);
@@ -67,6 +78,7 @@ void MainWindow::startUp()
 {
     m_helpFile = m_services.folders.inProgramDir(QStringLiteral("Tamrel.chm"));
     m_controlChars = InitControlChars();
+    PrepareDatabase(m_database, m_services.folders);
     m_configuration.LoadSettings();
     m_link.setAddressPrefix(ClockLink::ClockPrefix);
     ReadClockInfo(m_link, m_identity);
@@ -74,6 +86,32 @@ void MainWindow::startUp()
     if (!m_identity.connected())
         return;
     centreOnScreen();
+    openDatabaseAtStartUp();
+}
+
+void MainWindow::openDatabaseAtStartUp()
+{
+    try {
+        m_database.open(Table::clubs, MainWindowHolder);
+    } catch (const JetError &e) {
+        switch (e.number()) {
+        case JetCode::FileNotFound:
+        case JetCode::WrongPassword:
+        case JetCode::FileLocked:
+            ReportDatabaseError(m_services.prompter, e.number(), Folders::native(m_services.folders.programDir()));
+            for (QAction *a : {ui->mnuAdmin->menuAction(), ui->mnuCompactDatabase, ui->mnuRepairDatabase})
+                a->setEnabled(false);
+            break;
+        default:
+            m_services.prompter.inform(UnexpectedErrorText(e.description(), e.number()));
+        }
+    }
+}
+
+void MainWindow::runMaintenance(void (*command)(Database &, ProgressView &, Prompter &))
+{
+    DataTransWindow progress(this);
+    command(m_database, progress, m_services.prompter);
 }
 
 void MainWindow::logLinkTo(QFile &log)
@@ -145,6 +183,8 @@ void MainWindow::showHelp()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_windows.closeAll();
+    for (Table t : {Table::clubs, Table::flyerlist, Table::birds})
+        m_database.close(t);
     m_link.closePort();
     QMainWindow::closeEvent(event);
 }

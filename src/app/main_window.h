@@ -4,6 +4,8 @@
 #include "app/program_services.h"
 #include "app/settings_store.h"
 #include "app/single_windows.h"
+#include "admin_db/admin_shared_state.h"
+#include "admin_db/database.h"
 #include "clock/clock_identity.h"
 #include "clock/clock_link.h"
 #include "clock/control_chars.h"
@@ -15,6 +17,8 @@ namespace Ui {
 class frmMain;
 }
 class ClockStatusBar;
+class ProgressView;
+class Prompter;
 class QFile;
 
 // frmMain: owns the link, the clock identity, the settings and the database
@@ -34,6 +38,7 @@ public:
     ClockLink &link() { return m_link; }
     const ClockIdentity &identity() const { return m_identity; }
     Configuration &configuration() { return m_configuration; }
+    Database &database() { return m_database; }
     ClockStatusBar &statusPanels() { return *m_statusBar; }
     const QString &helpFile() const { return m_helpFile; }
 
@@ -44,6 +49,8 @@ protected:
 
 private:
     void connectMenus();
+    void openDatabaseAtStartUp();
+    void runMaintenance(void (*command)(Database &, ProgressView &, Prompter &));
     void layOutBackground();
     void showHelp();
     void centreOnScreen();
@@ -57,6 +64,8 @@ private:
     ClockIdentity m_identity;
     SettingsStore m_store;
     Configuration m_configuration;
+    Database m_database;
+    AdminSharedState m_adminState;
     SingleWindows m_windows;
     QString m_helpFile;
 };

@@ -2,6 +2,7 @@
 
 #include "clock/clock_link.h"
 #include "clock/text_helpers.h"
+#include "common/prompter.h"
 
 #include <cmath>
 
@@ -33,6 +34,12 @@ QByteArray ReadClockInfo(ClockLink &link, ClockIdentity &identity)
     QByteArray r = link.SendCommand("v");
     if (r == "v")
         r = "E9";
+    if (r.isEmpty()) {
+        // A damaged reply identifies nothing; the link kept quiet about it.
+        link.prompter().message(Message{LinkMessages::damagedReply(), LinkMessages::title(), MsgIcon::None,
+                                        MsgButtons::Ok, 0, false});
+        r = "E8";
+    }
     if (r.startsWith('E')) {
         identity.LmdSerial.clear();
         return r;

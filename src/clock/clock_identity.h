@@ -19,7 +19,8 @@ struct ClockIdentity {
 };
 
 // Asks the memory module and the HCU who they are. Returns an empty text on
-// success, else the failing result ("E1" ... "E9").
+// success, else the failing result ("E1" ... "E9"; "E8" also for a damaged
+// reply, which is told to the user).
 QByteArray ReadClockInfo(ClockLink &link, ClockIdentity &identity);
 
 // What the status bar panels show for an identity. Panel 1 is unset for a

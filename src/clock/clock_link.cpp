@@ -37,6 +37,11 @@ QString LinkMessages::forCode(const QByteArray &code)
     return {};
 }
 
+QString LinkMessages::damagedReply()
+{
+    return QStringLiteral("The Tamrel answered, but its answer was damaged on the way. Please try again.") + checklist();
+}
+
 ClockLink::ClockLink(SerialPort &port, MonotonicClock &clock, Prompter &prompter)
     : m_port(port), m_clock(clock), m_prompter(prompter)
 {

@@ -31,6 +31,10 @@ public:
     bool isPortOpen() const { return m_port.isOpen(); }
     void closePort() { m_port.close(); }
 
+    // Where the link's own messages go; callers that find a reply unusable
+    // tell the user the same way.
+    Prompter &prompter() { return m_prompter; }
+
     // The frame the last call built, for diagnostics.
     const QByteArray &lastFrame() const { return m_lastFrame; }
 
@@ -70,5 +74,6 @@ private:
 namespace LinkMessages {
 QString checklist();
 QString forCode(const QByteArray &code);
+QString damagedReply();
 inline QString title() { return QStringLiteral("Communications Error!"); }
 } // namespace LinkMessages

@@ -2,6 +2,7 @@
 #include "app/config_window.h"
 #include "app/main_window.h"
 #include "clock/clock_status_bar.h"
+#include "admin_db/statement.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
 
@@ -30,6 +31,11 @@ struct WindowRig {
                                       }}};
 
     QAction *action(const char *name) { return window.findChild<QAction *>(QLatin1String(name)); }
+    bool installDatabase()
+    {
+        return QFile::copy(qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamreldata.mdb"),
+                           dir.filePath(QStringLiteral("tamreldata.mdb")));
+    }
 };
 
 class TestMainWindow : public QObject {
@@ -40,6 +46,9 @@ private Q_SLOTS:
     void menuTree();
     void startUpWithoutClock();
     void startUpWithClock();
+    void databaseAtStartUp_data();
+    void databaseAtStartUp();
+    void compactFromMenu();
     void configWindowOpensOnceAndKeepsItsRules();
     void helpFile();
     void aboutTitle();
@@ -107,6 +116,7 @@ void TestMainWindow::startUpWithClock()
 {
     WindowRig rig;
     rig.port.setResponder(FakeClockPeer{});
+    QVERIFY(rig.installDatabase());
     rig.window.startUp();
     QVERIFY(rig.prompter.messages.isEmpty());
     const ClockStatusBar &bar = rig.window.statusPanels();
@@ -117,6 +127,64 @@ void TestMainWindow::startUpWithClock()
                                   " HCU SN:", "2587", "No race in LMD "}));
     QVERIFY(!bar.panelText(12).isEmpty());
     QCOMPARE(rig.window.link().addressPrefix(), ClockLink::ClockPrefix);
+}
+
+void TestMainWindow::databaseAtStartUp_data()
+{
+    QTest::addColumn<bool>("clock");
+    QTest::addColumn<bool>("database");
+    QTest::addColumn<bool>("menusEnabled");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("clock, database") << true << true << true << true;
+    QTest::newRow("clock, no database") << true << false << false << false;
+    // Without a clock the database is left for the data windows to open.
+    QTest::newRow("no clock, no database") << false << false << true << false;
+}
+
+void TestMainWindow::databaseAtStartUp()
+{
+    QFETCH(bool, clock);
+    QFETCH(bool, database);
+    QFETCH(bool, menusEnabled);
+    QFETCH(bool, opened);
+    WindowRig rig;
+    if (clock)
+        rig.port.setResponder(FakeClockPeer{});
+    if (database)
+        QVERIFY(rig.installDatabase());
+    rig.window.startUp();
+    QCOMPARE(rig.window.database().isOpen(Table::clubs), opened);
+    QCOMPARE(rig.window.findChild<QMenu *>(QStringLiteral("mnuAdmin"))->menuAction()->isEnabled(), menusEnabled);
+    QCOMPARE(rig.action("mnuCompactDatabase")->isEnabled(), menusEnabled);
+    QCOMPARE(rig.action("mnuRepairDatabase")->isEnabled(), menusEnabled);
+    QVERIFY(rig.action("configsetup")->isEnabled());
+    if (clock && !database) {
+        QCOMPARE(rig.prompter.messages.size(), 1);
+        QCOMPARE(rig.prompter.messages[0].title, QStringLiteral(" TAMREL Database Unavailable"));
+        QVERIFY(rig.prompter.messages[0].text.startsWith(QStringLiteral("The file 'tamreldata.mdb' is not accessable!")));
+        QVERIFY(!QFile::exists(rig.dir.filePath(QStringLiteral("tamreldata.mdb"))));
+    }
+}
+
+void TestMainWindow::compactFromMenu()
+{
+    WindowRig rig;
+    rig.port.setResponder(FakeClockPeer{});
+    QVERIFY(rig.installDatabase());
+    rig.window.startUp();
+    rig.window.database().open(Table::clubs, MainWindowHolder).execute("INSERT INTO clubs (ClubName) VALUES ('Kept')");
+
+    rig.action("mnuCompactDatabase")->trigger();
+    QVERIFY2(rig.prompter.messages.isEmpty(), qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
+    QVERIFY(rig.window.database().isOpen(Table::clubs));
+    Statement count = rig.window.database().connection(Table::clubs).prepare("SELECT count(*) FROM clubs");
+    QVERIFY(count.next());
+    QCOMPARE(count.number(0), 1);
+
+    // A data window holding the file stops it.
+    rig.window.database().open(Table::orte, QStringLiteral("frmLiberations"));
+    rig.action("mnuCompactDatabase")->trigger();
+    QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.")});
 }
 
 void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()

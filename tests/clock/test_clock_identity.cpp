@@ -1,5 +1,6 @@
 #include "clock/clock_identity.h"
 #include "clock/clock_link.h"
+#include "clock/framing.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
 
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void identification_data();
     void identification();
     void failureKeepsEarlierState();
+    void damagedReplyIsToldAndFails();
     void stateTexts_data();
     void stateTexts();
     void notConnectedTexts();
@@ -81,8 +83,8 @@ void TestClockIdentity::identification()
         QVERIFY(prompter.messages.isEmpty());
     } else {
         QVERIFY(!id.connected());
-        // One message at most: the link's own, for a silent clock.
-        QVERIFY(prompter.messages.size() == (result == "E2" ? 1 : 0));
+        // A silent clock is told once by the link; an empty answer is not.
+        QCOMPARE(prompter.messages.size(), result == "E2" ? 1 : 0);
     }
 }
 
@@ -106,6 +108,24 @@ void TestClockIdentity::failureKeepsEarlierState()
     QCOMPARE(id.LmdState, QByteArray("3"));
     QCOMPARE(id.HcuSerial, QByteArray("0A1B"));
     QCOMPARE(id.LmdVersion, 0.0);
+}
+
+void TestClockIdentity::damagedReplyIsToldAndFails()
+{
+    FakeClock clock;
+    FakeSerialPort port(clock);
+    port.setResponder([](const QByteArray &) {
+        QByteArray frame = FrameReply("#v01570150000012AB34CD");
+        frame[frame.size() - 2] = 'x';
+        return QList<FakeSerialPort::Piece>{{3, frame}};
+    });
+    RecordingPrompter prompter;
+    ClockLink link(port, clock, prompter);
+    ClockIdentity id;
+    QCOMPARE(ReadClockInfo(link, id), QByteArray("E8"));
+    QVERIFY(!id.connected());
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY(prompter.messages[0].text.startsWith(QStringLiteral("The Tamrel answered, but its answer was damaged")));
 }
 
 void TestClockIdentity::stateTexts_data()
