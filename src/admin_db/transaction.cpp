@@ -1,0 +1,27 @@
+#include "admin_db/transaction.h"
+
+#include "admin_db/connection.h"
+#include "admin_db/jet_error.h"
+
+Transaction::Transaction(Connection &connection) : m_connection(connection)
+{
+    // Takes the write lock at once, so a locked file fails here, before any work.
+    m_connection.execute("BEGIN IMMEDIATE");
+}
+
+Transaction::~Transaction()
+{
+    if (!m_open)
+        return;
+    try {
+        m_connection.execute("ROLLBACK");
+    } catch (const JetError &) {
+        // The engine has already rolled back what failed.
+    }
+}
+
+void Transaction::commit()
+{
+    m_connection.execute("COMMIT");
+    m_open = false;
+}

@@ -1,0 +1,38 @@
+#include "transfer/data_trans_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+class TestDataTransWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void showsWithoutBlockingAndCloses();
+};
+
+void TestDataTransWindow::showsWithoutBlockingAndCloses()
+{
+    QWidget owner;
+    owner.show();
+    auto *window = new DataTransWindow(&owner);
+    auto *first = window->findChild<QLabel *>(QStringLiteral("lblDataTrans"));
+    auto *second = window->findChild<QLabel *>(QStringLiteral("lblBirdsTransferred"));
+    QVERIFY(first && second);
+    QCOMPARE(first->text(), QStringLiteral("Transferring Data..."));
+
+    ProgressView &progress = *window;
+    progress.show(QStringLiteral("Please wait..."), QStringLiteral("Compacting Database"));
+    QVERIFY(window->isVisible() && window->isWindow());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(first->text(), QStringLiteral("Please wait..."));
+    QCOMPARE(second->text(), QStringLiteral("Compacting Database"));
+    progress.setSecondLine(QStringLiteral("12 Birds Transferred"));
+    QCOMPARE(second->text(), QStringLiteral("12 Birds Transferred"));
+
+    progress.close();
+    progress.close();
+    QVERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(TestDataTransWindow)
+#include "test_data_trans_window.moc"

@@ -1,0 +1,232 @@
+#include "admin_db/database.h"
+#include "admin_db/database_key.h"
+#include "admin_db/jet_error.h"
+#include "admin_db/lookup_sql.h"
+#include "admin_db/transaction.h"
+#include "scratch_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+template <typename Action>
+int jetNumberOf(Action action)
+{
+    try {
+        action();
+    } catch (const JetError &e) {
+        return e.number();
+    }
+    return 0;
+}
+
+qint64 count(Connection &c, const QByteArray &table)
+{
+    Statement q = c.prepare("SELECT count(*) FROM " + table);
+    return q.next() ? q.number(0) : -1;
+}
+
+} // namespace
+
+class TestDatabaseOpen : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void openFailure_data();
+    void openFailure();
+    void deliveredTables_data();
+    void deliveredTables();
+    void mkdbFailureLeavesNoFile();
+    void slotsKeepHolderAndIdentity();
+    void readOnOneTableDoesNotBlockWriteOnAnother();
+    void fieldsAndTransactions();
+    void lookupsUseIndexes_data();
+    void lookupsUseIndexes();
+};
+
+void TestDatabaseOpen::openFailure_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("jetNumber");
+    QTest::newRow("missing") << "missing" << 3024;
+    QTest::newRow("not a database") << "garbage" << 3031;
+    QTest::newRow("empty file") << "empty" << 3031;
+    QTest::newRow("another password") << "other key" << 3031;
+    QTest::newRow("right key, other tables") << "no tables" << 3031;
+    QTest::newRow("locked, rollback journal") << "locked" << 3051;
+    QTest::newRow("locked, write-ahead log") << "locked wal" << 3051;
+}
+
+void TestDatabaseOpen::openFailure()
+{
+    QFETCH(QString, file);
+    QFETCH(int, jetNumber);
+    ScratchDatabase s(QStringLiteral("openFailure"));
+    Connection locker;
+    if (file.startsWith(QLatin1String("locked"))) {
+        if (file.endsWith(QLatin1String("wal")))
+            s.db.open(Table::orte, QStringLiteral("frmTest"));
+        s.db.close(Table::orte);
+        s.openOwn(locker);
+        locker.execute("PRAGMA locking_mode=EXCLUSIVE");
+        locker.execute("BEGIN EXCLUSIVE");
+        locker.execute("INSERT INTO clubs (ClubName) VALUES ('Held')");
+    } else {
+        QFile::remove(s.path());
+        QFile f(s.path());
+        if (file == QLatin1String("garbage") || file == QLatin1String("empty"))
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(file == QLatin1String("empty") ? 0 : 4096, 'x')) >= 0);
+        else if (file != QLatin1String("missing"))
+            MakeKeyedFile(s.path(), file == QLatin1String("other key") ? QByteArray("NotTheKey1") : DatabasePassword);
+    }
+    const QByteArray before = s.fileBytes();
+
+    QCOMPARE(jetNumberOf([&] { s.db.open(Table::clubs, QStringLiteral("frmTest")); }), jetNumber);
+    QVERIFY(!s.db.isOpen(Table::clubs));
+    QVERIFY(s.db.holder(Table::clubs).isEmpty());
+    QCOMPARE(s.fileBytes(), before);
+    if (file == QLatin1String("missing"))
+        QCOMPARE(QDir(s.folder).entryList(QDir::Files), QStringList{});
+}
+
+void TestDatabaseOpen::deliveredTables_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("clubs") << int(Table::clubs) << QByteArray("clubs") << QStringList{"ClubID", "ClubName"};
+    QTest::newRow("flyerlist") << int(Table::flyerlist) << QByteArray("flyerlist")
+        << QStringList{"FlyerID", "ClubID", "Name", "Address", "CityStateZip", "Phone", "email", "Latitude", "Longitude"};
+    QTest::newRow("birds") << int(Table::birds) << QByteArray("birds")
+        << QStringList{"BirdFlyerID", "NatOrg", "HatchYr", "clubletters", "bnumber", "sex", "elecnumber", "color", "type"};
+    QTest::newRow("orte") << int(Table::orte) << QByteArray("orte")
+                          << QStringList{"racenum", "racename", "racedate", "racetype"};
+}
+
+void TestDatabaseOpen::deliveredTables()
+{
+    QFETCH(int, table);
+    QFETCH(QByteArray, name);
+    QFETCH(QStringList, fields);
+    ScratchDatabase s(QStringLiteral("deliveredTables"));
+    Connection &c = s.db.open(Table(table), QStringLiteral("frmTest"));
+    Statement info = c.prepare("PRAGMA table_info(" + name + ")");
+    QCOMPARE(FieldOfEveryRow(info, "name"), fields);
+    QCOMPARE(count(c, name), qint64(0));
+}
+
+void TestDatabaseOpen::mkdbFailureLeavesNoFile()
+{
+    ScratchDatabase s(QStringLiteral("mkdbFailure"));
+    const QString schema = s.besideDatabase(QStringLiteral("broken.sql"));
+    QFile f(schema);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("CREATE TABLE clubs (ClubID INTEGER); CREATE TABLE oops (;");
+    f.close();
+    const QString out = s.besideDatabase(QStringLiteral("made.mdb"));
+    QProcess mkdb;
+    mkdb.start(qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamrel-mkdb"), {schema, out});
+    QVERIFY(mkdb.waitForFinished());
+    QVERIFY(mkdb.exitCode() != 0);
+    QVERIFY(!QFileInfo::exists(out));
+    QVERIFY(!QFileInfo::exists(out + QStringLiteral(".tmp")));
+}
+
+void TestDatabaseOpen::slotsKeepHolderAndIdentity()
+{
+    ScratchDatabase s(QStringLiteral("slots"));
+    Connection &first = s.db.open(Table::clubs, MainWindowHolder);
+    first.execute("INSERT INTO clubs (ClubName) VALUES ('North')");
+    QCOMPARE(s.db.holder(Table::clubs), MainWindowHolder);
+
+    Statement alive = first.prepare("SELECT ClubName FROM clubs");
+    Connection &again = s.db.open(Table::clubs, QStringLiteral("frmClubData"));
+    QCOMPARE(&again, &first);
+    QCOMPARE(s.db.holder(Table::clubs), QStringLiteral("frmClubData"));
+    // A statement of the replaced handle still runs until it is dropped.
+    QVERIFY(alive.next());
+    QCOMPARE(alive.text(0), QStringLiteral("North"));
+
+    s.db.close(Table::clubs);
+    s.db.close(Table::clubs);
+    QVERIFY(!s.db.isOpen(Table::clubs));
+    QVERIFY(s.db.holder(Table::clubs).isEmpty());
+    QCOMPARE(jetNumberOf([&] { first.prepare("SELECT 1"); }), JetCode::ObjectInvalid);
+}
+
+void TestDatabaseOpen::readOnOneTableDoesNotBlockWriteOnAnother()
+{
+    ScratchDatabase s(QStringLiteral("twoConnections"));
+    Connection &clubs = s.db.open(Table::clubs, QStringLiteral("frmFlyerList"));
+    clubs.execute("INSERT INTO clubs (ClubName) VALUES ('A'), ('B')");
+    Connection &flyers = s.db.open(Table::flyerlist, QStringLiteral("frmFlyerList"));
+
+    Statement reading = clubs.prepare("SELECT ClubName FROM clubs ORDER BY ClubID");
+    QVERIFY(reading.next());
+    flyers.prepare("INSERT INTO flyerlist (ClubID, Name) VALUES (?, ?)").bind(1, 1).bind(2, "Jan Smit").run();
+    QVERIFY(reading.next());
+    QCOMPARE(reading.text(0), QStringLiteral("B"));
+    QVERIFY(!reading.next());
+    QCOMPARE(count(clubs, "flyerlist"), qint64(1));
+}
+
+void TestDatabaseOpen::fieldsAndTransactions()
+{
+    ScratchDatabase s(QStringLiteral("fields"));
+    Connection &c = s.db.open(Table::flyerlist, QStringLiteral("frmTest"));
+    {
+        Transaction abandoned(c);
+        c.execute("INSERT INTO flyerlist (ClubID, Name) VALUES (9, 'Gone')");
+    }
+    QCOMPARE(count(c, "flyerlist"), qint64(0));
+    Transaction kept(c);
+    c.execute("INSERT INTO flyerlist (ClubID, Name) VALUES (3, 'Mia')");
+    kept.commit();
+    QCOMPARE(c.lastInsertId(), qint64(1));
+
+    Statement q = c.prepare("SELECT * FROM flyerlist");
+    QCOMPARE(jetNumberOf([&] { q.text(0); }), JetCode::NoCurrentRecord);
+    QVERIFY(q.next());
+    QCOMPARE(q.number("FlyerId"), qint64(1));
+    QCOMPARE(q.number("clubid"), qint64(3));
+    QCOMPARE(q.text("NAME"), QStringLiteral("Mia"));
+    QCOMPARE(jetNumberOf([&] { q.text("Nickname"); }), JetCode::ItemNotFound);
+    QVERIFY(!q.next());
+    QCOMPARE(jetNumberOf([&] { q.text("Name"); }), JetCode::NoCurrentRecord);
+}
+
+void TestDatabaseOpen::lookupsUseIndexes_data()
+{
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<QString>("index");
+    const QByteArray birds = "SELECT * FROM birds WHERE ";
+    QTest::newRow("band") << birds + LookupSql::BandIs << "INDEX birds_by_band";
+    QTest::newRow("club letters and serial") << birds + LookupSql::ClubBandIs << "INDEX birds_by_club_band";
+    QTest::newRow("flyer and band") << birds + "BirdFlyerID = ? AND " + LookupSql::BandIs << "INDEX birds_by_band";
+    QTest::newRow("electronic ring") << birds + "elecnumber = ?" << "INDEX birds_by_elecnumber";
+    QTest::newRow("birds of a flyer, sorted") << birds + "BirdFlyerID = ? " + LookupSql::BirdOrder
+                                             << "INDEX birds_by_flyer";
+    QTest::newRow("flyer by name") << QByteArray("SELECT FlyerId, ClubID FROM flyerlist WHERE Name = ?")
+                                   << "INDEX flyers_by_name";
+    QTest::newRow("flyer by number") << QByteArray("SELECT Name FROM flyerlist WHERE FlyerID = ?")
+                                     << "INTEGER PRIMARY KEY";
+    QTest::newRow("club by name") << QByteArray("SELECT * FROM clubs WHERE ClubName = ?") << "INDEX clubs_by_name";
+    QTest::newRow("race") << QByteArray("SELECT * FROM orte WHERE racename = ? AND racenum = ?")
+                          << "INDEX orte_by_number";
+}
+
+void TestDatabaseOpen::lookupsUseIndexes()
+{
+    QFETCH(QByteArray, sql);
+    QFETCH(QString, index);
+    ScratchDatabase s(QStringLiteral("queryPlans"));
+    Statement plan = s.db.open(Table::birds, QStringLiteral("frmTest")).prepare("EXPLAIN QUERY PLAN " + sql);
+    const QString all = FieldOfEveryRow(plan, "detail").join(QLatin1Char('\n'));
+    QVERIFY2(all.contains(QStringLiteral("SEARCH")) && all.contains(index), qPrintable(all));
+    QVERIFY2(!all.contains(QStringLiteral("TEMP B-TREE")), qPrintable(all));
+}
+
+QTEST_GUILESS_MAIN(TestDatabaseOpen)
+#include "test_database_open.moc"
