@@ -98,6 +98,7 @@ private Q_SLOTS:
     void raceReadout_data();
     void raceReadout();
     void adminSetStoredAndReadBack();
+    void vanishedClockEndsInACodeNotAHang();
 
 private:
     QTemporaryDir m_dir;
@@ -235,6 +236,29 @@ void TestClockLinkE2e::adminSetStoredAndReadBack()
     QVERIFY2(module, qPrintable(error));
     QCOMPARE(module->adminRecords, newSet);
     QCOMPARE(module->liberationPoints, liberation);
+}
+
+void TestClockLinkE2e::vanishedClockEndsInACodeNotAHang()
+{
+    Session s({});
+    QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
+    ClockIdentity id;
+    QCOMPARE(ReadClockInfo(s.link, id), QByteArray());
+    QVERIFY(s.link.isPortOpen());
+
+    s.sim.kill();
+    const QByteArray first = s.link.SendCommand("v");
+    QVERIFY2(first == "E1" || first == "E2" || first == "E3", first.constData());
+    QCOMPARE(s.prompter.messages.size(), 1);
+    QCOMPARE(s.prompter.messages[0].title, QStringLiteral("Communications Error!"));
+    QVERIFY(!s.link.isPortOpen());
+    // The link path died with the clock: the port is gone now.
+    if (!QFile::exists(s.sim.linkPath())) {
+        QCOMPARE(s.link.SendCommand("v"), QByteArray("E5"));
+    } else {
+        const QByteArray again = s.link.SendCommand("v");
+        QVERIFY2(again.isEmpty() || again.startsWith('E'), again.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestClockLinkE2e)

@@ -35,6 +35,12 @@ ClocksimProcess::~ClocksimProcess()
     }
 }
 
+void ClocksimProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
 QString ClocksimProcess::programFromEnvironment()
 {
     return qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamrel-clocksim");

@@ -23,6 +23,9 @@ public:
 
     QString linkPath() const { return m_linkPath; }
 
+    // Ends the clock at once, as a pulled cable or a switched-off clock would.
+    void kill();
+
     static QString programFromEnvironment();
     static constexpr int ReadyWaitMs = 10000;
 
