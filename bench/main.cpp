@@ -1,4 +1,7 @@
+#include "admin_bench.h"
 #include "link_bench.h"
+#include "readout_bench.h"
+#include "report_bench.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +16,9 @@ struct SubCommand {
 
 constexpr SubCommand SubCommands[] = {
     {"link", RunLinkBench},
+    {"admin", RunAdminBench},
+    {"readout", RunReadoutBench},
+    {"report", RunReportBench},
 };
 
 int usage()

@@ -3,13 +3,18 @@
 #include "app/about_window.h"
 #include "app/background_layout.h"
 #include "app/config_window.h"
+#include "admin_db/bird_inventory_window.h"
+#include "admin_db/club_window.h"
 #include "admin_db/database_error_report.h"
+#include "admin_db/flyer_window.h"
+#include "admin_db/liberation_window.h"
 #include "admin_db/jet_error.h"
 #include "admin_db/maintenance.h"
 #include "clock/clock_status_bar.h"
 #include "common/prompter.h"
 #include "common/unexpected_error.h"
 #include "race_data/race_data_menu.h"
+#include "reports/race_reports.h"
 #include "transfer/data_trans_window.h"
 #include "ui_frmMain.h"
 
@@ -28,6 +33,7 @@ MainWindow::MainWindow(ProgramServices services, QWidget *parent)
     , m_link(m_services.port, m_services.clock, m_services.prompter)
     , m_store(m_services.settings)
     , m_configuration(m_store, m_link, m_services.prompter)
+    , m_raceReports(new RaceReports(m_database, m_services.folders, m_services.prompter, this))
 {
     ui->setupUi(this);
     // The form's XML loses a title that is only blanks.
@@ -62,6 +68,29 @@ void MainWindow::connectMenus()
     connect(ui->configsetup, &QAction::triggered, this, [this] {
         m_windows.show(QStringLiteral("frmConfig"), [this] { return new ConfigWindow(m_configuration, this); });
     });
+    connect(ui->clubdata, &QAction::triggered, this, [this] {
+        m_windows.show(QStringLiteral("frmClubData"), [this] {
+            return new ClubWindow(m_database, m_services.prompter, m_adminState, this);
+        });
+    });
+    connect(ui->FlyerData, &QAction::triggered, this, [this] {
+        m_windows.show(QStringLiteral("frmFlyerList"), [this] {
+            return new FlyerWindow(m_database, m_services.prompter, m_adminState, [this]() -> BirdWindowAccess * {
+                return qobject_cast<BirdInventoryWindow *>(m_windows.find(QStringLiteral("frmBirdInventory")));
+            }, this);
+        });
+    });
+    connect(ui->BirdList, &QAction::triggered, this, [this] {
+        m_windows.show(QStringLiteral("frmBirdInventory"), [this] {
+            return new BirdInventoryWindow(m_database, m_services.prompter, m_adminState, m_identity,
+                                           [this] { return m_configuration.fields().nationalOrg; }, this);
+        });
+    });
+    connect(ui->liberationdata, &QAction::triggered, this, [this] {
+        m_windows.show(QStringLiteral("frmLiberations"),
+                       [this] { return new LiberationWindow(m_database, m_services.prompter, this); });
+    });
+    connect(ui->mnuRaceReport, &QAction::triggered, m_raceReports, &RaceReports::showBrowser);
     connect(ui->mnuDOSRaceData, &QAction::triggered, this, [this] {
         RunSaveTamRaceData(this, m_link, m_identity, m_services.folders, m_services.prompter, *m_statusBar);
     });
@@ -183,6 +212,7 @@ void MainWindow::showHelp()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_windows.closeAll();
+    m_raceReports->closeAll();
     for (Table t : {Table::clubs, Table::flyerlist, Table::birds})
         m_database.close(t);
     m_link.closePort();

@@ -17,6 +17,7 @@ namespace Ui {
 class frmMain;
 }
 class ClockStatusBar;
+class RaceReports;
 class ProgressView;
 class Prompter;
 class QFile;
@@ -67,5 +68,6 @@ private:
     Database m_database;
     AdminSharedState m_adminState;
     SingleWindows m_windows;
+    RaceReports *m_raceReports;
     QString m_helpFile;
 };

@@ -49,6 +49,8 @@ private Q_SLOTS:
     void databaseAtStartUp_data();
     void databaseAtStartUp();
     void compactFromMenu();
+    void dataWindowsOpenOnce_data();
+    void dataWindowsOpenOnce();
     void configWindowOpensOnceAndKeepsItsRules();
     void helpFile();
     void aboutTitle();
@@ -185,6 +187,40 @@ void TestMainWindow::compactFromMenu()
     rig.window.database().open(Table::orte, QStringLiteral("frmLiberations"));
     rig.action("mnuCompactDatabase")->trigger();
     QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.")});
+}
+
+void TestMainWindow::dataWindowsOpenOnce_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("clubs") << "clubdata" << "frmClubData" << "Tamrel - Club Data";
+    QTest::newRow("flyers") << "FlyerData" << "frmFlyerList" << "";
+    QTest::newRow("birds") << "BirdList" << "frmBirdInventory" << "Tamrel - Bird Inventory";
+    QTest::newRow("liberations") << "liberationdata" << "frmLiberations" << "";
+}
+
+void TestMainWindow::dataWindowsOpenOnce()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    WindowRig rig;
+    QVERIFY(rig.installDatabase());
+    rig.window.startUp();
+    rig.action(qPrintable(action))->trigger();
+    rig.action(qPrintable(action))->trigger();
+    const QList<QWidget *> found = rig.window.findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly);
+    QCOMPARE(found.size(), 1);
+    QVERIFY(found[0]->isVisible());
+    if (!title.isEmpty())
+        QCOMPARE(found[0]->windowTitle(), title);
+    // Closing it lets the menu make a new one.
+    found[0]->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(rig.window.findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly).isEmpty());
+    rig.action(qPrintable(action))->trigger();
+    QCOMPARE(rig.window.findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly).size(), 1);
 }
 
 void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()

@@ -1,0 +1,122 @@
+#include "reports/race_form_window.h"
+
+#include "clock/text_helpers.h"
+#include "common/latin1.h"
+#include "common/line_breaks.h"
+#include "common/prompter.h"
+#include "reports/owner_lookup.h"
+#include "reports/race_file_model.h"
+#include "reports/report_builder.h"
+#include "reports/report_fonts.h"
+#include "reports/report_text_file.h"
+#include "ui_frmRaceform.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+const QString FormTitle = QStringLiteral("Tamrel Race Report");
+
+// Heading widths in characters of the list's font, so they stand over
+// their columns.
+constexpr int HeadingWidths[] = {3, 21, 16, 9, 5};
+
+} // namespace
+
+RaceFormWindow::RaceFormWindow(RaceFileModel &model, const Database &db, Prompter &prompter, QWidget *parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmRaceform>()), m_model(model), m_db(db),
+      m_prompter(prompter)
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(ReportFont(font().pointSize()));
+    const QList<QLabel *> headings = {ui->lblPosHeading, ui->lblNameHeading, ui->lblBandHeading,
+                                      ui->lblTimeHeading, ui->lblDateHeading};
+    const int charWidth = ui->List1->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int textIndent = ui->List1->frameWidth() + style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    ui->headingsLayout->setContentsMargins(textIndent, 0, 0, 0);
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        headings.at(i)->setFixedWidth(HeadingWidths[i] * charWidth);
+    m_normalBox = ui->txtClockStop->palette();
+
+    for (int flight = 1; flight <= m_model.flightCount(); ++flight)
+        ui->Combo1->addItem(QString::number(flight));
+    connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &RaceFormWindow::showChosenFlight);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &RaceFormWindow::previewRequested);
+    connect(ui->cmdPrinter, &QPushButton::clicked, this, &RaceFormWindow::printRequested);
+    connect(ui->Command1, &QPushButton::clicked, this, &RaceFormWindow::browseRequested);
+
+    move(screen()->availableGeometry().center() - rect().center());
+    showChosenFlight();
+}
+
+RaceFormWindow::~RaceFormWindow() = default;
+
+void RaceFormWindow::showChosenFlight()
+{
+    m_model.CurrentRaceIndex = qint16(LenientNumber(toBytes(ui->Combo1->currentText())) - 1);
+    OwnerLookup owners(m_db);
+    const FlightReport report = BuildChosenFlight(m_model, owners);
+    showReport(report);
+
+    if (owners.failure() && !m_toldDatabaseFailure) {
+        m_toldDatabaseFailure = true;
+        m_prompter.message(Message{QStringLiteral("Owner names cannot be looked up: ")
+                                       + owners.failure()->description() + CRLF
+                                       + QStringLiteral("The report lists every bird as Unknown flyer."),
+                                   FormTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
+    }
+    QString error;
+    if (!SaveReportTextFile(m_model, report, &error))
+        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + error,
+                                   FormTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
+}
+
+void RaceFormWindow::showReport(const FlightReport &report)
+{
+    const HeaderBoxes &b = report.boxes;
+    ui->lblRaceNum->setText(toText(b.raceNum));
+    for (const auto &[box, field] : textBoxes()) {
+        box->setText(toText(b.*field));
+        box->setCursorPosition(0);
+    }
+    QPalette knockOff = m_normalBox;
+    if (b.noKnockOff)
+        knockOff.setColor(QPalette::Text, QColor(255, 0, 0));
+    ui->txtClockStop->setPalette(knockOff);
+    ui->txtKnockOff->setPalette(knockOff);
+
+    ui->List1->clear();
+    for (const QByteArray &line : report.listLines)
+        ui->List1->addItem(toText(line));
+}
+
+ReportOnScreen RaceFormWindow::onScreen() const
+{
+    ReportOnScreen shown;
+    shown.flight = toBytes(ui->Combo1->currentText());
+    shown.boxes.raceNum = toBytes(ui->lblRaceNum->text());
+    for (const auto &[box, field] : textBoxes())
+        shown.boxes.*field = toBytes(box->text());
+    for (int i = 0; i < ui->List1->count(); ++i)
+        shown.listLines.append(toBytes(ui->List1->item(i)->text()));
+    return shown;
+}
+
+QList<std::pair<QLineEdit *, QByteArray HeaderBoxes::*>> RaceFormWindow::textBoxes() const
+{
+    return {{ui->txtRaceDate, &HeaderBoxes::raceDate},   {ui->txtLiberationPoint, &HeaderBoxes::liberationPoint},
+            {ui->txtConcourse, &HeaderBoxes::concourse}, {ui->txtCombine, &HeaderBoxes::combine},
+            {ui->txtClubNo, &HeaderBoxes::clubNo},       {ui->txtFlyerNo, &HeaderBoxes::flyerNo},
+            {ui->txtLMDSN, &HeaderBoxes::lmdSerial},     {ui->txtClockStart, &HeaderBoxes::clockStart},
+            {ui->txtClockStop, &HeaderBoxes::clockStop}, {ui->txtKnockOff, &HeaderBoxes::knockOff},
+            {ui->txtDevAmount, &HeaderBoxes::devAmount}, {ui->txtDevLabel, &HeaderBoxes::devLabel}};
+}
+
+void RaceFormWindow::closeEvent(QCloseEvent *event)
+{
+    Q_EMIT closed();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "reports/header_boxes.h"
+
+#include <QByteArray>
+#include <QList>
+
+class OwnerLookup;
+struct RaceFileModel;
+
+// One flight of a race file as the report window shows it and as its
+// report text file holds it.
+struct FlightReport {
+    bool training = false;
+    HeaderBoxes boxes;
+    QList<QByteArray> listLines;       // List1
+    QList<QByteArray> textFileLines;   // the report text file, line by line
+};
+
+// The report of the flight CurrentRaceIndex names: tfillform for a training
+// header, fillform for any other.
+FlightReport BuildChosenFlight(const RaceFileModel &model, OwnerLookup &owners);
+
+FlightReport fillform(const RaceFileModel &model, OwnerLookup &owners);
+FlightReport tfillform(const RaceFileModel &model, OwnerLookup &owners);

@@ -1,0 +1,45 @@
+#include "reports/report_lines.h"
+
+#include "clock/text_helpers.h"
+
+namespace {
+
+QByteArray fit(const QByteArray &text, int width)
+{
+    return FixWidth(text, width, ' ', true);
+}
+
+struct Clocking {
+    QByteArray hh, mm, ss, month, day;
+};
+
+Clocking clockingOf(const QByteArray &arrival)
+{
+    return {arrival.mid(15, 2), arrival.mid(17, 2), arrival.mid(19, 2), arrival.mid(21, 2), arrival.mid(23, 2)};
+}
+
+} // namespace
+
+QByteArray ReportHeadingLine()
+{
+    return fit("Pos", 10) + fit("Owner Name", 25) + fit("Band Number", 20) + fit("Time", 15) + fit("Date", 10);
+}
+
+QByteArray ReportSecondLine(bool training)
+{
+    return FixWidth(training ? "-----TRAINING RACE" : "", 80, '-', true);
+}
+
+QByteArray ArrivalListLine(int position, const QByteArray &owner, const QByteArray &arrival)
+{
+    const Clocking c = clockingOf(arrival);
+    return fit(QByteArray::number(position), 3) + fit(owner, 20) + ' ' + arrival.left(15) + ' ' + c.hh + ':' + c.mm
+         + ':' + c.ss + ' ' + c.month + '/' + c.day;
+}
+
+QByteArray ArrivalFileLine(int position, const QByteArray &owner, const QByteArray &arrival)
+{
+    const Clocking c = clockingOf(arrival);
+    return fit(QByteArray::number(position), 10) + fit(owner, 25) + fit(arrival.left(14), 20) + c.hh + ':' + c.mm
+         + ':' + fit(c.ss, 9) + c.month + '/' + fit(c.day, 5);
+}

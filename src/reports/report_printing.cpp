@@ -1,0 +1,74 @@
+#include "reports/report_printing.h"
+
+#include "common/folders.h"
+#include "common/prompter.h"
+#include "reports/painter_page_surface.h"
+#include "reports/printed_report.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString PrintTitle = QStringLiteral("Print Report");
+
+// Empty on success, else what went wrong.
+QString printOn(QPagedPaintDevice &device, const QList<PrintLine> &lines)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return QStringLiteral("the printer cannot be started");
+    PainterPageSurface surface(painter, device);
+    const bool printed = PrintOnPages(lines, surface);
+    const bool ended = painter.end();
+    if (!printed)
+        return QStringLiteral("a new page cannot be started");
+    return ended ? QString() : QStringLiteral("the document cannot be finished");
+}
+
+QString printToPdf(const QString &path, const QList<PrintLine> &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QPdfWriter pdf(&file);
+    pdf.setTitle(QStringLiteral("Tamrel Race Report"));
+    pdf.setCreator(QStringLiteral("Tamrel"));
+    pdf.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                                 : QPageSize(QPageSize::A4));
+    const QString error = printOn(pdf, lines);
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        return error;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
+} // namespace
+
+void PrintRaceReport(const ReportOnScreen &report, const QPrinterInfo &defaultPrinter, const QString &pdfPath,
+                     Prompter &prompter)
+{
+    const bool toPdf = defaultPrinter.isNull();
+    const QString question = toPdf ? PrintQuestion(QStringLiteral("PDF file"), Folders::native(pdfPath))
+                                   : PrintQuestion(defaultPrinter.printerName(), defaultPrinter.location());
+    if (prompter.message(Message{question, PrintTitle, MsgIcon::Question, MsgButtons::YesNo, 0, false})
+        != MsgAnswer::Yes)
+        return;
+
+    const QList<PrintLine> lines = PrintedReport(report);
+    QString error;
+    if (toPdf) {
+        error = printToPdf(pdfPath, lines);
+    } else {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        error = printOn(printer, lines);
+    }
+    if (!error.isEmpty())
+        prompter.message(Message{QStringLiteral("The report could not be printed: ") + error + QLatin1Char('.'),
+                                 PrintTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
+}

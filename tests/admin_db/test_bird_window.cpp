@@ -1,0 +1,273 @@
+#include "admin_db/admin_shared_state.h"
+#include "admin_db/bird_inventory_window.h"
+#include "admin_db/transaction.h"
+#include "clock/clock_identity.h"
+#include "recording_prompter.h"
+#include "scratch_database.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QStringList linesOf(const QListWidget *list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines.append(list->item(row)->text());
+    return lines;
+}
+
+// Lets queued focus changes and select-all happen, as between two keystrokes.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestBirdWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void asAUserWould();
+    void pastedText_data();
+    void pastedText();
+
+private:
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = m_window->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("missing control %s", name);
+        return child;
+    }
+    QLineEdit *field(const char *name) const { return find<QLineEdit>(name); }
+    QListWidget *birds() const { return find<QListWidget>("lstPigeonList"); }
+    void click(const char *button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    void clickLine(int row, Qt::KeyboardModifiers keys = {}) const
+    {
+        QTest::mouseClick(birds()->viewport(), Qt::LeftButton, keys,
+                          birds()->visualItemRect(birds()->item(row)).center());
+    }
+    // Enters a field with the mouse and types over its text.
+    void typeInto(QWidget *target, const QString &text) const
+    {
+        QTest::mouseClick(target, Qt::LeftButton);
+        settle();
+        QTest::keyClicks(target, text);
+    }
+    void leaveWithTab(QWidget *from) const
+    {
+        QTest::keyClick(from, Qt::Key_Tab);
+        settle();
+    }
+    bool enabled(const char *button) const { return find<QPushButton>(button)->isEnabled(); }
+    QStringList storedBands();
+
+    std::unique_ptr<ScratchDatabase> m_scratch;
+    RecordingPrompter m_prompter;
+    AdminSharedState m_shared;
+    ClockIdentity m_clock;
+    QPointer<BirdInventoryWindow> m_window;
+};
+
+void TestBirdWindow::init()
+{
+    m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("birdWindow"));
+    Connection own;
+    m_scratch->openOwn(own);
+    own.execute("INSERT INTO flyerlist (Name, ClubID) VALUES ('Abel', 1), ('Baker', 1)");
+    own.execute("INSERT INTO birds VALUES (1, 'AU', '07', '  AB', '000200', 'H', '0000000000', ' ', '0'), "
+                "(1, 'AU', '07', '  AB', '000123', 'C', '00000A1B2C', 'J', '1')");
+    m_prompter.reset();
+    m_clock.LmdVersion = 3.40;
+    m_window = new BirdInventoryWindow(m_scratch->db, m_prompter, m_shared, m_clock,
+                                       [] { return QStringLiteral("US"); });
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestBirdWindow::cleanup()
+{
+    delete m_window;
+    m_scratch.reset();
+}
+
+QStringList TestBirdWindow::storedBands()
+{
+    Connection own;
+    m_scratch->openOwn(own);
+    Statement all = own.prepare("SELECT BirdFlyerID||NatOrg||HatchYr||clubletters||bnumber||sex||color FROM birds "
+                                "ORDER BY rowid");
+    QStringList out;
+    while (all.next())
+        out.append(all.text(0));
+    return out;
+}
+
+void TestBirdWindow::asAUserWould()
+{
+    auto *flyers = find<QListWidget>("lstBIFlyerList");
+    auto *org = find<QComboBox>("cmbOrg");
+    auto *color = find<QComboBox>("cmbColor");
+    auto *count = find<QLabel>("lblPigeonList");
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tamrel - Bird Inventory"));
+    QCOMPARE(find<QPushButton>("cmdSendBirds")->text(), QStringLiteral("Send &Birds"));
+    QCOMPARE(find<QPushButton>("cmdReceiveBirds")->text(), QStringLiteral("&Receive Birds"));
+    QCOMPARE(find<QCheckBox>("chkSendOnlySelectBirds")->text(),
+             QStringLiteral("Check to send or delete only selected birds."));
+    const QFontMetrics pitch(birds()->font());
+    QCOMPARE(pitch.horizontalAdvance(QLatin1Char('i')), pitch.horizontalAdvance(QLatin1Char('M')));
+    QCOMPARE(linesOf(flyers), (QStringList{"Abel", "Baker"}));
+    QCOMPARE(flyers->currentRow(), 0);
+    QCOMPARE(linesOf(birds()), (QStringList{" AU07  AB000123C 00000A1B2C BL", " AU07  AB000200H 0000000000 ____"}));
+    QCOMPARE(count->text(), QStringLiteral(" 2 Pigeon(s) listed"));
+    QVERIFY(enabled("cmdSendBirds") && enabled("cmdReceiveBirds") && !enabled("cmdBirdEdit"));
+    QVERIFY(!field("txtYear")->isEnabled() && !org->isEnabled());
+
+    // A bird shown, and the next band proposed from it.
+    clickLine(0);
+    QCOMPARE(field("txtIdNumber")->text(), QStringLiteral("000123"));
+    QCOMPARE(color->currentText(), QStringLiteral("Blue"));
+    QVERIFY(find<QRadioButton>("optCock")->isChecked());
+    QCOMPARE(count->text(), QStringLiteral(" 2 Pigeon(s) listed,  1 Pigeon(s) Selected"));
+    click("cmdBirdAddNew");
+    QCOMPARE(field("txtIdNumber")->text(), QStringLiteral("000124"));
+    QCOMPARE(m_window->focusWidget(), find<QPushButton>("cmdBirdSave"));
+    QVERIFY(!enabled("cmdBirdEnd") && !enabled("cmdBirdAddNew"));
+    click("cmdBirdSave");
+    QCOMPARE(birds()->count(), 3);
+    QCOMPARE(birds()->currentItem()->text().mid(1, 14), QStringLiteral("AU07  AB000124"));
+
+    // The next one with a year and an organisation typed wrong first.
+    click("cmdBirdAddNew");
+    typeInto(field("txtYear"), QStringLiteral("7a9"));
+    QCOMPARE(field("txtYear")->text(), QStringLiteral("79"));
+    leaveWithTab(field("txtYear"));
+    QCOMPARE(m_prompter.texts(), QStringList{"Valid years are 80--> <--11"});
+    QCOMPARE(m_window->focusWidget(), field("txtYear"));
+    QTest::keyClicks(field("txtYear"), QStringLiteral("5"));
+    leaveWithTab(field("txtYear"));
+    QCOMPARE(field("txtYear")->text(), QStringLiteral("05"));
+    QCOMPARE(m_window->focusWidget(), field("txtClub"));
+    QTest::mouseClick(org, Qt::LeftButton);
+    org->lineEdit()->selectAll();
+    QTest::keyClicks(org, QStringLiteral("uk"));
+    leaveWithTab(org);
+    QCOMPARE(m_prompter.texts().constLast(), QStringLiteral("Only AU, CA, CU, IF, MX, NP or US are allowed for Nat Org."));
+    QVERIFY(org->hasFocus());
+    org->lineEdit()->selectAll();
+    QTest::keyClicks(org, QStringLiteral("au"));
+    leaveWithTab(org);
+    QCOMPARE(m_prompter.messages.size(), 2);
+    click("cmdBirdSave");
+    QCOMPARE(storedBands().constLast(), QStringLiteral("1AU05  AB000125CJ"));
+
+    // Deleted after saying No once.
+    m_prompter.reset();
+    clickLine(0);
+    m_prompter.answerNext(MsgAnswer::No);
+    click("cmdBirdDelete");
+    QCOMPARE(birds()->count(), 4);
+    m_prompter.answerNext(MsgAnswer::Yes);
+    click("cmdBirdDelete");
+    QCOMPARE(m_prompter.texts(), QStringList(2, QStringLiteral("Are you sure you wish to DELETE this single record ?")));
+    QCOMPARE(birds()->count(), 3);
+    QVERIFY(!storedBands().contains(QStringLiteral("1AU07  AB000123CJ")));
+
+    // Two selected lines deleted together.
+    QTest::mouseClick(find<QCheckBox>("chkSendOnlySelectBirds"), Qt::LeftButton);
+    clickLine(0);
+    clickLine(2, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral(" 3 Pigeon(s) listed,  2 Pigeon(s) Selected"));
+    m_prompter.answerNext(MsgAnswer::Yes);
+    click("cmdBirdDelete");
+    QCOMPARE(m_prompter.texts().constLast(), QStringLiteral("Are you sure you wish to DELETE all selected records ?"));
+    QCOMPARE(linesOf(birds()), QStringList{" AU05  AB000125C 0000000000 BL"});
+
+    // A flyer without birds, found by a search, gets his first band.
+    typeInto(field("txtBISearch"), QStringLiteral("bA"));
+    QCOMPARE(linesOf(flyers), QStringList{"Baker"});
+    QCOMPARE(linesOf(birds()), QStringList{"No birds to list"});
+    QVERIFY(!birds()->isEnabled() && !enabled("cmdSendBirds"));
+    click("cmdBirdAddNew");
+    QCOMPARE(org->currentText(), QStringLiteral("US"));
+    QCOMPARE(field("txtIdNumber")->text(), QStringLiteral("000001"));
+    QCOMPARE(color->currentText(), QStringLiteral("Other"));
+    QCOMPARE(m_window->focusWidget(), field("txtYear"));
+    QTest::keyClicks(field("txtYear"), QStringLiteral("853"));
+    settle();
+    QCOMPARE(field("txtYear")->text(), QStringLiteral("85"));
+    QCOMPARE(m_window->focusWidget(), field("txtClub"));
+    QTest::keyClicks(field("txtClub"), QStringLiteral("xy"));
+    QTest::keyClick(field("txtClub"), Qt::Key_Return);
+    settle();
+    QCOMPARE(field("txtClub")->text(), QStringLiteral("  xy"));
+    QCOMPARE(m_window->focusWidget(), field("txtIdNumber"));
+    QTest::keyClick(field("txtIdNumber"), Qt::Key_Return);
+    QCOMPARE(m_window->focusWidget(), color);
+    QTest::mouseClick(find<QRadioButton>("optHen"), Qt::LeftButton);
+    click("cmdBirdSave");
+    QCOMPARE(linesOf(birds()), QStringList{" US85  XY000001H 0000000000 ____"});
+    QVERIFY(enabled("cmdSendBirds"));
+
+    // What the flyer window asks after storing a flyer read from a module.
+    m_shared.receivedHeader = QByteArray("S3xxxxxxxxxxAbel                0001");
+    m_shared.receivedRecords = {"ZAU08  AB000001C00000A1B2CJ"};
+    field("txtBISearch")->clear();
+    QVERIFY(m_window->InsertNewData());
+    QCOMPARE(m_shared.birdsAdded, qint16(1));
+    m_window->FillBirdFlyerList();
+    m_window->selectFlyer(QStringLiteral("Abel "));
+    QCOMPARE(flyers->currentItem()->text(), QStringLiteral("Abel"));
+    QCOMPARE(birds()->count(), 2);
+
+    click("cmdBirdEnd");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_window.isNull());
+    for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
+        QVERIFY(!m_scratch->db.isOpen(t));
+}
+
+void TestBirdWindow::pastedText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters in the year") << "txtYear" << "1a" << "";
+    QTest::newRow("ID number too long") << "txtIdNumber" << "1234567" << "123456";
+    QTest::newRow("club letters with 0x81") << "txtClub" << "A\u0081" << "";
+    QTest::newRow("club letters beyond latin-1") << "txtClub" << "A\u4e2d" << "";
+    QTest::newRow("club letters with latin-1 letter") << "txtClub" << "Z\u00FC" << "Z\u00FC";
+    QTest::newRow("organisation too long") << "cmbOrg" << "usa" << "us";
+}
+
+void TestBirdWindow::pastedText()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    click("cmdBirdAddNew");
+    QLineEdit *edit = field == QLatin1String("cmbOrg") ? find<QComboBox>("cmbOrg")->lineEdit()
+                                                       : this->field(field.toLatin1().constData());
+    edit->clear();
+    QApplication::clipboard()->setText(pasted);
+    edit->paste();
+    QCOMPARE(edit->text(), shown);
+}
+
+QTEST_MAIN(TestBirdWindow)
+#include "test_bird_window.moc"

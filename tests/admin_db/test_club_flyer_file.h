@@ -1,0 +1,30 @@
+#pragma once
+
+#include "admin_db/connection.h"
+#include "scratch_database.h"
+
+#include <QList>
+#include <QStringList>
+
+// One scratch file for a whole test run: opening a keyed file costs a key
+// derivation, so each case empties the tables instead of copying a new file.
+// Connections the windows opened stay open from case to case.
+struct ClubFlyerFile {
+    explicit ClubFlyerFile(const QString &name);
+
+    // Empty tables, numbers counting from 1 again, then clubs
+    // ("number|name"), flyers ("name|club number", numbered from 1) and
+    // the given number of birds for each flyer in turn.
+    void fill(const QStringList &clubs, const QStringList &flyers = {}, const QList<int> &birds = {});
+    // The field named "row" of every row the query gives.
+    QStringList rows(const char *sql);
+
+    // "deleted": the file goes aside; "locked": another program writes to it.
+    void fail(const QString &fault);
+    // The file back as it was.
+    void mend();
+
+    ScratchDatabase scratch;
+    Connection own;
+    Connection locker;
+};

@@ -1,0 +1,195 @@
+#include "admin_db/liberation_window.h"
+#include "recording_prompter.h"
+#include "scratch_database.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QStringList linesOf(const QListWidget *list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines.append(list->item(row)->text());
+    return lines;
+}
+
+// Lets queued focus changes and select-all happen, as between two keystrokes.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestLiberationWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void asAUserWould();
+    void pastedText_data();
+    void pastedText();
+
+private:
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = m_window->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("missing control");
+        return child;
+    }
+    QLineEdit *field(const char *name) const { return find<QLineEdit>(name); }
+    void click(const char *button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    void clickLine(int row) const
+    {
+        auto *list = find<QListWidget>("lstOrteList");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    // Enters a field with the mouse and types over its text.
+    void typeInto(const char *name, const QString &text) const
+    {
+        QTest::mouseClick(field(name), Qt::LeftButton);
+        settle();
+        QTest::keyClicks(field(name), text);
+    }
+    bool enabled(const char *button) const { return find<QPushButton>(button)->isEnabled(); }
+
+    std::unique_ptr<ScratchDatabase> m_scratch;
+    RecordingPrompter m_prompter;
+    QPointer<LiberationWindow> m_window;
+};
+
+void TestLiberationWindow::init()
+{
+    m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("liberationWindow"));
+    m_prompter.reset();
+    m_window = new LiberationWindow(m_scratch->db, m_prompter);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestLiberationWindow::cleanup()
+{
+    delete m_window;
+    m_scratch.reset();
+}
+
+void TestLiberationWindow::asAUserWould()
+{
+    auto *list = find<QListWidget>("lstOrteList");
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tamrel - Liberation Points"));
+    QCOMPARE(find<QPushButton>("cmdSendOrte")->text(), QStringLiteral("Send to &Tamrel"));
+    const QFontMetrics pitch(list->font());
+    QCOMPARE(pitch.horizontalAdvance(QLatin1Char('i')), pitch.horizontalAdvance(QLatin1Char('M')));
+    QCOMPARE(linesOf(list), QStringList{"No Races"});
+    QVERIFY(!list->isEnabled() && enabled("cmdSendOrte") && !field("txtRaceNumber")->isEnabled());
+
+    // A first race, with a month typed wrong and a name too long.
+    click("cmdOrteAddNew");
+    QCOMPARE(m_window->focusWidget(), field("txtRaceNumber"));
+    QVERIFY(!enabled("cmdSendOrte") && !enabled("cmdOrteEnd"));
+    QTest::keyClicks(field("txtRaceNumber"), QStringLiteral("7"));
+    QTest::keyClick(field("txtRaceNumber"), Qt::Key_Tab);
+    QTest::keyClicks(field("txtRaceDateMonth"), QStringLiteral("1a3"));
+    QCOMPARE(field("txtRaceDateMonth")->text(), QStringLiteral("13"));
+    QTest::keyClick(field("txtRaceDateMonth"), Qt::Key_Tab);
+    settle();
+    QCOMPARE(m_prompter.texts(), QStringList{"Invalid data for month "});
+    QCOMPARE(m_window->focusWidget(), field("txtRaceDateMonth"));
+    QCOMPARE(field("txtRaceDateMonth")->text(), QStringLiteral("01"));
+    QTest::keyClicks(field("txtRaceDateMonth"), QStringLiteral("5"));
+    QTest::keyClick(field("txtRaceDateMonth"), Qt::Key_Tab);
+    QCOMPARE(field("txtRaceDateMonth")->text(), QStringLiteral("05"));
+    QTest::keyClicks(field("txtRaceDateDay"), QStringLiteral("27"));
+    QVERIFY(!enabled("cmdOrteSave"));
+    typeInto("txtRaceName", QStringLiteral("O'Hare Field"));
+    QVERIFY(enabled("cmdOrteSave"));
+    click("cmdOrteSave");
+    QCOMPARE(linesOf(list), QStringList{"07  05/27  O Hare F"});
+    QCOMPARE(find<QLabel>("lblOrteList")->text(), QStringLiteral(" 1 Race(s) Listed"));
+    QVERIFY(!field("txtRaceName")->isEnabled() && field("txtRaceName")->text().isEmpty());
+
+    // A race Ventaro cannot use.
+    click("cmdOrteAddNew");
+    QTest::keyClicks(field("txtRaceNumber"), QStringLiteral("0"));
+    typeInto("txtRaceDateMonth", QStringLiteral("06"));
+    typeInto("txtRaceDateDay", QStringLiteral("14"));
+    typeInto("txtRaceName", QStringLiteral("Home"));
+    typeInto("txtRaceType", QStringLiteral("2"));
+    click("cmdOrteSave");
+    QCOMPARE(linesOf(list), (QStringList{"07  05/27  O Hare F", "00**06/14  Home"}));
+    QCOMPARE(find<QLabel>("lblVentaro")->text(), QStringLiteral("** - NOT Ventaro\nCompatible"));
+
+    // Edited from its line.
+    clickLine(1);
+    QCOMPARE(field("txtRaceType")->text(), QStringLiteral("2"));
+    click("cmdOrteEdit");
+    typeInto("txtRaceName", QStringLiteral("Dale"));
+    click("cmdOrteSave");
+    QCOMPARE(linesOf(list).constLast(), QStringLiteral("00**06/14  Dale"));
+
+    // Deleted after saying No once.
+    clickLine(0);
+    m_prompter.reset();
+    m_prompter.answerNext(MsgAnswer::No);
+    click("cmdOrteDelete");
+    QCOMPARE(list->count(), 2);
+    m_prompter.answerNext(MsgAnswer::Yes);
+    click("cmdOrteDelete");
+    QCOMPARE(m_prompter.texts(), QStringList(2, QStringLiteral("Are you sure you wish to DELETE this record?")));
+    QCOMPARE(linesOf(list), QStringList{"00**06/14  Dale"});
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(m_window->focusWidget(), list);
+    QCOMPARE(field("txtRaceName")->text(), QStringLiteral("Dale"));
+
+    click("cmdOrteEnd");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_window.isNull());
+    QVERIFY(!m_scratch->db.isOpen(Table::orte));
+    Connection own;
+    m_scratch->openOwn(own);
+    Statement stored = own.prepare("SELECT racenum || racedate || racename || racetype FROM orte");
+    QVERIFY(stored.next());
+    QCOMPARE(stored.text(0), QStringLiteral("000614Dale2"));
+    QVERIFY(!stored.next());
+}
+
+void TestLiberationWindow::pastedText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters in the race number") << "txtRaceNumber" << "1a" << "";
+    QTest::newRow("race number too long") << "txtRaceNumber" << "123" << "12";
+    QTest::newRow("letters in the day") << "txtRaceDateDay" << "3x" << "";
+    QTest::newRow("race type too long") << "txtRaceType" << "12" << "1";
+    QTest::newRow("name too long") << "txtRaceName" << "Lakeside Far" << "Lakeside";
+    QTest::newRow("name with 0x81") << "txtRaceName" << "Ab\u0081" << "";
+    QTest::newRow("name with latin-1 letters") << "txtRaceName" << "Z\u00FCrich" << "Z\u00FCrich";
+}
+
+void TestLiberationWindow::pastedText()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    click("cmdOrteAddNew");
+    QLineEdit *edit = this->field(field.toLatin1().constData());
+    edit->clear();
+    QApplication::clipboard()->setText(pasted);
+    edit->paste();
+    QCOMPARE(edit->text(), shown);
+}
+
+QTEST_MAIN(TestLiberationWindow)
+#include "test_liberation_window.moc"
