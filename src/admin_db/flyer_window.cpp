@@ -1,6 +1,6 @@
 #include "admin_db/flyer_window.h"
 
-#include "admin_db/club_flyer_widgets.h"
+#include "admin_db/data_window_widgets.h"
 #include "admin_db/club_name_rule.h"
 #include "common/field_behaviour.h"
 #include "ui_flyer_window.h"

@@ -1,5 +1,6 @@
 #include "app/config_fields.h"
 
+#include "admin_db/bird_band.h"
 #include "clock/text_helpers.h"
 #include "common/latin1.h"
 
@@ -55,11 +56,7 @@ namespace ConfigRules {
 
 QStringList nationalOrgs()
 {
-    const QString codes = QStringLiteral("AUCACUIFMXNPUS");
-    QStringList out;
-    for (int i = 0; i < codes.size(); i += 2)
-        out.append(codes.mid(i, 2));
-    return out;
+    return NatOrgCodes();
 }
 
 const FieldRule concourse{4, codeChar};

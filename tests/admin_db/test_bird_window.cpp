@@ -12,30 +12,15 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include "admin_db/data_window_widgets.h"
+#include "widget_steps.h"
+
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-namespace {
-
-QStringList linesOf(const QListWidget *list)
-{
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines.append(list->item(row)->text());
-    return lines;
-}
-
-// Lets queued focus changes and select-all happen, as between two keystrokes.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
-} // namespace
 
 class TestBirdWindow : public QObject {
     Q_OBJECT
@@ -131,9 +116,9 @@ void TestBirdWindow::asAUserWould()
              QStringLiteral("Check to send or delete only selected birds."));
     const QFontMetrics pitch(birds()->font());
     QCOMPARE(pitch.horizontalAdvance(QLatin1Char('i')), pitch.horizontalAdvance(QLatin1Char('M')));
-    QCOMPARE(linesOf(flyers), (QStringList{"Abel", "Baker"}));
+    QCOMPARE(ListLines(flyers), (QStringList{"Abel", "Baker"}));
     QCOMPARE(flyers->currentRow(), 0);
-    QCOMPARE(linesOf(birds()), (QStringList{" AU07  AB000123C 00000A1B2C BL", " AU07  AB000200H 0000000000 ____"}));
+    QCOMPARE(ListLines(birds()), (QStringList{" AU07  AB000123C 00000A1B2C BL", " AU07  AB000200H 0000000000 ____"}));
     QCOMPARE(count->text(), QStringLiteral(" 2 Pigeon(s) listed"));
     QVERIFY(enabled("cmdSendBirds") && enabled("cmdReceiveBirds") && !enabled("cmdBirdEdit"));
     QVERIFY(!field("txtYear")->isEnabled() && !org->isEnabled());
@@ -196,12 +181,12 @@ void TestBirdWindow::asAUserWould()
     m_prompter.answerNext(MsgAnswer::Yes);
     click("cmdBirdDelete");
     QCOMPARE(m_prompter.texts().constLast(), QStringLiteral("Are you sure you wish to DELETE all selected records ?"));
-    QCOMPARE(linesOf(birds()), QStringList{" AU05  AB000125C 0000000000 BL"});
+    QCOMPARE(ListLines(birds()), QStringList{" AU05  AB000125C 0000000000 BL"});
 
     // A flyer without birds, found by a search, gets his first band.
     typeInto(field("txtBISearch"), QStringLiteral("bA"));
-    QCOMPARE(linesOf(flyers), QStringList{"Baker"});
-    QCOMPARE(linesOf(birds()), QStringList{"No birds to list"});
+    QCOMPARE(ListLines(flyers), QStringList{"Baker"});
+    QCOMPARE(ListLines(birds()), QStringList{"No birds to list"});
     QVERIFY(!birds()->isEnabled() && !enabled("cmdSendBirds"));
     click("cmdBirdAddNew");
     QCOMPARE(org->currentText(), QStringLiteral("US"));
@@ -221,7 +206,7 @@ void TestBirdWindow::asAUserWould()
     QCOMPARE(m_window->focusWidget(), color);
     QTest::mouseClick(find<QRadioButton>("optHen"), Qt::LeftButton);
     click("cmdBirdSave");
-    QCOMPARE(linesOf(birds()), QStringList{" US85  XY000001H 0000000000 ____"});
+    QCOMPARE(ListLines(birds()), QStringList{" US85  XY000001H 0000000000 ____"});
     QVERIFY(enabled("cmdSendBirds"));
 
     // What the flyer window asks after storing a flyer read from a module.

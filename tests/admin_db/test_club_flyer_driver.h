@@ -1,5 +1,8 @@
 #pragma once
 
+#include "admin_db/data_window_widgets.h"
+#include "widget_steps.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -31,14 +34,7 @@ struct WindowDriver {
         settle();
         QTest::keyClicks(field(name), text);
     }
-    QStringList lines(const char *list) const
-    {
-        auto *l = find<QListWidget>(list);
-        QStringList out;
-        for (int row = 0; row < l->count(); ++row)
-            out.append(l->item(row)->text());
-        return out;
-    }
+    QStringList lines(const char *list) const { return ListLines(find<QListWidget>(list)); }
     int selectedRow(const char *list) const
     {
         auto *l = find<QListWidget>(list);
@@ -50,12 +46,7 @@ struct WindowDriver {
         const QFontMetrics pitch(find<QWidget>(name)->font());
         return pitch.horizontalAdvance(QLatin1Char('i')) == pitch.horizontalAdvance(QLatin1Char('M'));
     }
-    // Lets queued focus changes and select-all happen, as between keystrokes.
-    static void settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    static void settle() { ::settle(); }
 
     QWidget *window = nullptr;
 };

@@ -7,29 +7,14 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include "admin_db/data_window_widgets.h"
+#include "widget_steps.h"
+
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-QStringList linesOf(const QListWidget *list)
-{
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines.append(list->item(row)->text());
-    return lines;
-}
-
-// Lets queued focus changes and select-all happen, as between two keystrokes.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
-} // namespace
 
 class TestLiberationWindow : public QObject {
     Q_OBJECT
@@ -91,7 +76,7 @@ void TestLiberationWindow::asAUserWould()
     QCOMPARE(find<QPushButton>("cmdSendOrte")->text(), QStringLiteral("Send to &Tamrel"));
     const QFontMetrics pitch(list->font());
     QCOMPARE(pitch.horizontalAdvance(QLatin1Char('i')), pitch.horizontalAdvance(QLatin1Char('M')));
-    QCOMPARE(linesOf(list), QStringList{"No Races"});
+    QCOMPARE(ListLines(list), QStringList{"No Races"});
     QVERIFY(!list->isEnabled() && enabled("cmdSendOrte") && !field("txtRaceNumber")->isEnabled());
 
     // A first race, with a month typed wrong and a name too long.
@@ -115,7 +100,7 @@ void TestLiberationWindow::asAUserWould()
     typeInto("txtRaceName", QStringLiteral("O'Hare Field"));
     QVERIFY(enabled("cmdOrteSave"));
     click("cmdOrteSave");
-    QCOMPARE(linesOf(list), QStringList{"07  05/27  O Hare F"});
+    QCOMPARE(ListLines(list), QStringList{"07  05/27  O Hare F"});
     QCOMPARE(find<QLabel>("lblOrteList")->text(), QStringLiteral(" 1 Race(s) Listed"));
     QVERIFY(!field("txtRaceName")->isEnabled() && field("txtRaceName")->text().isEmpty());
 
@@ -127,7 +112,7 @@ void TestLiberationWindow::asAUserWould()
     typeInto("txtRaceName", QStringLiteral("Home"));
     typeInto("txtRaceType", QStringLiteral("2"));
     click("cmdOrteSave");
-    QCOMPARE(linesOf(list), (QStringList{"07  05/27  O Hare F", "00**06/14  Home"}));
+    QCOMPARE(ListLines(list), (QStringList{"07  05/27  O Hare F", "00**06/14  Home"}));
     QCOMPARE(find<QLabel>("lblVentaro")->text(), QStringLiteral("** - NOT Ventaro\nCompatible"));
 
     // Edited from its line.
@@ -136,7 +121,7 @@ void TestLiberationWindow::asAUserWould()
     click("cmdOrteEdit");
     typeInto("txtRaceName", QStringLiteral("Dale"));
     click("cmdOrteSave");
-    QCOMPARE(linesOf(list).constLast(), QStringLiteral("00**06/14  Dale"));
+    QCOMPARE(ListLines(list).constLast(), QStringLiteral("00**06/14  Dale"));
 
     // Deleted after saying No once.
     clickLine(0);
@@ -147,7 +132,7 @@ void TestLiberationWindow::asAUserWould()
     m_prompter.answerNext(MsgAnswer::Yes);
     click("cmdOrteDelete");
     QCOMPARE(m_prompter.texts(), QStringList(2, QStringLiteral("Are you sure you wish to DELETE this record?")));
-    QCOMPARE(linesOf(list), QStringList{"00**06/14  Dale"});
+    QCOMPARE(ListLines(list), QStringList{"00**06/14  Dale"});
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(m_window->focusWidget(), list);
     QCOMPARE(field("txtRaceName")->text(), QStringLiteral("Dale"));

@@ -1,4 +1,4 @@
-#include "admin_db/club_flyer_widgets.h"
+#include "admin_db/data_window_widgets.h"
 
 #include "admin_db/club_flyer_view.h"
 
@@ -16,9 +16,7 @@ void ShowFieldText(QLineEdit *field, const QString &text)
         field->setText(text);
 }
 
-namespace {
-
-QStringList linesOf(const QListWidget *list)
+QStringList ListLines(const QListWidget *list)
 {
     QStringList lines;
     for (int row = 0; row < list->count(); ++row)
@@ -26,12 +24,10 @@ QStringList linesOf(const QListWidget *list)
     return lines;
 }
 
-} // namespace
-
 void ShowListLines(QListWidget *list, const QStringList &lines, int selectedRow, bool enabled)
 {
     const QSignalBlocker quiet(list);
-    if (linesOf(list) != lines) {
+    if (ListLines(list) != lines) {
         list->clear();
         list->addItems(lines);
     }

@@ -13,6 +13,9 @@ class QPushButton;
 // Setting the same text again would move the cursor while the user types.
 void ShowFieldText(QLineEdit *field, const QString &text);
 
+// The texts of a list's lines, top to bottom.
+QStringList ListLines(const QListWidget *list);
+
 // Replaces the lines only when they changed, so the list keeps its scroll
 // position; emits none of the list's signals.
 void ShowListLines(QListWidget *list, const QStringList &lines, int selectedRow, bool enabled);
