@@ -4,7 +4,6 @@
 #include "admin_db/lookup_sql.h"
 #include "admin_db/transaction.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -30,9 +29,7 @@ Statement &bindFields(Statement &statement, const BirdRecord &bird)
 
 Connection &BirdStore::table(Table t)
 {
-    if (!m_db.isOpen(t) || !QFileInfo(m_db.path()).isFile())
-        return m_db.open(t, BirdWindowName);
-    return m_db.connection(t);
+    return m_db.use(t, BirdWindowName);
 }
 
 void BirdStore::open()
@@ -43,10 +40,8 @@ void BirdStore::open()
 
 void BirdStore::close()
 {
-    for (Table t : WindowTables) {
-        if (m_db.holder(t) == BirdWindowName)
-            m_db.close(t);
-    }
+    for (Table t : WindowTables)
+        m_db.release(t, BirdWindowName);
 }
 
 QList<FlyerEntry> BirdStore::flyers(const QString &namePrefix)

@@ -3,20 +3,6 @@
 #include "admin_db/jet_error.h"
 #include "admin_db/lookup_sql.h"
 
-#include <QFileInfo>
-
-Connection &WindowConnection(Database &db, Table table, const QString &window)
-{
-    if (!db.isOpen(table) || !QFileInfo(db.path()).isFile())
-        return db.open(table, window);
-    return db.connection(table);
-}
-
-void CloseWindowConnection(Database &db, Table table, const QString &window)
-{
-    if (db.holder(table) == window)
-        db.close(table);
-}
 
 void RequireChangedRow(Connection &connection)
 {

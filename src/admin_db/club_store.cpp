@@ -4,12 +4,12 @@
 
 void ClubStore::close()
 {
-    CloseWindowConnection(m_db, Table::clubs, m_window);
+    m_db.release(Table::clubs, m_window);
 }
 
 Connection &ClubStore::clubs()
 {
-    return WindowConnection(m_db, Table::clubs, m_window);
+    return m_db.use(Table::clubs, m_window);
 }
 
 QList<Club> ClubStore::clubs(const QString &prefix)

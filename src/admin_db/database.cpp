@@ -1,5 +1,7 @@
 #include "admin_db/database.h"
 
+#include <QFileInfo>
+
 #include "admin_db/database_key.h"
 #include "admin_db/jet_error.h"
 #include "common/folders.h"
@@ -59,6 +61,19 @@ void Database::close(Table table)
     Slot &s = slot(table);
     s.connection.close();
     s.holder.clear();
+}
+
+Connection &Database::use(Table table, const QString &holder)
+{
+    if (!isOpen(table) || !QFileInfo(m_path).isFile())
+        return open(table, holder);
+    return connection(table);
+}
+
+void Database::release(Table table, const QString &holder)
+{
+    if (this->holder(table) == holder)
+        close(table);
 }
 
 void PrepareDatabase(Database &db, const Folders &folders)

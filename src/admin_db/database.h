@@ -56,6 +56,15 @@ public:
     Connection &open(Table table, const QString &holder);
     // Never fails; closing a closed connection does nothing.
     void close(Table table);
+
+    // For a window at work: the open connection, whoever opened it, or a new
+    // one held by holder. Opens anew when the file went missing: an old handle
+    // would keep the deleted file alive unseen and take writes that vanish
+    // with it; opening says 3024 instead.
+    Connection &use(Table table, const QString &holder);
+    // Closes the connection only when holder opened it, so a window going
+    // leaves the others theirs. Never fails.
+    void release(Table table, const QString &holder);
     bool isOpen(Table table) const { return slot(table).connection.isOpen(); }
     // Who opened the connection; empty while it is closed.
     const QString &holder(Table table) const { return slot(table).holder; }

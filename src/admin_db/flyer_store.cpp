@@ -17,12 +17,12 @@ void bindFields(Statement &s, const Flyer &flyer)
 
 void FlyerStore::close()
 {
-    CloseWindowConnection(m_db, Table::flyerlist, FlyerWindowName);
+    m_db.release(Table::flyerlist, FlyerWindowName);
 }
 
 Connection &FlyerStore::flyerlist()
 {
-    return WindowConnection(m_db, Table::flyerlist, FlyerWindowName);
+    return m_db.use(Table::flyerlist, FlyerWindowName);
 }
 
 QList<FlyerLine> FlyerStore::flyers(const QString &prefix)

@@ -3,7 +3,6 @@
 #include "admin_db/database.h"
 #include "admin_db/jet_error.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -16,16 +15,12 @@ LiberationRace raceAt(const Statement &row, qint64 key)
 
 void LiberationStore::close()
 {
-    m_db.close(Table::orte);
+    m_db.release(Table::orte, LiberationWindowName);
 }
 
 Connection &LiberationStore::orte()
 {
-    // An open handle keeps a deleted file alive unseen: writes would succeed
-    // and vanish with the handle. Opening again closes it and says 3024.
-    if (m_db.holder(Table::orte) != LiberationWindowName || !QFileInfo(m_db.path()).isFile())
-        return m_db.open(Table::orte, LiberationWindowName);
-    return m_db.connection(Table::orte);
+    return m_db.use(Table::orte, LiberationWindowName);
 }
 
 QList<LiberationRace> LiberationStore::races()
