@@ -37,8 +37,6 @@ public:
     // port number from the freshly stored settings.
     void saveAndApply(const std::function<void()> &closeWindow);
 
-    bool windowOpen() const { return m_windowOpen; }
-
 private:
     void setTitle();
 

@@ -1,11 +1,7 @@
-#include "clock/clock_identity.h"
-#include "clock/clock_link.h"
-#include "clock/qt_serial_port.h"
 #include "clocksim_process.h"
 #include "common/folders.h"
+#include "race_command_on_port.h"
 #include "race_data/save_tam_race_data.h"
-#include "recording_progress_view.h"
-#include "recording_prompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,15 +32,9 @@ SaveRun saveFromClocksim(const QStringList &simArguments)
     qputenv("TAMREL_COM1", sim.linkPath().toLocal8Bit());
     QTemporaryDir dir;
     const Folders folders(dir.path(), dir.filePath(QStringLiteral("TAM")));
-    QtSerialPort port;
-    SteadyClock clock;
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    ClockIdentity identity;
-    RecordingProgressView progress;
-    RaceCommandContext context{link, identity, prompter, progress, [] {}};
-    SaveTamRaceData(context, folders);
-    return {contentOf(folders.inRaceDir(QStringLiteral("12340102.005"))), prompter.texts()};
+    RaceCommandOnPort command;
+    SaveTamRaceData(command.context, folders);
+    return {contentOf(folders.inRaceDir(QStringLiteral("12340102.005"))), command.prompter.texts()};
 }
 } // namespace
 
