@@ -1,63 +1,21 @@
 #include "admin_bench.h"
 
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/bird_inventory.h"
-#include "admin_db/lookup_sql.h"
-#include "admin_db/transaction.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/birds/bird_inventory.h"
+#include "admin_db/db/lookup_sql.h"
 #include "clock/clock_identity.h"
 #include "common/folders.h"
+#include "bench_database.h"
 #include "stderr_prompter.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 constexpr int FlyerCount = 200;
 constexpr int BirdsPerFlyer = 999;
-
-// One transaction for all; the serials of each flyer go in shuffled, so that
-// the listing has to sort them.
-void fill(Database &db)
-{
-    Connection own;
-    own.open(db.path(), db.key());
-    Transaction together(own);
-    Statement flyer = own.prepare("INSERT INTO flyerlist (Name, ClubID) VALUES (?, 1)");
-    Statement bird = own.prepare("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, "
-                                 "elecnumber, color, type) VALUES (?, 'US', '20', ?, ?, 'C', ?, 'J', '0')");
-    for (int f = 1; f <= FlyerCount; ++f) {
-        flyer.bind(1, QStringLiteral("Flyer %1").arg(f, 3, 10, QLatin1Char('0'))).run();
-        flyer.reset();
-        for (int b = 0; b < BirdsPerFlyer; ++b) {
-            const int serial = (b * 7919) % BirdsPerFlyer + 1;
-            bird.bind(1, qint64(f)).bind(2, QStringLiteral("F%1").arg(f, 3, 10, QLatin1Char('0')));
-            bird.bind(3, QStringLiteral("%1").arg(serial * 100, 6, 10, QLatin1Char('0')));
-            bird.bind(4, QStringLiteral("%1").arg(qint64(f) * 10000 + serial, 10, 10, QLatin1Char('0'))).run();
-            bird.reset();
-        }
-    }
-    together.commit();
-}
-
-double median(QList<double> figures)
-{
-    std::sort(figures.begin(), figures.end());
-    return figures.at(figures.size() / 2);
-}
-
-template <typename F> double millisecondsOf(F &&action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 void printPlan(Connection &c, const char *what, const QByteArray &sql)
 {
@@ -78,14 +36,10 @@ int RunAdminBench(const QStringList &arguments)
         return 2;
     }
     QTemporaryDir folder;
-    const QString delivered = QCoreApplication::applicationDirPath() + QStringLiteral("/tamreldata.mdb");
-    if (!folder.isValid() || !QFile::copy(delivered, folder.filePath(QStringLiteral("tamreldata.mdb")))) {
-        std::fprintf(stderr, "cannot copy %s into a scratch folder\n", qPrintable(delivered));
-        return 1;
-    }
     Database db;
-    PrepareDatabase(db, Folders(folder.path() + QLatin1Char('/'), folder.path() + QStringLiteral("/TAM/")));
-    const double fillMs = millisecondsOf([&db] { fill(db); });
+    if (!PrepareBenchDatabase(db, folder))
+        return 1;
+    const double fillMs = millisecondsOf([&db] { FillFlyersAndBirds(db, FlyerCount, BirdsPerFlyer); });
 
     StderrPrompter prompter;
     AdminSharedState shared;
@@ -116,7 +70,7 @@ int RunAdminBench(const QStringList &arguments)
         birds.searchChanged(QString());
     }
 
-    Connection &c = db.connection(Table::birds);
+    Connection &c = db.connection();
     printPlan(c, "list", QByteArray("SELECT rowid FROM birds WHERE BirdFlyerID = ? ") + LookupSql::BirdOrder
                              + ", rowid");
     printPlan(c, "band", QByteArray("SELECT 1 FROM birds WHERE ") + LookupSql::BandIs + " AND rowid <> ?");

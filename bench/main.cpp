@@ -1,9 +1,10 @@
 #include "admin_bench.h"
+#include "bird_window_bench.h"
 #include "link_bench.h"
 #include "readout_bench.h"
 #include "report_bench.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <cstdio>
 
@@ -17,6 +18,7 @@ struct SubCommand {
 constexpr SubCommand SubCommands[] = {
     {"link", RunLinkBench},
     {"admin", RunAdminBench},
+    {"birdwindow", RunBirdWindowBench},
     {"readout", RunReadoutBench},
     {"report", RunReportBench},
 };
@@ -35,7 +37,10 @@ int usage()
 // Each sub-command prints its figures as its last line.
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The window benchmarks open real windows, never on the user's screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return usage();

@@ -1,7 +1,7 @@
 #include "report_bench.h"
 
-#include "admin_db/database.h"
-#include "admin_db/transaction.h"
+#include "admin_db/db/database.h"
+#include "admin_db/db/transaction.h"
 #include "common/folders.h"
 #include "race_data/tam_file_writer.h"
 #include "reports/owner_lookup.h"

@@ -1,6 +1,6 @@
 #include "app/config_fields.h"
 
-#include "admin_db/bird_band.h"
+#include "admin_db/records/bird_band.h"
 #include "clock/text_helpers.h"
 #include "common/latin1.h"
 

@@ -3,13 +3,13 @@
 #include "app/about_window.h"
 #include "app/background_layout.h"
 #include "app/config_window.h"
-#include "admin_db/bird_inventory_window.h"
-#include "admin_db/club_window.h"
-#include "admin_db/database_error_report.h"
-#include "admin_db/flyer_window.h"
-#include "admin_db/liberation_window.h"
-#include "admin_db/jet_error.h"
-#include "admin_db/maintenance.h"
+#include "admin_db/birds/bird_inventory_window.h"
+#include "admin_db/clubs/club_window.h"
+#include "admin_db/db/database_error_report.h"
+#include "admin_db/flyers/flyer_window.h"
+#include "admin_db/liberations/liberation_window.h"
+#include "admin_db/db/jet_error.h"
+#include "admin_db/db/maintenance.h"
 #include "clock/clock_status_bar.h"
 #include "common/prompter.h"
 #include "common/unexpected_error.h"
@@ -108,6 +108,12 @@ void MainWindow::startUp()
     m_helpFile = m_services.folders.inProgramDir(QStringLiteral("Tamrel.chm"));
     m_controlChars = InitControlChars();
     PrepareDatabase(m_database, m_services.folders);
+    if (!m_databaseLock.claim(m_database.path())) {
+        m_services.prompter.message(Message{m_databaseLock.refusal(), QStringLiteral(" TAMREL Database Unavailable"),
+                                            MsgIcon::Critical, MsgButtons::Ok, 0, true});
+        close();
+        return;
+    }
     m_configuration.LoadSettings();
     m_link.setAddressPrefix(ClockLink::ClockPrefix);
     ReadClockInfo(m_link, m_identity);
@@ -121,7 +127,7 @@ void MainWindow::startUp()
 void MainWindow::openDatabaseAtStartUp()
 {
     try {
-        m_database.open(Table::clubs, MainWindowHolder);
+        m_database.use(Table::clubs, MainWindowHolder);
     } catch (const JetError &e) {
         switch (e.number()) {
         case JetCode::FileNotFound:
@@ -213,8 +219,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_windows.closeAll();
     m_raceReports->closeAll();
-    for (Table t : {Table::clubs, Table::flyerlist, Table::birds})
-        m_database.close(t);
+    m_database.closeAll();
     m_link.closePort();
     QMainWindow::closeEvent(event);
 }

@@ -4,8 +4,9 @@
 #include "app/program_services.h"
 #include "app/settings_store.h"
 #include "app/single_windows.h"
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/database.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/db/database.h"
+#include "admin_db/db/database_lock.h"
 #include "clock/clock_identity.h"
 #include "clock/clock_link.h"
 #include "clock/control_chars.h"
@@ -66,6 +67,7 @@ private:
     SettingsStore m_store;
     Configuration m_configuration;
     Database m_database;
+    DatabaseLock m_databaseLock;
     AdminSharedState m_adminState;
     SingleWindows m_windows;
     RaceReports *m_raceReports;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "admin_db/connection.h"
-#include "admin_db/jet_error.h"
+#include "admin_db/db/connection.h"
+#include "admin_db/db/jet_error.h"
 
 #include <QByteArray>
 #include <QString>

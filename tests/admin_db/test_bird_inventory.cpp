@@ -1,6 +1,6 @@
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/bird_inventory.h"
-#include "admin_db/transaction.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/birds/bird_inventory.h"
+#include "admin_db/db/transaction.h"
 #include "clock/clock_identity.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
@@ -191,6 +191,8 @@ private Q_SLOTS:
     void receivedBirds_data();
     void receivedBirds();
     void databaseGoneOrLocked();
+    void flyerDeletedMeanwhile_data();
+    void flyerDeletedMeanwhile();
 
 private:
     std::unique_ptr<SeededFile> m_file;
@@ -208,10 +210,10 @@ void TestBirdInventory::loadListsTheFirstFlyersBirds()
     QCOMPARE(v.birdCountLine, QStringLiteral(" 3 Pigeon(s) listed"));
     QCOMPARE(rig.enabled(), QStringLiteral("add end send"));
     for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
-        QCOMPARE(rig.file.scratch.db.holder(t), BirdWindowName);
+        QCOMPARE(rig.file.scratch.db.holders(t), QStringList{BirdWindowName});
     rig.logic.end();
     for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
-        QVERIFY(!rig.file.scratch.db.isOpen(t));
+        QVERIFY(!rig.file.scratch.db.isHeld(t));
     QVERIFY(rig.prompter.messages.isEmpty());
 }
 
@@ -544,9 +546,9 @@ void TestBirdInventory::receivedBirds()
     QCOMPARE(rig.stored().mid(Birds.size()), expected);
     QCOMPARE(rig.shared.birdsAdded, qint16(found ? added : 99));
     QCOMPARE(rig.shared.birdsUpdated, qint16(updated));
-    // What it opened for the call it closed again.
+    // What it held for the call it released again.
     for (Table t : {Table::flyerlist, Table::birds})
-        QVERIFY(!rig.file.scratch.db.isOpen(t));
+        QVERIFY(!rig.file.scratch.db.isHeld(t));
     QVERIFY(rig.prompter.messages.isEmpty());
 }
 
@@ -557,10 +559,11 @@ void TestBirdInventory::databaseGoneOrLocked()
     const QStringList before = rig.stored();
     {
         // Another program holds the file.
+        rig.steps({"click 1", "add", "id 000500"});
         Connection other;
         rig.file.scratch.openOwn(other);
         other.execute("BEGIN EXCLUSIVE");
-        rig.steps({"click 1", "add", "id 000500", "save"});
+        rig.step(QStringLiteral("save"));
         QCOMPARE(rig.prompter.texts().size(), 1);
         QVERIFY2(rig.prompter.texts().constFirst().endsWith(
                      QStringLiteral(" #:3051.\r\nPlease notify Calmeer Electronics USA of this ERROR")),
@@ -573,10 +576,39 @@ void TestBirdInventory::databaseGoneOrLocked()
     QVERIFY(QFile::remove(rig.file.scratch.path()));
     rig.prompter.reset();
     rig.steps({"add", "save"});
-    QCOMPARE(rig.prompter.texts().size(), 1);
+    QVERIFY2(rig.prompter.texts().size() == 1, qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
     QVERIFY(rig.prompter.texts().constFirst().contains(QStringLiteral(" #:3024.")));
     QVERIFY(rig.logic.adding());
     QVERIFY(!QFile::exists(rig.file.scratch.path()));
+}
+
+// Another window deletes the chosen flyer while a bird is typed for him.
+void TestBirdInventory::flyerDeletedMeanwhile_data()
+{
+    QTest::addColumn<QStringList>("script");
+    QTest::newRow("adding") << QStringList{"click 1", "add", "id 000500"};
+    QTest::newRow("editing") << QStringList{"click 0", "edit", "id 000501"};
+}
+
+void TestBirdInventory::flyerDeletedMeanwhile()
+{
+    QFETCH(QStringList, script);
+    SeededFile file(QStringLiteral("birdFlyerGone"));
+    Rig rig(file);
+    const QStringList before = rig.stored();
+    rig.steps(script);
+    file.own.execute("DELETE FROM flyerlist WHERE Name = 'Abel'");
+
+    rig.step(QStringLiteral("save"));
+
+    QCOMPARE(rig.prompter.texts(),
+             QStringList{QStringLiteral("The flyer Abel is no longer in the database: the bird was not stored.")});
+    Statement typed = file.own.prepare("SELECT count(*) FROM birds WHERE bnumber IN ('000500', '000501')");
+    QVERIFY(typed.next());
+    QCOMPARE(typed.number(0), 0);
+    QCOMPARE(rig.stored().size(), before.size());
+    QVERIFY(!rig.logic.adding() && !rig.logic.editing());
+    QVERIFY(!rig.logic.view().flyerLines.join(QLatin1Char('|')).contains(QStringLiteral("Abel")));
 }
 
 QTEST_APPLESS_MAIN(TestBirdInventory)

@@ -1,7 +1,7 @@
-#include "admin_db/bird_band.h"
-#include "admin_db/bird_colors.h"
-#include "admin_db/bird_hatch_years.h"
-#include "admin_db/bird_record.h"
+#include "admin_db/records/bird_band.h"
+#include "admin_db/records/bird_colors.h"
+#include "admin_db/records/bird_hatch_years.h"
+#include "admin_db/records/bird_record.h"
 
 #include <QTest>
 

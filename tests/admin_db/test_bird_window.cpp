@@ -1,6 +1,6 @@
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/bird_inventory_window.h"
-#include "admin_db/transaction.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/birds/bird_inventory_window.h"
+#include "admin_db/db/transaction.h"
 #include "clock/clock_identity.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
@@ -12,7 +12,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include "admin_db/data_window_widgets.h"
+#include "admin_db/editing/data_window_widgets.h"
 #include "widget_steps.h"
 
 #include <QListWidget>
@@ -224,7 +224,7 @@ void TestBirdWindow::asAUserWould()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_window.isNull());
     for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
-        QVERIFY(!m_scratch->db.isOpen(t));
+        QVERIFY(!m_scratch->db.isHeld(t));
 }
 
 void TestBirdWindow::pastedText_data()

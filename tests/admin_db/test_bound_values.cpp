@@ -1,5 +1,5 @@
-#include "admin_db/database.h"
-#include "admin_db/lookup_sql.h"
+#include "admin_db/db/database.h"
+#include "admin_db/db/lookup_sql.h"
 #include "scratch_database.h"
 
 #include <QTest>
@@ -44,7 +44,7 @@ private:
 void TestBoundValues::init()
 {
     m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("boundValues"));
-    m_clubs = &m_scratch->db.open(Table::clubs, QStringLiteral("frmClubData"));
+    m_clubs = &m_scratch->db.use(Table::clubs, QStringLiteral("frmClubData"));
     Statement add = m_clubs->prepare("INSERT INTO clubs (ClubName) VALUES (?)");
     for (const QString &name : ClubNames) {
         add.bind(1, name).run();
@@ -108,7 +108,7 @@ void TestBoundValues::birdLookupsIgnoreCase()
     QFETCH(QByteArray, condition);
     QFETCH(QString, value);
     QFETCH(int, found);
-    Connection &birds = m_scratch->db.open(Table::birds, QStringLiteral("frmBirdInventory"));
+    Connection &birds = m_scratch->db.use(Table::birds, QStringLiteral("frmBirdInventory"));
     birds.execute("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, elecnumber) VALUES "
                   "(1, 'US', '12', 'abcd', '000123', '00000A1B2C'),"
                   "(1, 'US', '12', '  XY', '000777', '0000000000')");
@@ -120,7 +120,7 @@ void TestBoundValues::birdLookupsIgnoreCase()
 
 void TestBoundValues::byteTextsRoundTrip()
 {
-    Connection &birds = m_scratch->db.open(Table::birds, QStringLiteral("frmBirdInventory"));
+    Connection &birds = m_scratch->db.use(Table::birds, QStringLiteral("frmBirdInventory"));
     // A colour character above 0x7F, as a clock record may carry.
     const QByteArray color("\xE9", 1);
     Statement add = birds.prepare("INSERT INTO birds (BirdFlyerID, color) VALUES (?, ?)");

@@ -1,6 +1,6 @@
 #include "test_club_flyer_file.h"
 
-#include "admin_db/transaction.h"
+#include "admin_db/db/transaction.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin_db/connection.h"
+#include "admin_db/db/connection.h"
 #include "scratch_database.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin_db/club_flyer_view.h"
+#include "admin_db/editing/list_window_view.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/club_list_line.h"
-#include "admin_db/club_logic.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/clubs/club_list_line.h"
+#include "admin_db/clubs/club_logic.h"
 #include "recording_prompter.h"
 #include "test_club_flyer_file.h"
 #include "test_club_flyer_steps.h"
@@ -213,21 +213,17 @@ void TestClubLogic::noClubsFlag()
     QCOMPARE(rig.stored(), QStringList{"1|First"});
 }
 
-// The window closes the connection it opened, and not the main window's.
+// The window releases what it holds, and not the main window's hold.
 void TestClubLogic::connections()
 {
     Database &db = m_file.scratch.db;
-    db.close(Table::clubs);
+    db.use(Table::clubs, MainWindowHolder);
     Rig rig(m_file, Std);
     rig.logic.load();
-    QCOMPARE(db.holder(Table::clubs), ClubWindowName);
+    QVERIFY(db.holders(Table::clubs).contains(ClubWindowName));
     rig.logic.end();
-    QVERIFY(!db.isOpen(Table::clubs));
-
-    db.open(Table::clubs, MainWindowHolder);
-    rig.logic.load();
-    rig.logic.end();
-    QCOMPARE(db.holder(Table::clubs), MainWindowHolder);
+    QCOMPARE(db.holders(Table::clubs), QStringList{MainWindowHolder});
+    db.release(Table::clubs, MainWindowHolder);
 }
 
 void TestClubLogic::databaseFailure_data()

@@ -1,5 +1,5 @@
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/club_window.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/clubs/club_window.h"
 #include "recording_prompter.h"
 #include "test_club_flyer_driver.h"
 #include "test_club_flyer_file.h"
@@ -101,7 +101,7 @@ void TestClubWindow::asAUserWould()
 
     ui.click("cmdClubEnd");
     QTRY_VERIFY(m_window.isNull());
-    QVERIFY(!m_file.scratch.db.isOpen(Table::clubs));
+    QVERIFY(!m_file.scratch.db.isHeld(Table::clubs));
     QCOMPARE(m_prompter.messages.size(), 1);
 }
 

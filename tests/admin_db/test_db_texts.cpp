@@ -1,6 +1,6 @@
-#include "admin_db/bird_colors.h"
-#include "admin_db/clean_text.h"
-#include "admin_db/database_error_report.h"
+#include "admin_db/records/bird_colors.h"
+#include "admin_db/records/clean_text.h"
+#include "admin_db/db/database_error_report.h"
 #include "recording_prompter.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/flyer_logic.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/flyers/flyer_logic.h"
 #include "recording_prompter.h"
 #include "test_club_flyer_file.h"
 #include "test_club_flyer_steps.h"
@@ -420,18 +420,18 @@ void TestFlyerLogic::receiving()
 
 void TestFlyerLogic::connections()
 {
-    for (Table t : AllTables)
-        m_file.scratch.db.close(t);
     Rig rig(m_file, Clubs, Flyers);
-    rig.file.scratch.db.open(Table::birds, QStringLiteral("frmBirdInventory"));
+    Database &db = rig.file.scratch.db;
+    db.use(Table::birds, QStringLiteral("frmBirdInventory"));
     rig.logic.load();
-    QCOMPARE(rig.file.scratch.db.holder(Table::flyerlist), FlyerWindowName);
-    QCOMPARE(rig.file.scratch.db.holder(Table::clubs), FlyerWindowName);
+    QCOMPARE(db.holders(Table::flyerlist), QStringList{FlyerWindowName});
+    QCOMPARE(db.holders(Table::clubs), QStringList{FlyerWindowName});
     rig.steps({"click 0", "delete yes"});
     rig.logic.end();
-    QVERIFY(!rig.file.scratch.db.isOpen(Table::flyerlist));
-    QVERIFY(!rig.file.scratch.db.isOpen(Table::clubs));
-    QCOMPARE(rig.file.scratch.db.holder(Table::birds), QStringLiteral("frmBirdInventory"));
+    QVERIFY(!db.isHeld(Table::flyerlist));
+    QVERIFY(!db.isHeld(Table::clubs));
+    QCOMPARE(db.holders(Table::birds), QStringList{QStringLiteral("frmBirdInventory")});
+    db.release(Table::birds, QStringLiteral("frmBirdInventory"));
 }
 
 void TestFlyerLogic::databaseFailure_data()

@@ -1,5 +1,5 @@
-#include "admin_db/admin_shared_state.h"
-#include "admin_db/flyer_window.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/flyers/flyer_window.h"
 #include "recording_prompter.h"
 #include "test_club_flyer_driver.h"
 #include "test_club_flyer_file.h"
@@ -106,8 +106,8 @@ void TestFlyerWindow::asAUserWould()
 
     ui.click("cmdFlyerEnd");
     QTRY_VERIFY(m_window.isNull());
-    QVERIFY(!m_file.scratch.db.isOpen(Table::flyerlist));
-    QVERIFY(!m_file.scratch.db.isOpen(Table::clubs));
+    QVERIFY(!m_file.scratch.db.isHeld(Table::flyerlist));
+    QVERIFY(!m_file.scratch.db.isHeld(Table::clubs));
     QCOMPARE(m_prompter.messages.size(), 3);
 }
 

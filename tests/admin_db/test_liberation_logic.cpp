@@ -1,5 +1,5 @@
-#include "admin_db/liberation_logic.h"
-#include "admin_db/transaction.h"
+#include "admin_db/liberations/liberation_logic.h"
+#include "admin_db/db/transaction.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
 
@@ -25,7 +25,7 @@ QStringList numberedRaces(int count)
 struct Rig {
     explicit Rig(const QStringList &races) : scratch(QStringLiteral("liberationLogic"))
     {
-        Connection &orte = scratch.db.open(Table::orte, LiberationWindowName);
+        Connection &orte = scratch.db.use(Table::orte, LiberationWindowName);
         Transaction together(orte);
         Statement add = orte.prepare("INSERT INTO orte (racenum, racedate, racename, racetype) VALUES (?, ?, ?, ?)");
         for (const QString &race : races) {
@@ -39,7 +39,7 @@ struct Rig {
 
     QStringList stored()
     {
-        Statement all = scratch.db.connection(Table::orte)
+        Statement all = scratch.db.connection()
                             .prepare("SELECT racenum||'|'||racedate||'|'||racename||'|'||racetype FROM orte");
         QStringList out;
         while (all.next())

@@ -1,4 +1,4 @@
-#include "admin_db/liberation_window.h"
+#include "admin_db/liberations/liberation_window.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
 
@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include "admin_db/data_window_widgets.h"
+#include "admin_db/editing/data_window_widgets.h"
 #include "widget_steps.h"
 
 #include <QListWidget>
@@ -140,7 +140,7 @@ void TestLiberationWindow::asAUserWould()
     click("cmdOrteEnd");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_window.isNull());
-    QVERIFY(!m_scratch->db.isOpen(Table::orte));
+    QVERIFY(!m_scratch->db.isHeld(Table::orte));
     Connection own;
     m_scratch->openOwn(own);
     Statement stored = own.prepare("SELECT racenum || racedate || racename || racetype FROM orte");

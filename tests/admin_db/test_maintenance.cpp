@@ -1,7 +1,7 @@
-#include "admin_db/database.h"
-#include "admin_db/file_rebuild.h"
-#include "admin_db/maintenance.h"
-#include "admin_db/transaction.h"
+#include "admin_db/db/database.h"
+#include "admin_db/db/database_key.h"
+#include "admin_db/db/maintenance.h"
+#include "admin_db/db/transaction.h"
 #include "common/progress_view.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
@@ -9,6 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,8 +56,36 @@ QStringList filesBeside(const ScratchDatabase &s)
 
 void addClub(ScratchDatabase &s)
 {
-    s.db.open(Table::clubs, QStringLiteral("frmClubData")).execute("INSERT INTO clubs (ClubName) VALUES ('North')");
-    s.db.close(Table::clubs);
+    s.db.connection().execute("INSERT INTO clubs (ClubName) VALUES ('North')");
+}
+
+qint64 birdCount(ScratchDatabase &s)
+{
+    return count(s.db.connection(), "SELECT count(*) FROM birds");
+}
+
+// A child process that runs body and reports what it returns (0 to 255) as
+// its exit code. It must not use the parent's connections.
+template <typename Body>
+pid_t runInChild(Body body)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        int result = 255;
+        try {
+            result = body();
+        } catch (...) {
+        }
+        _exit(result);
+    }
+    return pid;
+}
+
+int exitCodeOf(pid_t pid)
+{
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
@@ -65,6 +99,11 @@ private Q_SLOTS:
     void failedCompactLeavesTheFile_data();
     void failedCompactLeavesTheFile();
     void compactKeepsWritesOfAnotherConnection();
+    void writerBesideCompactLosesNothing();
+    void killedCompactLosesNothing_data();
+    void killedCompactLosesNothing();
+    void compactKeepsLinkAndMode();
+    void diskFullLeavesTheFile();
     void repairRebuildsADamagedIndex();
     void repairOfUnreadableDataSaysSo();
 };
@@ -82,7 +121,11 @@ void TestMaintenance::compactWithAConnectionOpen()
     QFETCH(QString, holder);
     QFETCH(QStringList, messages);
     ScratchDatabase s(QStringLiteral("compactOpen"));
-    Connection &clubs = s.db.open(Table::clubs, holder);
+    // Added first: the compact must refuse even with the rows to gain.
+    Connection &birds = s.db.connection();
+    addBirds(birds, 1, 300);
+    birds.execute("DELETE FROM birds");
+    Connection &clubs = s.db.use(Table::clubs, holder);
     clubs.execute("INSERT INTO clubs (ClubName) VALUES ('North')");
     const QByteArray before = s.fileBytes();
     RecordingProgress progress;
@@ -93,24 +136,17 @@ void TestMaintenance::compactWithAConnectionOpen()
     QCOMPARE(prompter.texts(), messages);
     QCOMPARE(progress.steps, CompactSteps);
     QCOMPARE(s.fileBytes() == before, !messages.isEmpty());
-    QCOMPARE(s.db.holder(Table::clubs), holder);
+    QCOMPARE(s.db.holders(Table::clubs), QStringList{holder});
     QCOMPARE(count(clubs, "SELECT count(*) FROM clubs"), qint64(1));
-    QVERIFY(!s.db.isOpen(Table::birds));
 }
 
 void TestMaintenance::compactShrinksKeepsDataAndClearsLeftovers()
 {
     ScratchDatabase s(QStringLiteral("compactShrinks"));
-    Connection &birds = s.db.open(Table::birds, QStringLiteral("frmBirdInventory"));
+    Connection &birds = s.db.connection();
     addBirds(birds, 1, 3000);
     birds.execute("DELETE FROM birds WHERE bnumber > '000010'");
-    s.db.close(Table::birds);
     const qint64 sizeBefore = QFileInfo(s.path()).size();
-    // What a compact that died half-way leaves behind.
-    for (const char *name : {"newtamreldata.mdb", "newtamreldata.mdb-journal"}) {
-        QFile f(s.besideDatabase(QLatin1String(name)));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(3000, 'z')) == 3000);
-    }
     RecordingProgress progress;
     RecordingPrompter prompter;
 
@@ -119,7 +155,7 @@ void TestMaintenance::compactShrinksKeepsDataAndClearsLeftovers()
     QCOMPARE(prompter.texts(), QStringList{});
     QVERIFY(QFileInfo(s.path()).size() < sizeBefore / 4);
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
-    Connection &again = s.db.open(Table::birds, QStringLiteral("frmBirdInventory"));
+    Connection &again = s.db.connection();
     QCOMPARE(count(again, "SELECT count(*) FROM birds"), qint64(10));
     QCOMPARE(count(again, "SELECT count(*) FROM sqlite_master WHERE type = 'index'"), qint64(7));
     QCOMPARE(IntegrityProblems(again), QStringList{});
@@ -129,9 +165,11 @@ void TestMaintenance::failedCompactLeavesTheFile_data()
 {
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QString>("message");
-    QTest::newRow("folder in the way") << "folder" << "a folder";
     QTest::newRow("database missing") << "missing" << "Could not find file";
     QTest::newRow("wrong key") << "wrong key" << "password is wrong";
+    QTest::newRow("empty file") << "empty" << "not a database of this program";
+    QTest::newRow("another program's database") << "foreign" << "not a database of this program";
+    QTest::newRow("read-only file") << "read-only" << "read-only";
 }
 
 void TestMaintenance::failedCompactLeavesTheFile()
@@ -140,15 +178,23 @@ void TestMaintenance::failedCompactLeavesTheFile()
     QFETCH(QString, message);
     ScratchDatabase s(QStringLiteral("compactFails"));
     addClub(s);
+    s.db.closeAll();
     QStringList expectedFiles{QStringLiteral("tamreldata.mdb")};
-    if (obstacle == QLatin1String("folder")) {
-        QVERIFY(QDir(s.folder).mkdir(RebuiltFileName));
-        expectedFiles.prepend(RebuiltFileName);
-    } else if (obstacle == QLatin1String("missing")) {
+    if (obstacle == QLatin1String("missing")) {
         QFile::remove(s.path());
         expectedFiles.clear();
-    } else {
+    } else if (obstacle == QLatin1String("wrong key")) {
         s.db.setFile(s.path(), "NotTheKey1");
+    } else if (obstacle == QLatin1String("empty")) {
+        QFile f(s.path());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    } else if (obstacle == QLatin1String("foreign")) {
+        QFile::remove(s.path());
+        MakeKeyedFile(s.path(), DatabasePassword);
+    } else {
+        if (geteuid() == 0)
+            QSKIP("root writes read-only files");
+        QVERIFY(QFile::setPermissions(s.path(), QFile::ReadOwner));
     }
     const QByteArray before = s.fileBytes();
     RecordingProgress progress;
@@ -167,7 +213,6 @@ void TestMaintenance::compactKeepsWritesOfAnotherConnection()
 {
     ScratchDatabase s(QStringLiteral("compactOtherWriter"));
     addClub(s);
-    // Another program's connection, whose writes still sit in the log.
     Connection other;
     s.openOwn(other);
     other.execute("INSERT INTO clubs (ClubName) VALUES ('Written elsewhere')");
@@ -176,19 +221,140 @@ void TestMaintenance::compactKeepsWritesOfAnotherConnection()
 
     CompactDatabase(s.db, progress, prompter);
 
-    QCOMPARE(prompter.texts(), QStringList{AlreadyOpen});
+    QCOMPARE(prompter.texts(), QStringList{});
     // Had the file been replaced, this write would go to the old one, lost.
     other.execute("INSERT INTO clubs (ClubName) VALUES ('Written later')");
     other.close();
-    Connection &clubs = s.db.open(Table::clubs, QStringLiteral("frmClubData"));
-    QCOMPARE(count(clubs, "SELECT count(*) FROM clubs"), qint64(3));
-    QCOMPARE(IntegrityProblems(clubs), QStringList{});
+    QCOMPARE(count(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(3));
+    QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
+}
+
+// Another program opens, writes a bird and closes, again and again, while the
+// file is compacted: every bird it stored is there, and the file is sound.
+void TestMaintenance::writerBesideCompactLosesNothing()
+{
+    ScratchDatabase s(QStringLiteral("compactBesideWriter"));
+    addBirds(s.db.connection(), 1, 2000);
+    s.db.connection().execute("DELETE FROM birds WHERE bnumber > '000100'");
+    s.db.closeAll();
+    s.db.setBusyTimeout(Connection::DefaultBusyTimeoutMs);
+    const QString path = s.path();
+    const pid_t writer = runInChild([&] {
+        int stored = 0;
+        for (int n = 0; n < 40; ++n) {
+            Connection c;
+            c.open(path, DatabasePassword);
+            addBirds(c, 5000 + n, 1);
+            ++stored;
+        }
+        return stored;
+    });
+    RecordingProgress progress;
+    RecordingPrompter prompter;
+    int compacts = 0;
+    while (waitpid(writer, nullptr, WNOHANG) == 0 && compacts < 200) {
+        CompactDatabase(s.db, progress, prompter);
+        ++compacts;
+    }
+    const int stored = exitCodeOf(writer);
+
+    QCOMPARE(stored, 40);
+    QVERIFY(compacts > 1);
+    QCOMPARE(prompter.texts(), QStringList{});
+    QCOMPARE(birdCount(s), qint64(100 + stored));
+    QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
+}
+
+void TestMaintenance::killedCompactLosesNothing_data()
+{
+    QTest::addColumn<int>("afterMs");
+    for (int ms : {0, 5, 20, 60, 150})
+        QTest::addRow("killed after %d ms", ms) << ms;
+}
+
+// The program dies in the middle of a compact: the next start finds every
+// bird and a sound file.
+void TestMaintenance::killedCompactLosesNothing()
+{
+    QFETCH(int, afterMs);
+    ScratchDatabase s(QStringLiteral("compactKilled"));
+    addBirds(s.db.connection(), 1, 20000);
+    s.db.connection().execute("DELETE FROM birds WHERE rowid % 2 = 0");
+    s.db.closeAll();
+    const QString path = s.path();
+    const pid_t compacting = runInChild([&] {
+        Database db;
+        db.setFile(path, DatabasePassword);
+        RecordingProgress progress;
+        RecordingPrompter prompter;
+        for (;;)
+            CompactDatabase(db, progress, prompter);
+        return 0;
+    });
+    QTest::qWait(afterMs);
+    kill(compacting, SIGKILL);
+    QCOMPARE(exitCodeOf(compacting), -1);
+
+    QCOMPARE(birdCount(s), qint64(10000));
+    QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
+}
+
+void TestMaintenance::compactKeepsLinkAndMode()
+{
+    ScratchDatabase s(QStringLiteral("compactLink"));
+    addBirds(s.db.connection(), 1, 3000);
+    s.db.connection().execute("DELETE FROM birds");
+    s.db.closeAll();
+    const QString real = s.besideDatabase(QStringLiteral("real.mdb"));
+    QVERIFY(QFile::rename(s.path(), real));
+    QVERIFY(QFile::link(real, s.path()));
+    QVERIFY(chmod(QFile::encodeName(real).constData(), 0640) == 0);
+    const qint64 sizeBefore = QFileInfo(real).size();
+    RecordingProgress progress;
+    RecordingPrompter prompter;
+
+    CompactDatabase(s.db, progress, prompter);
+
+    QCOMPARE(prompter.texts(), QStringList{});
+    QVERIFY(QFileInfo(s.path()).isSymLink());
+    QVERIFY(QFileInfo(real).size() < sizeBefore / 4);
+    struct stat after {};
+    QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
+    QCOMPARE(after.st_mode & 0777, mode_t(0640));
+    QCOMPARE(filesBeside(s), (QStringList{QStringLiteral("real.mdb"), QStringLiteral("tamreldata.mdb")}));
+}
+
+// Writes past a small file-size limit fail as they do on a full disk.
+void TestMaintenance::diskFullLeavesTheFile()
+{
+    ScratchDatabase s(QStringLiteral("compactDiskFull"));
+    addBirds(s.db.connection(), 1, 3000);
+    s.db.connection().execute("DELETE FROM birds WHERE bnumber > '002000'");
+    const QByteArray before = s.fileBytes();
+    RecordingProgress progress;
+    RecordingPrompter prompter;
+    rlimit saved {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    CompactDatabase(s.db, progress, prompter);
+
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(s.fileBytes(), before);
+    QCOMPARE(birdCount(s), qint64(2000));
+    QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
 }
 
 void TestMaintenance::repairRebuildsADamagedIndex()
 {
     ScratchDatabase s(QStringLiteral("repairIndex"));
-    addBirds(s.db.open(Table::birds, QStringLiteral("frmBirdInventory")), 1, 5);
+    addBirds(s.db.connection(), 1, 5);
+    s.db.closeAll();
     // Birds added while the index is hidden from the schema are missing from it.
     QByteArray rootPage;
     QByteArray indexSql;
@@ -203,8 +369,11 @@ void TestMaintenance::repairRebuildsADamagedIndex()
         q.reset();
         c.execute("DELETE FROM sqlite_master WHERE name = 'birds_by_elecnumber'");
     }
-    addBirds(s.db.open(Table::birds, QStringLiteral("frmBirdInventory")), 6, 5);
-    s.db.close(Table::birds);
+    {
+        Connection c;
+        s.openOwn(c);
+        addBirds(c, 6, 5);
+    }
     {
         Connection c;
         s.openOwn(c);
@@ -221,10 +390,10 @@ void TestMaintenance::repairRebuildsADamagedIndex()
 
     RepairDatabase(s.db, progress, prompter);
 
-    QCOMPARE(prompter.texts(), QStringList{});
+    QVERIFY2(prompter.texts().isEmpty(), qPrintable(prompter.texts().join(QLatin1Char('|'))));
     const QStringList repairSteps{QStringLiteral("Please wait...|Repairing database"), QStringLiteral("close")};
     QCOMPARE(progress.steps, repairSteps + CompactSteps);
-    Connection &birds = s.db.open(Table::birds, QStringLiteral("frmBirdInventory"));
+    Connection &birds = s.db.connection();
     QCOMPARE(IntegrityProblems(birds), QStringList{});
     QCOMPARE(count(birds, "SELECT count(*) FROM birds WHERE elecnumber > '0000000000'"), qint64(10));
 }
@@ -232,8 +401,8 @@ void TestMaintenance::repairRebuildsADamagedIndex()
 void TestMaintenance::repairOfUnreadableDataSaysSo()
 {
     ScratchDatabase s(QStringLiteral("repairUnreadable"));
-    addBirds(s.db.open(Table::birds, QStringLiteral("frmBirdInventory")), 1, 400);
-    s.db.close(Table::birds);
+    addBirds(s.db.connection(), 1, 400);
+    s.db.closeAll();
     {
         QFile f(s.path());
         QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(f.size() - 2000));

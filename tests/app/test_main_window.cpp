@@ -2,7 +2,7 @@
 #include "app/config_window.h"
 #include "app/main_window.h"
 #include "clock/clock_status_bar.h"
-#include "admin_db/statement.h"
+#include "admin_db/db/statement.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
 
@@ -51,6 +51,7 @@ private Q_SLOTS:
     void compactFromMenu();
     void dataWindowsOpenOnce_data();
     void dataWindowsOpenOnce();
+    void secondCopyOnTheSameDatabaseIsRefused();
     void configWindowOpensOnceAndKeepsItsRules();
     void helpFile();
     void aboutTitle();
@@ -155,7 +156,7 @@ void TestMainWindow::databaseAtStartUp()
     if (database)
         QVERIFY(rig.installDatabase());
     rig.window.startUp();
-    QCOMPARE(rig.window.database().isOpen(Table::clubs), opened);
+    QCOMPARE(rig.window.database().isHeld(Table::clubs), opened);
     QCOMPARE(rig.window.findChild<QMenu *>(QStringLiteral("mnuAdmin"))->menuAction()->isEnabled(), menusEnabled);
     QCOMPARE(rig.action("mnuCompactDatabase")->isEnabled(), menusEnabled);
     QCOMPARE(rig.action("mnuRepairDatabase")->isEnabled(), menusEnabled);
@@ -174,17 +175,17 @@ void TestMainWindow::compactFromMenu()
     rig.port.setResponder(FakeClockPeer{});
     QVERIFY(rig.installDatabase());
     rig.window.startUp();
-    rig.window.database().open(Table::clubs, MainWindowHolder).execute("INSERT INTO clubs (ClubName) VALUES ('Kept')");
+    rig.window.database().use(Table::clubs, MainWindowHolder).execute("INSERT INTO clubs (ClubName) VALUES ('Kept')");
 
     rig.action("mnuCompactDatabase")->trigger();
     QVERIFY2(rig.prompter.messages.isEmpty(), qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
-    QVERIFY(rig.window.database().isOpen(Table::clubs));
-    Statement count = rig.window.database().connection(Table::clubs).prepare("SELECT count(*) FROM clubs");
+    QVERIFY(rig.window.database().isHeld(Table::clubs));
+    Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
     QVERIFY(count.next());
     QCOMPARE(count.number(0), 1);
 
     // A data window holding the file stops it.
-    rig.window.database().open(Table::orte, QStringLiteral("frmLiberations"));
+    rig.window.database().use(Table::orte, QStringLiteral("frmLiberations"));
     rig.action("mnuCompactDatabase")->trigger();
     QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.")});
 }
@@ -206,6 +207,7 @@ void TestMainWindow::dataWindowsOpenOnce()
     QFETCH(QString, window);
     QFETCH(QString, title);
     WindowRig rig;
+    rig.port.setResponder(FakeClockPeer{});
     QVERIFY(rig.installDatabase());
     rig.window.startUp();
     rig.action(qPrintable(action))->trigger();
@@ -215,12 +217,41 @@ void TestMainWindow::dataWindowsOpenOnce()
     QVERIFY(found[0]->isVisible());
     if (!title.isEmpty())
         QCOMPARE(found[0]->windowTitle(), title);
-    // Closing it lets the menu make a new one.
+    // An open data window keeps Compact off the file, whatever it shares
+    // with the main window.
+    rig.action("mnuCompactDatabase")->trigger();
+    QCOMPARE(rig.prompter.texts(),
+             QStringList{QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.")});
+    // Closing it lets the menu make a new one, and Compact run.
     found[0]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rig.window.findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly).isEmpty());
+    rig.prompter.messages.clear();
+    rig.action("mnuCompactDatabase")->trigger();
+    QCOMPARE(rig.prompter.texts(), QStringList{});
     rig.action(qPrintable(action))->trigger();
     QCOMPARE(rig.window.findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+void TestMainWindow::secondCopyOnTheSameDatabaseIsRefused()
+{
+    WindowRig first;
+    QVERIFY(first.installDatabase());
+    first.window.startUp();
+    FakeClock clock;
+    FakeSerialPort port{clock};
+    RecordingPrompter prompter;
+    MainWindow second{ProgramServices{Folders(first.dir.path(), first.dir.filePath(QStringLiteral("TAM"))), port,
+                                      clock, prompter, first.settings, [](const QString &) { return true; }}};
+    second.show();
+
+    second.startUp();
+
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].title, QStringLiteral(" TAMREL Database Unavailable"));
+    QVERIFY2(prompter.messages[0].text.contains(QStringLiteral("in use by another copy of Tamrel")),
+             qPrintable(prompter.messages[0].text));
+    QVERIFY(!second.isVisible());
 }
 
 void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()

@@ -1,8 +1,8 @@
 // tamrel-mkdb SCHEMA.sql OUT.mdb: the empty, keyed database delivered with
 // the program. The file appears complete or not at all.
 
-#include "admin_db/database_key.h"
-#include "admin_db/sqlcipher.h"
+#include "admin_db/db/database_key.h"
+#include "admin_db/db/sqlcipher.h"
 
 #include <cstdio>
 #include <filesystem>

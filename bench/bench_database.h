@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+
+class Database;
+class QTemporaryDir;
+
+// A copy of the delivered database in folder, prepared in db; false, having
+// said why, when it cannot be made.
+bool PrepareBenchDatabase(Database &db, const QTemporaryDir &folder);
+
+// flyers flyers of birdsPerFlyer birds each, in one transaction; the serials
+// of each flyer go in shuffled, so that the listing has to sort them.
+void FillFlyersAndBirds(Database &db, int flyers, int birdsPerFlyer);
+
+double median(QList<double> figures);
+
+template <typename F> double millisecondsOf(F &&action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    return double(timer.nsecsElapsed()) / 1e6;
+}

@@ -1,0 +1,498 @@
+#include "admin_db/birds/bird_inventory.h"
+
+#include "admin_db/birds/bird_received.h"
+#include "admin_db/records/clean_text.h"
+#include "admin_db/db/jet_error.h"
+#include "clock/clock_identity.h"
+#include "clock/text_helpers.h"
+#include "common/latin1.h"
+#include "common/prompter.h"
+#include "common/unexpected_error.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int OtherColorCode = 32;
+
+QString counted(qsizetype count, const char *what)
+{
+    return toText(SignedNumberText(count)) + QLatin1String(what);
+}
+
+} // namespace
+
+BirdInventory::BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
+                             std::function<QString()> nationalOrg)
+    : m_db(db), m_store(db), m_prompter(prompter), m_shared(shared), m_clock(clock),
+      m_nationalOrg(std::move(nationalOrg))
+{
+}
+
+void BirdInventory::load()
+{
+    m_fields = BirdFields{};
+    m_fields.band.org = m_nationalOrg();
+    try {
+        m_store.open();
+    } catch (const JetError &e) {
+        // The lists stay empty; the next search tries again.
+        reportUnexpected(e);
+        return;
+    }
+    FillBirdFlyerList();
+}
+
+void BirdInventory::end()
+{
+    m_store.close();
+}
+
+QStringList BirdInventory::colorNames() const
+{
+    const BirdColors &colors = m_db.colors();
+    QStringList names;
+    for (int pos = 0; pos <= colors.ColorLast; ++pos)
+        names.append(colors.ColorTable[colors.ColorOrder[pos]].name);
+    return names;
+}
+
+int BirdInventory::colorCodeAt(int index) const
+{
+    return m_db.colors().ColorOrder.at(index);
+}
+
+void BirdInventory::searchChanged(const QString &text)
+{
+    m_search = text;
+    FillBirdFlyerList();
+}
+
+void BirdInventory::FillBirdFlyerList()
+{
+    QList<FlyerEntry> flyers;
+    try {
+        flyers = m_store.flyers(m_search);
+    } catch (const JetError &e) {
+        m_prompter.inform(e.description());
+        return;
+    }
+    m_flyers = flyers;
+    if (!m_flyers.isEmpty()) {
+        flyerClicked(0);
+        return;
+    }
+    m_mode = Mode::Browsing;
+    m_flyerRow = -1;
+    m_birds.clear();
+    m_birdLines.clear();
+    m_birdRow = -1;
+    m_selectedRows.clear();
+    emptyBandFields();
+}
+
+void BirdInventory::flyerClicked(int row)
+{
+    if (row < 0 || row >= m_flyers.size())
+        return;
+    m_flyerRow = row;
+    showFlyerBirds();
+}
+
+bool BirdInventory::selectFlyer(const QString &name)
+{
+    const QString wanted = name.trimmed();
+    for (int row = 0; row < m_flyers.size(); ++row) {
+        if (m_flyers.at(row).name.trimmed() == wanted) {
+            flyerClicked(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void BirdInventory::showFlyerBirds()
+{
+    m_mode = Mode::Browsing;
+    m_birdRow = -1;
+    m_selectedRows.clear();
+    emptyBandFields();
+    m_birds.clear();
+    m_birdLines.clear();
+    try {
+        m_birds = m_store.birdsOf(m_flyers.at(m_flyerRow).id);
+    } catch (const JetError &e) {
+        reportUnexpected(e);
+        return;
+    }
+    m_birdLines.reserve(m_birds.size());
+    for (const BirdRecord &bird : std::as_const(m_birds))
+        m_birdLines.append(BirdListLine(bird, m_db.colors()));
+}
+
+void BirdInventory::birdClicked(int row, const QList<int> &selectedRows)
+{
+    if (row < 0 || row >= m_birds.size())
+        return;
+    std::optional<BirdRecord> stored;
+    try {
+        stored = m_store.bird(m_birds.at(row).key);
+    } catch (const JetError &e) {
+        reportUnexpected(e);
+        return;
+    }
+    if (!stored) {
+        // Deleted meanwhile, by another window.
+        showFlyerBirds();
+        return;
+    }
+    m_birds[row] = *stored;
+    m_birdLines[row] = BirdListLine(*stored, m_db.colors());
+    showBird(row);
+    m_selectedRows.clear();
+    for (int selected : selectedRows) {
+        if (selected >= 0 && selected < m_birds.size())
+            m_selectedRows.append(selected);
+    }
+}
+
+void BirdInventory::showBird(int row)
+{
+    const BirdRecord &bird = m_birds.at(row);
+    m_mode = Mode::Browsing;
+    m_birdRow = row;
+    m_selectedRows = {row};
+    m_fields.band = {toText(bird.natOrg), toText(bird.hatchYr), toText(bird.clubletters), toText(bird.bnumber)};
+    m_fields.colorIndex = colorIndexOf(bird.color);
+    m_fields.cock = bird.sex.toUpper() == "C";
+}
+
+void BirdInventory::showStoredBird(qint64 key)
+{
+    showFlyerBirds();
+    const int row = rowOf(key);
+    if (row >= 0) {
+        showBird(row);
+        m_focus = BirdFocus::BirdList;
+    }
+}
+
+int BirdInventory::rowOf(qint64 key) const
+{
+    for (int row = 0; row < m_birds.size(); ++row) {
+        if (m_birds.at(row).key == key)
+            return row;
+    }
+    return -1;
+}
+
+int BirdInventory::colorIndexOf(const QByteArray &color) const
+{
+    const std::optional<int> code = ColorCodeOf(color);
+    if (!code)
+        return -1;
+    const BirdColors &colors = m_db.colors();
+    // Codes below the first colour are list positions, as older data has them.
+    if (*code < OtherColorCode)
+        return *code <= colors.ColorLast ? *code : -1;
+    for (int pos = 0; pos <= colors.ColorLast; ++pos) {
+        if (colors.ColorOrder[pos] == *code)
+            return pos;
+    }
+    // Shown empty rather than as the colour of the bird shown before, which
+    // an edit would then store.
+    return -1;
+}
+
+void BirdInventory::emptyBandFields()
+{
+    m_fields.band = {};
+    m_fields.colorIndex = -1;
+}
+
+bool BirdInventory::fieldsFilled() const
+{
+    return !m_fields.band.anyEmpty() && m_fields.colorIndex >= 0;
+}
+
+void BirdInventory::addNew()
+{
+    if (m_mode != Mode::Browsing || m_flyerRow < 0)
+        return;
+    BandFields &band = m_fields.band;
+    m_focus = BirdFocus::None;
+    if (m_birdRow >= 0) {
+        // The next band of the bird shown, so that a run of bands is entered
+        // by confirming.
+        const qint64 next = qint64(LenientNumber(toBytes(band.idNumber))) + 1;
+        band.idNumber = PaddedIdNumber(QString::number(next));
+        if (band.org.isEmpty())
+            band.org = m_nationalOrg();
+    } else {
+        band.org = m_nationalOrg();
+        band.idNumber = QStringLiteral("000001");
+        if (band.club.isEmpty())
+            m_focus = BirdFocus::Club;
+        if (band.year.isEmpty())
+            m_focus = BirdFocus::Year;
+    }
+    if (m_fields.colorIndex < 0)
+        m_fields.colorIndex = colorIndexOf(QByteArray(1, char(OtherColorCode)));
+    m_mode = Mode::Adding;
+    if (fieldsFilled())
+        m_focus = BirdFocus::Save;
+}
+
+void BirdInventory::edit()
+{
+    if (m_mode != Mode::Browsing || m_birdRow < 0)
+        return;
+    m_mode = Mode::Editing;
+    m_focus = BirdFocus::Org;
+}
+
+void BirdInventory::save()
+{
+    if (m_mode == Mode::Browsing)
+        return;
+    if (!fieldsFilled()) {
+        m_prompter.message(Message{QStringLiteral("All fields must have data!"), QStringLiteral("Error"),
+                                   MsgIcon::Critical, MsgButtons::Ok, 0, false});
+        m_focus = BirdFocus::Year;
+        return;
+    }
+    // Save may be pressed by its shortcut without leaving a field first.
+    if (!IsNatOrg(m_fields.band.org)) {
+        m_prompter.inform(NatOrgMessage());
+        m_focus = BirdFocus::Org;
+        return;
+    }
+    if (!checkYear())
+        return;
+    if (m_mode == Mode::Adding)
+        AddBird();
+    else
+        editbird();
+}
+
+BirdRecord BirdInventory::birdFromFields() const
+{
+    const BandFields &band = m_fields.band;
+    QString club = band.club;
+    BirdRecord bird;
+    bird.flyerId = m_flyers.at(m_flyerRow).id;
+    bird.natOrg = toBytes(band.org.toUpper());
+    bird.hatchYr = toBytes(PaddedYear(band.year));
+    bird.clubletters = toBytes(PaddedClub(CleanText(club).toUpper()));
+    bird.bnumber = toBytes(PaddedIdNumber(band.idNumber));
+    bird.sex = m_fields.cock ? "C" : "H";
+    bird.color = QByteArray(1, char(colorCodeAt(m_fields.colorIndex)));
+    return bird;
+}
+
+bool BirdInventory::AddBird()
+{
+    if (m_flyerRow < 0 || !fieldsFilled())
+        return false;
+    BirdRecord bird = birdFromFields();
+    bird.elecnumber = NoElectronicRing;
+    bird.type = "0";
+    return storeBird(bird);
+}
+
+bool BirdInventory::editbird()
+{
+    if (m_birdRow < 0 || !fieldsFilled())
+        return false;
+    BirdRecord bird = birdFromFields();
+    bird.key = m_birds.at(m_birdRow).key;
+    bird.type = "1";
+    return storeBird(bird);
+}
+
+bool BirdInventory::storeBird(BirdRecord bird)
+{
+    try {
+        if (m_store.bandTaken(bird.band(), bird.key)) {
+            m_prompter.inform(toText(bird.band()) + QStringLiteral(" already exists, please select another Nat Org, "
+                                                                  "Hatch Year, Club, or Band number"));
+            return false;
+        }
+        const bool stored = bird.key == 0 ? (bird.key = m_store.add(bird)) != 0 : m_store.replace(bird);
+        if (!stored) {
+            flyerGone();
+            return false;
+        }
+    } catch (const JetError &e) {
+        reportUnexpected(e);
+        return false;
+    }
+    showStoredBird(bird.key);
+    return true;
+}
+
+void BirdInventory::flyerGone()
+{
+    m_prompter.inform(QStringLiteral("The flyer %1 is no longer in the database: the bird was not stored.")
+                          .arg(m_flyers.at(m_flyerRow).name.trimmed()));
+    m_mode = Mode::Browsing;
+    FillBirdFlyerList();
+}
+
+void BirdInventory::cancel()
+{
+    if (m_mode == Mode::Browsing)
+        return;
+    const qint64 shown = m_birdRow >= 0 ? m_birds.at(m_birdRow).key : 0;
+    showFlyerBirds();
+    const int row = rowOf(shown);
+    if (row >= 0)
+        showBird(row);
+}
+
+void BirdInventory::deleteBirds()
+{
+    if (m_mode != Mode::Browsing || m_birdRow < 0)
+        return;
+    QList<qint64> keys;
+    for (int row : m_onlySelected ? m_selectedRows : QList<int>{m_birdRow})
+        keys.append(m_birds.at(row).key);
+    const QString question = m_onlySelected ? QStringLiteral("Are you sure you wish to DELETE all selected records ?")
+                                            : QStringLiteral("Are you sure you wish to DELETE this single record ?");
+    if (m_prompter.message(Message{question, QStringLiteral("Delete Record"), MsgIcon::None, MsgButtons::YesNo, 1,
+                                   false})
+        != MsgAnswer::Yes)
+        return;
+    try {
+        m_store.remove(keys);
+    } catch (const JetError &e) {
+        reportUnexpected(e);
+    }
+    showFlyerBirds();
+    if (!m_birds.isEmpty()) {
+        showBird(0);
+        m_focus = BirdFocus::BirdList;
+    }
+}
+
+bool BirdInventory::InsertNewData()
+{
+    try {
+        return StoreReceivedBirds(m_db, m_shared);
+    } catch (const JetError &e) {
+        reportUnexpected(e);
+        return false;
+    }
+}
+
+void BirdInventory::fieldEdited(BandField field, const QString &text)
+{
+    BandFields &band = m_fields.band;
+    switch (field) {
+    case BandField::Org: band.org = text; return;
+    case BandField::Year: band.year = text; return;
+    case BandField::Club: band.club = text; return;
+    case BandField::IdNumber: band.idNumber = text; return;
+    }
+}
+
+void BirdInventory::colorChosen(int index)
+{
+    m_fields.colorIndex = index >= 0 && index <= m_db.colors().ColorLast ? index : -1;
+}
+
+void BirdInventory::sexChosen(bool cock)
+{
+    m_fields.cock = cock;
+}
+
+void BirdInventory::leaveOrg()
+{
+    if (m_mode == Mode::Browsing || m_fields.band.org.isEmpty() || IsNatOrg(m_fields.band.org))
+        return;
+    m_prompter.inform(NatOrgMessage());
+    m_focus = BirdFocus::Org;
+}
+
+bool BirdInventory::checkYear()
+{
+    QString &year = m_fields.band.year;
+    m_years.follow(m_clock.LmdVersion);
+    if (!m_years.accepts(int(LenientNumber(toBytes(year))))) {
+        m_prompter.inform(m_years.message());
+        m_focus = BirdFocus::Year;
+        return false;
+    }
+    year = PaddedYear(year);
+    return true;
+}
+
+void BirdInventory::leaveYear()
+{
+    // An empty year is left to Save to name.
+    if (m_mode != Mode::Browsing && !m_fields.band.year.isEmpty())
+        checkYear();
+}
+
+void BirdInventory::leaveClub()
+{
+    if (m_mode != Mode::Browsing && !m_fields.band.club.isEmpty())
+        m_fields.band.club = PaddedClub(m_fields.band.club);
+}
+
+void BirdInventory::leaveIdNumber()
+{
+    if (m_mode != Mode::Browsing && !m_fields.band.idNumber.isEmpty())
+        m_fields.band.idNumber = PaddedIdNumber(m_fields.band.idNumber);
+}
+
+BirdInventoryView BirdInventory::view() const
+{
+    BirdInventoryView v;
+    const bool browsing = m_mode == Mode::Browsing;
+    if (m_flyers.isEmpty()) {
+        v.flyerLines = {QStringLiteral("No flyers available")};
+        v.flyerCountLine = QStringLiteral(" 0 Flyers Listed");
+    } else {
+        for (const FlyerEntry &flyer : m_flyers)
+            v.flyerLines.append(flyer.name);
+        v.flyerListEnabled = true;
+        v.flyerCountLine = counted(m_flyers.size(), " Flyers Listed");
+    }
+    v.flyerRow = m_flyerRow;
+    if (m_flyerRow < 0) {
+        v.birdLines = {QStringLiteral("No pigeons available")};
+        v.birdCountLine = QStringLiteral(" 0 Pigeons Listed");
+    } else if (m_birds.isEmpty()) {
+        v.birdLines = {QStringLiteral("No birds to list")};
+        v.birdCountLine = QStringLiteral(" 0 Pigeon(s) listed");
+    } else {
+        v.birdLines = m_birdLines;
+        v.birdListEnabled = true;
+        v.birdCountLine = counted(m_birds.size(), " Pigeon(s) listed");
+        if (m_birdRow >= 0)
+            v.birdCountLine += QStringLiteral(", ") + counted(m_selectedRows.size(), " Pigeon(s) Selected");
+    }
+    v.birdRow = m_birdRow;
+    v.selectedBirdRows = m_selectedRows;
+    v.fields = m_fields;
+    v.fieldsEnabled = !browsing;
+    v.addNewEnabled = browsing && m_flyerRow >= 0;
+    v.editEnabled = browsing && m_birdRow >= 0;
+    v.deleteEnabled = v.editEnabled;
+    v.saveEnabled = !browsing && fieldsFilled();
+    v.cancelEnabled = !browsing;
+    v.endEnabled = browsing;
+    v.sendBirdsEnabled = !m_birds.isEmpty();
+    return v;
+}
+
+void BirdInventory::reportUnexpected(const JetError &error)
+{
+    m_prompter.inform(UnexpectedErrorText(error.description(), error.number()));
+}
+
+BirdFocus BirdInventory::takeFocus()
+{
+    return std::exchange(m_focus, BirdFocus::None);
+}

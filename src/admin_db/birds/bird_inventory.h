@@ -1,0 +1,145 @@
+#pragma once
+
+#include "admin_db/records/bird_band.h"
+#include "admin_db/records/bird_hatch_years.h"
+#include "admin_db/birds/bird_store.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+struct AdminSharedState;
+struct ClockIdentity;
+class JetError;
+class Prompter;
+
+enum class BandField { Org, Year, Club, IdNumber };
+enum class BirdFocus { None, Org, Year, Club, Save, BirdList };
+
+// The band fields, the colour and the sex as the window shows them.
+struct BirdFields {
+    BandFields band;
+    int colorIndex = -1;    // display position in the colour list; -1 is empty
+    bool cock = true;
+};
+
+// What the bird window shows, all of it derived from the logic's state.
+struct BirdInventoryView {
+    QStringList flyerLines;
+    bool flyerListEnabled = false;
+    int flyerRow = -1;
+    QString flyerCountLine;
+    QStringList birdLines;
+    bool birdListEnabled = false;
+    int birdRow = -1;           // the bird the fields show
+    QList<int> selectedBirdRows;
+    QString birdCountLine;
+    BirdFields fields;
+    bool fieldsEnabled = false; // the five band fields and both option buttons
+    bool addNewEnabled = false;
+    bool editEnabled = false;
+    bool saveEnabled = false;
+    bool cancelEnabled = false;
+    bool deleteEnabled = false;
+    bool endEnabled = false;
+    bool sendBirdsEnabled = false;
+};
+
+// The bird window without its widgets: the flyer list and its search, the
+// chosen flyer's birds, adding, editing and deleting birds with the band
+// rules, and the checks of the band fields.
+class BirdInventory {
+public:
+    BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
+                  std::function<QString()> nationalOrg);
+
+    // Window load: opens the connections and lists the flyers, the first one
+    // chosen.
+    void load();
+    // End and unload: closes the connections.
+    void end();
+
+    // The colour list's names in display order, and the code of each.
+    QStringList colorNames() const;
+    int colorCodeAt(int index) const;
+
+    void searchChanged(const QString &text);
+    // Lists the flyers whose name starts with the search text and chooses
+    // the first.
+    void FillBirdFlyerList();
+    void flyerClicked(int row);
+    // Chooses the first flyer listed under that name, blanks aside; false
+    // when none is.
+    bool selectFlyer(const QString &name);
+    // row: the clicked line, the one the fields show; selectedRows: every
+    // line selected.
+    void birdClicked(int row, const QList<int> &selectedRows);
+
+    void setOnlySelectedBirds(bool checked) { m_onlySelected = checked; }
+    void addNew();
+    void edit();
+    // Runs AddBird or editbird after the field checks.
+    void save();
+    bool AddBird();
+    bool editbird();
+    void cancel();
+    void deleteBirds();
+    // Stores the received birds (bird_received.h); failures are reported.
+    bool InsertNewData();
+
+    void fieldEdited(BandField field, const QString &text);
+    void colorChosen(int index);
+    void sexChosen(bool cock);
+    void leaveOrg();
+    void leaveYear();
+    void leaveClub();
+    void leaveIdNumber();
+
+    bool adding() const { return m_mode == Mode::Adding; }
+    bool editing() const { return m_mode == Mode::Editing; }
+    BirdInventoryView view() const;
+    // Where the last action put the focus, once.
+    BirdFocus takeFocus();
+
+private:
+    enum class Mode { Browsing, Adding, Editing };
+
+    // The chosen flyer's birds, read anew; nothing shown in the fields.
+    void showFlyerBirds();
+    void showBird(int row);
+    void showStoredBird(qint64 key);
+    int rowOf(qint64 key) const;
+    int colorIndexOf(const QByteArray &color) const;
+    void emptyBandFields();
+    bool fieldsFilled() const;
+    bool checkYear();
+    // The bird the fields describe, for the chosen flyer.
+    BirdRecord birdFromFields() const;
+    // Adds a bird without a key, replaces the one with its key; refuses a
+    // band another bird has. Then shows the bird stored.
+    bool storeBird(BirdRecord bird);
+    // Another window deleted the chosen flyer: says so and lists the flyers
+    // anew.
+    void flyerGone();
+    void reportUnexpected(const JetError &error);
+
+    Database &m_db;
+    BirdStore m_store;
+    Prompter &m_prompter;
+    AdminSharedState &m_shared;
+    const ClockIdentity &m_clock;
+    std::function<QString()> m_nationalOrg;
+    HatchYearWindow m_years;
+
+    Mode m_mode = Mode::Browsing;
+    QString m_search;
+    QList<FlyerEntry> m_flyers;
+    int m_flyerRow = -1;
+    QList<BirdRecord> m_birds;
+    QStringList m_birdLines;
+    int m_birdRow = -1;
+    QList<int> m_selectedRows;
+    bool m_onlySelected = false;
+    BirdFields m_fields;
+    BirdFocus m_focus = BirdFocus::None;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "admin_db/birds/bird_inventory.h"
+#include "admin_db/flyers/flyer_bird_window_access.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class frmBirdInventory;
+}
+
+// frmBirdInventory: shows BirdInventory's state and hands it the user's
+// clicks, edits and field exits. Modeless; deletes itself when closed. The
+// send and receive buttons have no handler yet.
+class BirdInventoryWindow : public QWidget, public BirdWindowAccess {
+    Q_OBJECT
+public:
+    BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
+                        std::function<QString()> nationalOrg, QWidget *parent = nullptr);
+    ~BirdInventoryWindow() override;
+
+    // For the flyer window, after it stored a flyer read from the clock.
+    bool InsertNewData() override;
+    void FillBirdFlyerList() override;
+    void selectFlyer(const QString &name) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setUpFields();
+    void FillColorCombo();
+    void FillOrgCombo();
+    void connectControls();
+    void alignHeadings();
+    // Runs a logic action, then shows its outcome.
+    void run(const std::function<void()> &action);
+    void showState();
+    void showBirdList(const BirdInventoryView &v);
+    void showFields(const BirdFields &fields, bool enabled);
+    void showFocus(BirdFocus focus);
+    void leave(QObject *field);
+    void birdSelectionChanged();
+
+    std::unique_ptr<Ui::frmBirdInventory> ui;
+    BirdInventory m_logic;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "admin_db/clubs/club.h"
+#include "admin_db/editing/list_window_view.h"
+#include "admin_db/clubs/club_store.h"
+
+#include <QList>
+#include <QStringList>
+
+struct AdminSharedState;
+class Database;
+class Prompter;
+
+inline const QString ClubWindowName = QStringLiteral("frmClubData");
+
+enum class ClubFocus { None, Name, List };
+
+// What the club window shows, all of it derived from the logic's state. The
+// club window has no Delete.
+struct ClubView : ListWindowView {
+    QString number;
+    QString name;
+    bool nameEnabled = false;
+};
+
+// The club window without its widgets: listing and searching clubs, adding
+// and renaming them. Clubs are never deleted.
+class ClubLogic {
+public:
+    ClubLogic(Database &db, Prompter &prompter, AdminSharedState &shared);
+
+    // Window load: lists the clubs; with the no-clubs flag raised it says a
+    // club is needed and starts adding one.
+    void load();
+    // End and unload: closes the clubs connection if this window opened it.
+    void end();
+
+    // Clubs matching the search text. Throws JetError.
+    qint64 ClubCountRecords();
+    // A failed reading is reported and leaves the list empty, without the
+    // no-clubs line that would claim there are none.
+    void clublistrecords();
+    void clubadd();
+    void clubedit();
+
+    void clickRow(int row);
+    void addNew();
+    void edit();
+    // Runs clubadd or clubedit.
+    void save();
+    void cancel();
+    void searchEdited(const QString &text);
+    // A click or tab into the search field forgets the club shown.
+    void searchEntered();
+    // Text breaking the field's rules (too long, a character no name takes)
+    // is refused whole.
+    void nameEdited(const QString &text);
+
+    bool adding() const { return m_mode == Mode::Adding; }
+    bool editing() const { return m_mode == Mode::Editing; }
+    ClubView view() const;
+    // Where the last action put the focus, once.
+    ClubFocus takeFocus();
+
+private:
+    enum class Mode { Closed, Browsing, Adding, Editing };
+
+    // The name to store, cleaned; empty after saying a name is needed.
+    QString checkedName();
+    // After a club was stored: browsing again, the first club shown.
+    void stored();
+
+    ClubStore m_store;
+    Prompter &m_prompter;
+    AdminSharedState &m_shared;
+    Mode m_mode = Mode::Closed;
+    QList<Club> m_clubs;
+    bool m_listRead = false;
+    int m_selectedRow = -1;
+    QString m_search;
+    QString m_number;
+    QString m_name;
+    ClubFocus m_focus = ClubFocus::None;
+};

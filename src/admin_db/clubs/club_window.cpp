@@ -1,0 +1,85 @@
+#include "admin_db/clubs/club_window.h"
+
+#include "admin_db/editing/data_window_widgets.h"
+#include "admin_db/records/name_rule.h"
+#include "common/field_behaviour.h"
+#include "ui_club_window.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+
+ClubWindow::ClubWindow(Database &db, Prompter &prompter, AdminSharedState &shared, QWidget *parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmClubData>()), m_logic(db, prompter, shared)
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->lstClubList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ui->txtClubName->setValidator(new CharacterValidator(IsNameCharacter, this));
+    for (QLineEdit *field : {ui->txtClubSearch, ui->txtClubName})
+        SelectAllOnFocus(field);
+    ui->txtClubSearch->installEventFilter(this);
+    connectControls();
+    run([this] { m_logic.load(); });
+}
+
+ClubWindow::~ClubWindow() = default;
+
+void ClubWindow::connectControls()
+{
+    const std::pair<QPushButton *, void (ClubLogic::*)()> buttons[] = {
+        {ui->cmdClubAddNew, &ClubLogic::addNew}, {ui->cmdClubEdit, &ClubLogic::edit},
+        {ui->cmdClubSave, &ClubLogic::save}, {ui->cmdClubCancel, &ClubLogic::cancel}};
+    for (const auto &[button, action] : buttons)
+        connect(button, &QPushButton::clicked, this,
+                [this, action = action] { run([this, action] { (m_logic.*action)(); }); });
+    connect(ui->cmdClubEnd, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->lstClubList, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = ChosenRow(ui->lstClubList);
+        if (row >= 0)
+            run([this, row] { m_logic.clickRow(row); });
+    });
+    connect(ui->txtClubSearch, &QLineEdit::textEdited, this,
+            [this](const QString &text) { run([this, text] { m_logic.searchEdited(text); }); });
+    connect(ui->txtClubName, &QLineEdit::textEdited, this,
+            [this](const QString &text) { run([this, text] { m_logic.nameEdited(text); }); });
+}
+
+void ClubWindow::run(const std::function<void()> &action)
+{
+    action();
+    showState();
+    showFocus(m_logic.takeFocus());
+}
+
+void ClubWindow::closeEvent(QCloseEvent *event)
+{
+    m_logic.end();
+    QWidget::closeEvent(event);
+}
+
+bool ClubWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->txtClubSearch && IsFocusEntered(event))
+        run([this] { m_logic.searchEntered(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+void ClubWindow::showState()
+{
+    const ClubView v = m_logic.view();
+    ShowListWindow({ui->lstClubList, ui->lblClubList, ui->txtClubSearch, ui->cmdClubAddNew, ui->cmdClubEdit,
+                    ui->cmdClubDelete, ui->cmdClubSave, ui->cmdClubCancel, ui->cmdClubEnd},
+                   v);
+    ShowFieldText(ui->txtClubID, v.number);
+    ShowFieldText(ui->txtClubName, v.name);
+    ui->txtClubName->setEnabled(v.nameEnabled);
+}
+
+void ClubWindow::showFocus(ClubFocus focus)
+{
+    switch (focus) {
+    case ClubFocus::None: return;
+    case ClubFocus::Name: ui->txtClubName->setFocus(); return;
+    case ClubFocus::List: ui->lstClubList->setFocus(); return;
+    }
+}

@@ -1,0 +1,86 @@
+#include "admin_db/db/connection.h"
+
+#include "admin_db/db/jet_error.h"
+#include "admin_db/db/sqlcipher.h"
+#include "common/folders.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// An index of a write-ahead log that is gone holds nothing; left read-only
+// by an earlier read-only episode it would refuse every later open.
+void removeOrphanedLogIndex(const QString &path)
+{
+    if (!QFileInfo::exists(path + QStringLiteral("-wal")))
+        QFile::remove(path + QStringLiteral("-shm"));
+}
+
+} // namespace
+
+void Connection::open(const QString &path, const QByteArray &key, int busyTimeoutMs)
+{
+    close();
+    const QFileInfo file(path);
+    if (!file.isFile())
+        throw JetError(JetCode::FileNotFound,
+                       QStringLiteral("Could not find file '%1'.").arg(Folders::native(path)));
+    // Checked before the engine opens it: a read-only open would leave files
+    // beside it that outlast the read-only mark.
+    if (!file.isWritable())
+        throw JetError(JetCode::FileLocked,
+                       QStringLiteral("The file '%1' cannot be written, it is read-only.").arg(Folders::native(path)));
+    // The real file, so that its journal lies beside it even behind a link.
+    const QString real = file.canonicalFilePath();
+    removeOrphanedLogIndex(real);
+    sqlite3 *db = nullptr;
+    // Without SQLITE_OPEN_CREATE a file that vanished meanwhile stays missing.
+    int rc = sqlite3_open_v2(real.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_key(db, key.constData(), int(key.size()));
+    if (rc == SQLITE_OK)
+        rc = sqlite3_busy_timeout(db, busyTimeoutMs);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") == 1)
+        rc = SQLITE_READONLY;
+    // The rollback journal works on network folders and leaves nothing
+    // behind; files an earlier version left in log mode are turned back.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const JetError error = SqliteError(rc, db, path);
+        sqlite3_close_v2(db);
+        throw error;
+    }
+    m_db = db;
+    m_path = path;
+}
+
+void Connection::close()
+{
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+Statement Connection::prepare(const QByteArray &sql)
+{
+    if (!m_db)
+        throw JetError(JetCode::ObjectInvalid, QStringLiteral("The database connection is not open."));
+    sqlite3_stmt *statement = nullptr;
+    const int rc = sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &statement, nullptr);
+    if (rc != SQLITE_OK)
+        throw SqliteError(rc, m_db, m_path);
+    return Statement(statement, m_path);
+}
+
+qint64 Connection::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
+bool Connection::inTransaction() const
+{
+    return m_db && sqlite3_get_autocommit(m_db) == 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "admin_db/db/statement.h"
+
+#include <QByteArray>
+#include <QString>
+
+struct sqlite3;
+
+// One handle on an existing keyed database file. Opening never creates a
+// file and proves the key at once, so a wrong key fails at open, not at the
+// first query.
+class Connection {
+public:
+    Connection() = default;
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+    ~Connection() { close(); }
+
+    // How long a statement waits for another program's lock before it is
+    // refused: long enough for another program's short write or a compact.
+    static constexpr int DefaultBusyTimeoutMs = 5000;
+
+    // Replaces an open handle. Throws JetError: 3024 missing file, 3031 wrong
+    // key or not a database, 3051 read-only or locked.
+    void open(const QString &path, const QByteArray &key, int busyTimeoutMs = DefaultBusyTimeoutMs);
+    // Statements still alive stay usable until they are destroyed.
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+
+    Statement prepare(const QByteArray &sql);
+    // A statement without parameters or rows.
+    void execute(const QByteArray &sql) { prepare(sql).run(); }
+    qint64 lastInsertId() const;
+    bool inTransaction() const;
+
+private:
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+};

@@ -1,0 +1,100 @@
+#include "admin_db/db/maintenance.h"
+
+#include "admin_db/db/database.h"
+#include "admin_db/db/jet_error.h"
+#include "common/line_breaks.h"
+#include "common/progress_view.h"
+#include "common/prompter.h"
+
+#include <optional>
+
+namespace {
+
+const QString PleaseWait = QStringLiteral("Please wait...");
+
+void refuseWhileWindowsHold(const Database &db)
+{
+    const QStringList windows = db.dataWindows();
+    if (!windows.isEmpty())
+        throw JetError(JetCode::FileInUse, QStringLiteral("The database is open in %1.").arg(windows.join(u", ")));
+}
+
+// reindex: build the indexes anew from the tables first; the rebuild alone
+// copies a damaged index as it is.
+void rebuild(Connection &connection, bool reindex)
+{
+    if (reindex)
+        connection.execute("REINDEX");
+    connection.execute("VACUUM");
+    const QStringList problems = IntegrityProblems(connection);
+    if (!problems.isEmpty())
+        throw JetError(JetCode::EngineError,
+                       QStringLiteral("The compacted database is not sound: %1").arg(problems.constFirst()));
+}
+
+// damage: what a check found beforehand, put in front of a failure; a repair
+// has it.
+void compactShowingFailures(Database &db, ProgressView &progress, Prompter &prompter,
+                            const std::optional<QString> &damage)
+{
+    progress.show(PleaseWait, QStringLiteral("Compacting Database"));
+    try {
+        refuseWhileWindowsHold(db);
+        rebuild(db.connection(), damage.has_value());
+        progress.close();
+    } catch (const JetError &e) {
+        progress.close();
+        if (e.number() == JetCode::FileInUse)
+            prompter.inform(QStringLiteral("Database already open!") + CRLF
+                            + QStringLiteral("Please close all data entry forms and try again."));
+        else
+            prompter.inform(damage.value_or(QString()).isEmpty() ? e.description() : *damage + CRLF + e.description());
+    }
+}
+
+QString damageFound(Database &db)
+{
+    const QStringList problems = IntegrityProblems(db.connection());
+    if (problems.isEmpty())
+        return {};
+    return QStringLiteral("The database is damaged: %1").arg(problems.constFirst());
+}
+
+} // namespace
+
+QStringList IntegrityProblems(Connection &connection)
+{
+    Statement check = connection.prepare("PRAGMA integrity_check");
+    QStringList problems;
+    try {
+        while (check.next()) {
+            const QString line = check.text(0);
+            if (line != QLatin1String("ok") && !line.startsWith(QLatin1String("*** in database")))
+                problems.append(line);
+        }
+    } catch (const JetError &e) {
+        // A check that cannot read on has found damage too.
+        problems.append(e.description());
+    }
+    return problems;
+}
+
+void CompactDatabase(Database &db, ProgressView &progress, Prompter &prompter)
+{
+    compactShowingFailures(db, progress, prompter, std::nullopt);
+}
+
+void RepairDatabase(Database &db, ProgressView &progress, Prompter &prompter)
+{
+    progress.show(PleaseWait, QStringLiteral("Repairing database"));
+    QString damage;
+    try {
+        damage = damageFound(db);
+    } catch (const JetError &e) {
+        progress.close();
+        prompter.inform(e.description());
+        return;
+    }
+    progress.close();
+    compactShowingFailures(db, progress, prompter, damage);
+}

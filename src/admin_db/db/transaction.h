@@ -1,0 +1,21 @@
+#pragma once
+
+class Connection;
+
+// Many writes on one connection as one commit: a thousand birds then cost one
+// flush to disk, not a thousand. Rolled back when left without commit().
+// Begun inside another transaction it is part of that one, which commits or
+// rolls back the whole.
+class Transaction {
+public:
+    explicit Transaction(Connection &connection);
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    ~Transaction();
+
+    void commit();
+
+private:
+    Connection &m_connection;
+    bool m_open;
+};

@@ -1,0 +1,15 @@
+#include "admin_db/editing/entry_messages.h"
+
+#include "admin_db/db/jet_error.h"
+#include "common/prompter.h"
+#include "common/unexpected_error.h"
+
+void ShowEntryError(Prompter &prompter, const QString &text)
+{
+    prompter.message(Message{text, QStringLiteral("Error"), MsgIcon::Critical, MsgButtons::Ok, 0, false});
+}
+
+void ShowUnexpectedError(Prompter &prompter, const JetError &error)
+{
+    prompter.inform(UnexpectedErrorText(error.description(), error.number()));
+}

@@ -1,0 +1,349 @@
+#include "admin_db/flyers/flyer_logic.h"
+
+#include "admin_db/records/admin_shared_state.h"
+#include "admin_db/records/clean_text.h"
+#include "admin_db/editing/entry_messages.h"
+#include "admin_db/clubs/club_list_line.h"
+#include "admin_db/db/database.h"
+#include "admin_db/db/database_error_report.h"
+#include "admin_db/db/jet_error.h"
+#include "clock/text_helpers.h"
+#include "common/folders.h"
+#include "common/latin1.h"
+#include "common/line_breaks.h"
+#include "common/prompter.h"
+
+#include <QFileInfo>
+#include <utility>
+
+FlyerLogic::FlyerLogic(Database &db, Prompter &prompter, AdminSharedState &shared,
+                       std::function<BirdWindowAccess *()> birdWindow)
+    : m_db(db)
+    , m_store(db)
+    , m_clubStore(db, FlyerWindowName)
+    , m_prompter(prompter)
+    , m_shared(shared)
+    , m_birdWindow(std::move(birdWindow))
+{
+}
+
+void FlyerLogic::load()
+{
+    m_mode = Mode::Browsing;
+    FillClubCombo();
+    // One message is enough when the file cannot be read at all.
+    if (m_clubsRead)
+        FillFlyerList();
+}
+
+void FlyerLogic::end()
+{
+    m_store.close();
+    m_clubStore.close();
+    m_mode = Mode::Closed;
+    m_shared.receiveMode = false;
+}
+
+void FlyerLogic::FillClubCombo()
+{
+    try {
+        m_clubs = m_clubStore.clubs(QString());
+        m_clubsRead = true;
+    } catch (const JetError &e) {
+        m_clubs.clear();
+        m_clubsRead = false;
+        ShowUnexpectedError(m_prompter, e);
+    }
+    m_clubIndex = 0;
+}
+
+void FlyerLogic::FillFlyerList()
+{
+    m_selectedRow = -1;
+    try {
+        m_flyers = m_store.flyers(m_search);
+        m_listRead = true;
+    } catch (const JetError &e) {
+        m_flyers.clear();
+        m_listRead = false;
+        ShowUnexpectedError(m_prompter, e);
+        return;
+    }
+    if (m_flyers.size() == 1)
+        clickRow(0);
+}
+
+void FlyerLogic::clickRow(int row)
+{
+    if (m_mode != Mode::Browsing || row < 0 || row >= m_flyers.size())
+        return;
+    try {
+        // By his number: an older file may hold two flyers of one name.
+        const std::optional<Flyer> flyer = m_store.flyer(m_flyers.at(row).key);
+        if (!flyer) {
+            FillFlyerList();
+            return;
+        }
+        FillClubCombo();
+        qsizetype index = -1;
+        for (qsizetype i = 0; i < m_clubs.size() && index < 0; ++i) {
+            if (m_clubs.at(i).key == flyer->clubId)
+                index = i;
+        }
+        if (index < 0) {
+            // His club is gone: he joins the first club, which the box shows.
+            if (!m_clubs.isEmpty())
+                m_store.moveToClub(flyer->key, m_clubs.constFirst().key);
+            index = 0;
+        }
+        m_clubIndex = int(index);
+        m_fields = flyer->fields;
+        m_flyers[row].name = flyer->fields.name;
+        m_selectedRow = row;
+    } catch (const JetError &e) {
+        ShowUnexpectedError(m_prompter, e);
+    }
+}
+
+void FlyerLogic::addNew()
+{
+    if (m_mode != Mode::Browsing)
+        return;
+    m_fields = {};
+    m_mode = Mode::Adding;
+    m_focus = FlyerFocus::Name;
+    FillClubCombo();
+}
+
+void FlyerLogic::edit()
+{
+    if (m_mode != Mode::Browsing || m_selectedRow < 0)
+        return;
+    m_mode = Mode::Editing;
+    m_focus = FlyerFocus::Name;
+}
+
+void FlyerLogic::save()
+{
+    if (m_clubIndex < 0)
+        m_clubIndex = 0;
+    if (adding())
+        add();
+    else if (editing())
+        edit_entry();
+}
+
+qint64 FlyerLogic::chosenClub() const
+{
+    if (m_clubs.isEmpty())
+        return 0;
+    return m_clubs.value(m_clubIndex, m_clubs.constFirst()).key;
+}
+
+std::optional<Flyer> FlyerLogic::checkedFlyer(qint64 key)
+{
+    // A name of quotes and bars only would be stored empty.
+    QString typed = m_fields.name;
+    const QString name = CleanText(typed);
+    if (name.isEmpty()) {
+        ShowEntryError(m_prompter, MustEnterName);
+        m_focus = FlyerFocus::Name;
+        return std::nullopt;
+    }
+    m_fields.name = name;
+    // Sending, receiving and the reports find a flyer by his name: it must
+    // be his alone, for a renamed flyer too.
+    if (m_store.nameTaken(name, key)) {
+        m_prompter.inform(name + QStringLiteral(" already exists, please choose another."));
+        m_fields.name.clear();
+        m_focus = FlyerFocus::Name;
+        return std::nullopt;
+    }
+    return Flyer{key, chosenClub(), m_fields};
+}
+
+void FlyerLogic::add()
+{
+    if (!adding())
+        return;
+    std::optional<Flyer> flyer;
+    try {
+        flyer = checkedFlyer(0);
+        if (!flyer)
+            return;
+        flyer->key = m_store.add(*flyer);
+    } catch (const JetError &e) {
+        reportAddFailure(e);
+        return;
+    }
+    if (m_shared.receiveMode && storeReceivedBirds(flyer->fields.name))
+        return;
+    showWholeList(flyer->key);
+}
+
+void FlyerLogic::reportAddFailure(const JetError &error)
+{
+    if (error.number() != JetCode::FileNotFound) {
+        ShowUnexpectedError(m_prompter, error);
+        return;
+    }
+    const QString folder = QFileInfo(m_db.path()).absolutePath() + QLatin1Char('/');
+    ReportDatabaseError(m_prompter, error.number(), Folders::native(folder));
+}
+
+bool FlyerLogic::storeReceivedBirds(const QString &name)
+{
+    BirdWindowAccess *birds = m_birdWindow ? m_birdWindow() : nullptr;
+    if (!birds) {
+        m_shared.receiveMode = false;
+        m_prompter.inform(QStringLiteral("The birds read from the clock were not stored: the bird window is closed."));
+        return false;
+    }
+    if (!birds->InsertNewData()) {
+        m_shared.receiveMode = false;
+        return false;
+    }
+    m_prompter.inform(QStringLiteral("Data successfully retrieved for ") + name + QLatin1Char('.') + CRLF + CRLF
+                      + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(m_shared.birdsUpdated)) + CRLF
+                      + QStringLiteral("Birds Added = ") + toText(SignedNumberText(m_shared.birdsAdded)));
+    m_fields = {};
+    m_mode = Mode::Browsing;
+    m_closeRequested = true;
+    birds->FillBirdFlyerList();
+    birds->selectFlyer(name);
+    m_shared.receiveMode = false;
+    return true;
+}
+
+void FlyerLogic::edit_entry()
+{
+    if (!editing())
+        return;
+    const qint64 key = m_flyers.at(m_selectedRow).key;
+    try {
+        const std::optional<Flyer> flyer = checkedFlyer(key);
+        if (!flyer)
+            return;
+        m_store.update(*flyer);
+    } catch (const JetError &e) {
+        ShowUnexpectedError(m_prompter, e);
+        return;
+    }
+    showWholeList(key);
+}
+
+void FlyerLogic::showWholeList(std::optional<qint64> key)
+{
+    m_fields = {};
+    m_search.clear();
+    m_mode = Mode::Browsing;
+    FillFlyerList();
+    if (!key)
+        return;
+    // The flyer's own line: after a search his line number is another one.
+    for (qsizetype row = 0; row < m_flyers.size(); ++row) {
+        if (m_flyers.at(row).key == *key) {
+            clickRow(int(row));
+            m_focus = FlyerFocus::List;
+            return;
+        }
+    }
+}
+
+void FlyerLogic::cancel()
+{
+    if (!adding() && !editing())
+        return;
+    // Entering the received flyer was given up: a later add must not take
+    // his birds.
+    m_shared.receiveMode = false;
+    const std::optional<qint64> shown =
+        m_selectedRow >= 0 ? std::optional<qint64>(m_flyers.at(m_selectedRow).key) : std::nullopt;
+    showWholeList(shown);
+}
+
+void FlyerLogic::deleteSelected()
+{
+    if (m_mode != Mode::Browsing || m_selectedRow < 0)
+        return;
+    const MsgAnswer answer = m_prompter.message(
+        Message{QStringLiteral("Are you sure you wish to DELETE this flyer and all of their inventory?"),
+                QStringLiteral("Delete Record"), MsgIcon::None, MsgButtons::YesNo, 1, false});
+    if (answer != MsgAnswer::Yes)
+        return;
+    try {
+        m_store.removeWithBirds(m_flyers.at(m_selectedRow).key);
+    } catch (const JetError &e) {
+        ShowUnexpectedError(m_prompter, e);
+        return;
+    }
+    m_clubIndex = -1;
+    showWholeList(std::nullopt);
+    if (!m_flyers.isEmpty()) {
+        clickRow(0);
+        m_focus = FlyerFocus::List;
+    }
+}
+
+void FlyerLogic::searchEdited(const QString &text)
+{
+    if (m_mode != Mode::Browsing)
+        return;
+    m_search = text;
+    searchEntered();
+}
+
+void FlyerLogic::searchEntered()
+{
+    if (m_mode != Mode::Browsing)
+        return;
+    m_clubIndex = -1;
+    m_fields = {};
+    FillFlyerList();
+}
+
+void FlyerLogic::fieldEdited(FlyerField field, const QString &text)
+{
+    if ((adding() || editing()) && FitsFlyerField(field, text))
+        flyerFieldText(m_fields, field) = text;
+}
+
+void FlyerLogic::clubChosen(int index)
+{
+    if ((adding() || editing()) && index >= 0 && index < m_clubs.size())
+        m_clubIndex = index;
+}
+
+FlyerView FlyerLogic::view() const
+{
+    QStringList lines;
+    for (const FlyerLine &line : m_flyers)
+        lines.append(line.name);
+    const bool changing = adding() || editing();
+    FlyerView v;
+    static_cast<ListWindowView &>(v) =
+        ListWindowViewOf({m_mode == Mode::Browsing, changing, m_selectedRow, m_listRead, lines, m_search},
+                         QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
+    v.clubLabel = changing ? QStringLiteral("Choose Club") : QStringLiteral("Club");
+    if (m_clubsRead) {
+        for (const Club &club : m_clubs)
+            v.clubItems.append(ClubComboItem(club));
+        if (v.clubItems.isEmpty())
+            v.clubItems.append(NoClubsComboItem);
+    }
+    v.clubIndex = m_clubIndex < v.clubItems.size() ? m_clubIndex : -1;
+    v.clubEnabled = changing && !m_clubs.isEmpty();
+    v.fields = m_fields;
+    v.fieldsEnabled = changing;
+    return v;
+}
+
+FlyerFocus FlyerLogic::takeFocus()
+{
+    return std::exchange(m_focus, FlyerFocus::None);
+}
+
+bool FlyerLogic::takeCloseRequest()
+{
+    return std::exchange(m_closeRequested, false);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "admin_db/clubs/club.h"
+#include "admin_db/editing/list_window_view.h"
+#include "admin_db/clubs/club_store.h"
+#include "admin_db/flyers/flyer_bird_window_access.h"
+#include "admin_db/flyers/flyer_fields.h"
+#include "admin_db/flyers/flyer_store.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+struct AdminSharedState;
+class Database;
+class JetError;
+class Prompter;
+
+enum class FlyerFocus { None, Name, List };
+
+// What the flyer window shows, all of it derived from the logic's state.
+struct FlyerView : ListWindowView {
+    QString clubLabel;
+    QStringList clubItems;
+    int clubIndex = -1;
+    bool clubEnabled = false;
+    FlyerFields fields;
+    bool fieldsEnabled = false;
+};
+
+// The flyer window without its widgets: listing and searching flyers,
+// adding, editing and deleting them with their birds, each in a club; and
+// entering the flyer of birds read from the clock (receive mode).
+class FlyerLogic {
+public:
+    // birdWindow gives the open bird window, or null while none is open.
+    FlyerLogic(Database &db, Prompter &prompter, AdminSharedState &shared,
+               std::function<BirdWindowAccess *()> birdWindow);
+
+    // Window load: the club box and the flyer list.
+    void load();
+    // End and unload: closes the connections this window opened. A receive
+    // left unfinished ends with it.
+    void end();
+
+    // The club box: every club in table order, the first one chosen.
+    void FillClubCombo();
+    // A failed reading is reported and leaves the list empty, without the
+    // no-flyers line that would claim there are none.
+    void FillFlyerList();
+    void add();
+    void edit_entry();
+
+    void clickRow(int row);
+    void addNew();
+    void edit();
+    // Runs add or edit_entry.
+    void save();
+    void cancel();
+    void deleteSelected();
+    void searchEdited(const QString &text);
+    // A click or tab into the search field forgets the flyer shown.
+    void searchEntered();
+    // Text breaking the field's rules is refused whole.
+    void fieldEdited(FlyerField field, const QString &text);
+    void clubChosen(int index);
+
+    bool adding() const { return m_mode == Mode::Adding; }
+    bool editing() const { return m_mode == Mode::Editing; }
+    FlyerView view() const;
+    // Where the last action put the focus, once.
+    FlyerFocus takeFocus();
+    // Whether the window should close now (a receive is done), once.
+    bool takeCloseRequest();
+
+private:
+    enum class Mode { Closed, Browsing, Adding, Editing };
+
+    // The typed flyer to store under key, name cleaned; nullopt after saying
+    // what is wrong with the name. Throws JetError.
+    std::optional<Flyer> checkedFlyer(qint64 key);
+    // The chosen club's number; the first club when none is chosen.
+    qint64 chosenClub() const;
+    // Back to browsing the whole list, with the flyer of key shown if any.
+    void showWholeList(std::optional<qint64> key);
+    // Whether the received birds went in with the new flyer.
+    bool storeReceivedBirds(const QString &name);
+    void reportAddFailure(const JetError &error);
+
+    Database &m_db;
+    FlyerStore m_store;
+    ClubStore m_clubStore;
+    Prompter &m_prompter;
+    AdminSharedState &m_shared;
+    std::function<BirdWindowAccess *()> m_birdWindow;
+    Mode m_mode = Mode::Closed;
+    QList<FlyerLine> m_flyers;
+    bool m_listRead = false;
+    int m_selectedRow = -1;
+    QString m_search;
+    QList<Club> m_clubs;
+    bool m_clubsRead = false;
+    int m_clubIndex = -1;
+    FlyerFields m_fields;
+    FlyerFocus m_focus = FlyerFocus::None;
+    bool m_closeRequested = false;
+};

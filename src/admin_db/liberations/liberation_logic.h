@@ -1,0 +1,94 @@
+#pragma once
+
+#include "admin_db/liberations/liberation_fields.h"
+#include "admin_db/records/liberation_race.h"
+#include "admin_db/liberations/liberation_store.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+class Database;
+class JetError;
+class Prompter;
+
+// More races than this are refused when adding.
+inline constexpr int MaxStoredRaces = 51;
+
+enum class LiberationFocus { None, RaceNumber, Month, Day, List, AddNew };
+
+// What the liberation window shows, all of it derived from the logic's state.
+struct LiberationView {
+    QStringList lines;
+    bool listEnabled = false;
+    int selectedRow = -1;
+    QString countLine;
+    QString ventaroWarning;
+    RaceFields fields;
+    bool fieldsEnabled = false;
+    bool addNewEnabled = false;
+    bool editEnabled = false;
+    bool deleteEnabled = false;
+    bool saveEnabled = false;
+    bool cancelEnabled = false;
+    bool endEnabled = false;
+    bool sendEnabled = false;
+};
+
+// The liberation window without its widgets: the list of table orte, adding,
+// editing and deleting races, and the checks of the fields.
+class LiberationLogic {
+public:
+    LiberationLogic(Database &db, Prompter &prompter);
+
+    // Window load: opens the orte table connection and lists the races. When
+    // that fails the list stays empty, and the next step tries again.
+    void load();
+    // End and unload: closes the connection.
+    void end();
+
+    void clickRow(int row);
+    void addNew();
+    void edit();
+    // Runs OrteAdd or OrteEdit.
+    void save();
+    void OrteAdd();
+    void OrteEdit();
+    void cancel();
+    void deleteSelected();
+
+    void fieldEdited(RaceField field, const QString &text);
+    void leaveMonth();
+    void leaveDay();
+
+    bool adding() const { return m_mode == Mode::Adding; }
+    bool editing() const { return m_mode == Mode::Editing; }
+    LiberationView view() const;
+    // Where the last action put the focus, once.
+    LiberationFocus takeFocus();
+
+private:
+    enum class Mode { Closed, Browsing, Adding, Editing };
+
+    void fillOrteList();
+    // Fields emptied, the list read again.
+    void backToBrowsing();
+    void enableOrteSave();
+    bool checkDatePart(RaceField field);
+    // Checks the fields, saying what is wrong, then stores their race through
+    // write and goes back to browsing. write returns false when it refuses; a
+    // failure is reported. Either way the fields stay as typed.
+    void storeChecked(const QString &emptyMessage, const std::function<bool(const LiberationRace &)> &write);
+    void reportError(const QString &text);
+    void reportUnexpected(const JetError &error);
+
+    LiberationStore m_store;
+    Prompter &m_prompter;
+    Mode m_mode = Mode::Closed;
+    QList<LiberationRace> m_races;
+    bool m_listRead = false;
+    int m_selectedRow = -1;
+    RaceFields m_fields;
+    bool m_saveEnabled = false;
+    LiberationFocus m_focus = LiberationFocus::None;
+};
