@@ -3,7 +3,6 @@
 #include "common/field_behaviour.h"
 #include "ui_bird_inventory_window.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -51,11 +50,10 @@ bool isLetter(QChar c)
 BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                                          const ClockIdentity &clock, std::function<QString()> nationalOrg,
                                          QWidget *parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmBirdInventory>()),
+    : DataWindow(parent), ui(std::make_unique<Ui::frmBirdInventory>()),
       m_logic(db, prompter, shared, clock, std::move(nationalOrg))
 {
     ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->lstBIFlyerList, ui->lstPigeonList, ui->lblBirdIdHeading,
                                                        ui->lblElecHeading, ui->lblColorHeading})
@@ -172,17 +170,15 @@ void BirdInventoryWindow::birdSelectionChanged()
     run([this, row, selected] { m_logic.birdClicked(row, selected); });
 }
 
-void BirdInventoryWindow::run(const std::function<void()> &action)
+void BirdInventoryWindow::showOutcome()
 {
-    action();
     showState();
     showFocus(m_logic.takeFocus());
 }
 
-void BirdInventoryWindow::closeEvent(QCloseEvent *event)
+void BirdInventoryWindow::endLogic()
 {
     m_logic.end();
-    QWidget::closeEvent(event);
 }
 
 bool BirdInventoryWindow::eventFilter(QObject *watched, QEvent *event)

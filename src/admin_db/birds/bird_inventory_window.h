@@ -1,9 +1,9 @@
 #pragma once
 
 #include "admin_db/birds/bird_inventory.h"
+#include "admin_db/editing/data_window.h"
 #include "admin_db/flyers/flyer_bird_window_access.h"
 
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -14,7 +14,7 @@ class frmBirdInventory;
 // frmBirdInventory: shows BirdInventory's state and hands it the user's
 // clicks, edits and field exits. Modeless; deletes itself when closed. The
 // send and receive buttons have no handler yet.
-class BirdInventoryWindow : public QWidget, public BirdWindowAccess {
+class BirdInventoryWindow : public DataWindow, public BirdWindowAccess {
     Q_OBJECT
 public:
     BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
@@ -27,7 +27,6 @@ public:
     void selectFlyer(const QString &name) override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -36,8 +35,8 @@ private:
     void FillOrgCombo();
     void connectControls();
     void alignHeadings();
-    // Runs a logic action, then shows its outcome.
-    void run(const std::function<void()> &action);
+    void showOutcome() override;
+    void endLogic() override;
     void showState();
     void showBirdList(const BirdInventoryView &v);
     void showFields(const BirdFields &fields, bool enabled);

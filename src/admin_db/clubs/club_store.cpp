@@ -2,16 +2,6 @@
 
 #include "admin_db/db/name_queries.h"
 
-void ClubStore::close()
-{
-    m_db.release(Table::clubs, m_window);
-}
-
-Connection &ClubStore::clubs()
-{
-    return m_db.use(Table::clubs, m_window);
-}
-
 QList<Club> ClubStore::clubs(const QString &prefix)
 {
     return ListedNames(clubs(), "SELECT ClubID, ClubName FROM clubs", "ClubName", prefix, " ORDER BY ClubID");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin_db/db/table_hold.h"
 #include "admin_db/clubs/club.h"
 
 #include <QList>
@@ -9,15 +10,14 @@
 class Connection;
 class Database;
 
-// The statements on table clubs, on the clubs connection of the window named
-// at construction, which the first call opens. Every call but close() throws
-// JetError.
+// The statements on table clubs, held by the window named at construction
+// from the first call on. Every call but close() throws JetError.
 class ClubStore {
 public:
-    ClubStore(Database &db, QString window) : m_db(db), m_window(std::move(window)) {}
+    ClubStore(Database &db, QString window) : m_clubs(db, Table::clubs, std::move(window)) {}
 
     // Never fails.
-    void close();
+    void close() { m_clubs.release(); }
 
     // Clubs whose name starts with prefix as typed, in table order; every
     // club for an empty prefix.
@@ -31,8 +31,7 @@ public:
     void rename(qint64 key, const QString &name);
 
 private:
-    Connection &clubs();
+    Connection &clubs() { return m_clubs.connection(); }
 
-    Database &m_db;
-    QString m_window;
+    TableHold m_clubs;
 };

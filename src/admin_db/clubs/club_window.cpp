@@ -5,14 +5,12 @@
 #include "common/field_behaviour.h"
 #include "ui_club_window.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 
 ClubWindow::ClubWindow(Database &db, Prompter &prompter, AdminSharedState &shared, QWidget *parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmClubData>()), m_logic(db, prompter, shared)
+    : DataWindow(parent), ui(std::make_unique<Ui::frmClubData>()), m_logic(db, prompter, shared)
 {
     ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     ui->lstClubList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui->txtClubName->setValidator(new CharacterValidator(IsNameCharacter, this));
     for (QLineEdit *field : {ui->txtClubSearch, ui->txtClubName})
@@ -44,17 +42,15 @@ void ClubWindow::connectControls()
             [this](const QString &text) { run([this, text] { m_logic.nameEdited(text); }); });
 }
 
-void ClubWindow::run(const std::function<void()> &action)
+void ClubWindow::showOutcome()
 {
-    action();
     showState();
     showFocus(m_logic.takeFocus());
 }
 
-void ClubWindow::closeEvent(QCloseEvent *event)
+void ClubWindow::endLogic()
 {
     m_logic.end();
-    QWidget::closeEvent(event);
 }
 
 bool ClubWindow::eventFilter(QObject *watched, QEvent *event)

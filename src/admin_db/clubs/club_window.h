@@ -1,9 +1,8 @@
 #pragma once
 
 #include "admin_db/clubs/club_logic.h"
+#include "admin_db/editing/data_window.h"
 
-#include <QWidget>
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -12,20 +11,19 @@ class frmClubData;
 
 // frmClubData: shows ClubLogic's state and hands it the user's clicks and
 // typing. Modeless; deletes itself when closed.
-class ClubWindow : public QWidget {
+class ClubWindow : public DataWindow {
     Q_OBJECT
 public:
     ClubWindow(Database &db, Prompter &prompter, AdminSharedState &shared, QWidget *parent = nullptr);
     ~ClubWindow() override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectControls();
-    // Runs a logic action, then shows its outcome.
-    void run(const std::function<void()> &action);
+    void showOutcome() override;
+    void endLogic() override;
     void showState();
     void showFocus(ClubFocus focus);
 

@@ -15,16 +15,6 @@ void bindFields(Statement &s, const Flyer &flyer)
 
 } // namespace
 
-void FlyerStore::close()
-{
-    m_db.release(Table::flyerlist, FlyerWindowName);
-}
-
-Connection &FlyerStore::flyerlist()
-{
-    return m_db.use(Table::flyerlist, FlyerWindowName);
-}
-
 QList<FlyerLine> FlyerStore::flyers(const QString &prefix)
 {
     return ListedNames(flyerlist(), "SELECT FlyerID, Name FROM flyerlist", "Name", prefix, " ORDER BY FlyerID");

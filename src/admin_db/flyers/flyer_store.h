@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin_db/db/table_hold.h"
 #include "admin_db/db/name_queries.h"
 #include "admin_db/flyers/flyer_fields.h"
 
@@ -15,15 +16,14 @@ inline const QString FlyerWindowName = QStringLiteral("frmFlyerList");
 // A line of the flyer list: the flyer's number beside the name it shows.
 using FlyerLine = ListedName;
 
-// The flyer window's statements on tables flyerlist and birds, on the
-// flyerlist connection, which the first call opens. Every call but close()
-// throws JetError.
+// The flyer window's statements on tables flyerlist and birds, holding
+// flyerlist from the first call on. Every call but close() throws JetError.
 class FlyerStore {
 public:
-    explicit FlyerStore(Database &db) : m_db(db) {}
+    explicit FlyerStore(Database &db) : m_flyerlist(db, Table::flyerlist, FlyerWindowName) {}
 
     // Never fails.
-    void close();
+    void close() { m_flyerlist.release(); }
 
     // Flyers whose name starts with prefix as typed, in table order; every
     // flyer for an empty prefix.
@@ -41,7 +41,7 @@ public:
     void removeWithBirds(qint64 key);
 
 private:
-    Connection &flyerlist();
+    Connection &flyerlist() { return m_flyerlist.connection(); }
 
-    Database &m_db;
+    TableHold m_flyerlist;
 };

@@ -5,17 +5,15 @@
 #include "common/field_behaviour.h"
 #include "ui_flyer_window.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 
 FlyerWindow::FlyerWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                          std::function<BirdWindowAccess *()> birdWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : DataWindow(parent)
     , ui(std::make_unique<Ui::frmFlyerList>())
     , m_logic(db, prompter, shared, std::move(birdWindow))
 {
     ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     ui->lstFlyerList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setUpFields();
     SelectAllOnFocus(ui->txtSearch);
@@ -60,19 +58,17 @@ void FlyerWindow::connectControls()
             [this](int index) { run([this, index] { m_logic.clubChosen(index); }); });
 }
 
-void FlyerWindow::run(const std::function<void()> &action)
+void FlyerWindow::showOutcome()
 {
-    action();
     showState();
     showFocus(m_logic.takeFocus());
     if (m_logic.takeCloseRequest())
         close();
 }
 
-void FlyerWindow::closeEvent(QCloseEvent *event)
+void FlyerWindow::endLogic()
 {
     m_logic.end();
-    QWidget::closeEvent(event);
 }
 
 bool FlyerWindow::eventFilter(QObject *watched, QEvent *event)

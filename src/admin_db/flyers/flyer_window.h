@@ -1,8 +1,8 @@
 #pragma once
 
 #include "admin_db/flyers/flyer_logic.h"
+#include "admin_db/editing/data_window.h"
 
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -13,7 +13,7 @@ class QLineEdit;
 
 // frmFlyerList: shows FlyerLogic's state and hands it the user's clicks,
 // choices and typing. Modeless; deletes itself when closed.
-class FlyerWindow : public QWidget {
+class FlyerWindow : public DataWindow {
     Q_OBJECT
 public:
     // birdWindow gives the open bird window, or null while none is open.
@@ -22,14 +22,13 @@ public:
     ~FlyerWindow() override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setUpFields();
     void connectControls();
-    // Runs a logic action, then shows its outcome.
-    void run(const std::function<void()> &action);
+    void showOutcome() override;
+    void endLogic() override;
     void showState();
     void showFocus(FlyerFocus focus);
     QLineEdit *field(FlyerField which) const;

@@ -13,16 +13,6 @@ LiberationRace raceAt(const Statement &row, qint64 key)
 
 } // namespace
 
-void LiberationStore::close()
-{
-    m_db.release(Table::orte, LiberationWindowName);
-}
-
-Connection &LiberationStore::orte()
-{
-    return m_db.use(Table::orte, LiberationWindowName);
-}
-
 QList<LiberationRace> LiberationStore::races()
 {
     Statement all = orte().prepare("SELECT rowid, racenum, racename, racedate, racetype FROM orte ORDER BY rowid");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin_db/db/table_hold.h"
 #include "admin_db/records/liberation_race.h"
 
 #include <QList>
@@ -11,17 +12,16 @@ class Database;
 
 inline const QString LiberationWindowName = QStringLiteral("frmLiberations");
 
-// The liberation window's statements on table orte. A call opens the orte
-// table connection in the window's name unless the window holds it already,
-// and opens it again when the database file has gone missing, which fails
-// with 3024 before anything is written into a file that no longer has a
-// name. Every call throws JetError.
+// The liberation window's statements on table orte, held in the window's
+// name from the first call on. A database file that has gone missing fails
+// with 3024 before anything is written. Every call but close() throws
+// JetError.
 class LiberationStore {
 public:
-    explicit LiberationStore(Database &db) : m_db(db) {}
+    explicit LiberationStore(Database &db) : m_orte(db, Table::orte, LiberationWindowName) {}
 
     // Never fails.
-    void close();
+    void close() { m_orte.release(); }
 
     // Table order.
     QList<LiberationRace> races();
@@ -34,7 +34,7 @@ public:
     void remove(qint64 key);
 
 private:
-    Connection &orte();
+    Connection &orte() { return m_orte.connection(); }
 
-    Database &m_db;
+    TableHold m_orte;
 };

@@ -4,7 +4,6 @@
 #include "common/field_behaviour.h"
 #include "ui_liberation_window.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QTimer>
@@ -17,10 +16,9 @@ constexpr RaceField AllFields[] = {RaceField::Number, RaceField::Month, RaceFiel
 } // namespace
 
 LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, QWidget *parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmLiberations>()), m_logic(db, prompter)
+    : DataWindow(parent), ui(std::make_unique<Ui::frmLiberations>()), m_logic(db, prompter)
 {
     ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     ui->lstOrteList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (RaceField f : AllFields) {
         QLineEdit *edit = field(f);
@@ -59,17 +57,15 @@ void LiberationWindow::connectControls()
     });
 }
 
-void LiberationWindow::run(const std::function<void()> &action)
+void LiberationWindow::showOutcome()
 {
-    action();
     showState();
     showFocus(m_logic.takeFocus());
 }
 
-void LiberationWindow::closeEvent(QCloseEvent *event)
+void LiberationWindow::endLogic()
 {
     m_logic.end();
-    QWidget::closeEvent(event);
 }
 
 bool LiberationWindow::eventFilter(QObject *watched, QEvent *event)
