@@ -32,9 +32,9 @@ RaceImage fullModule()
 
 class UnseenProgress : public ProgressView {
 public:
-    void show(const QString &, const QString &) override {}
+    void showProgress(const QString &, const QString &) override {}
     void setSecondLine(const QString &) override {}
-    void close() override {}
+    void closeProgress() override {}
 };
 
 } // namespace
@@ -60,7 +60,7 @@ int RunReadoutBench(const QStringList &arguments)
 
     ClockIdentity identity;
     UnseenProgress progress;
-    RaceCommandContext context{line.link(), identity, line.prompter(), progress, [] {}};
+    TransferContext context{line.link(), identity, line.prompter(), progress, [] {}};
     const Stopwatch watch;
     const RaceReadout readout = ReadRaceMemory(context, TamBlockCapacity);
     const QByteArray figures = LineFigures(watch, line.wireSeconds());

@@ -1,8 +1,8 @@
 #include "app/config_fields.h"
 
 #include "admin_db/bird_band.h"
-#include "clock/text_helpers.h"
 #include "common/latin1.h"
+#include "common/text_helpers.h"
 
 namespace {
 

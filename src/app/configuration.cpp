@@ -2,10 +2,10 @@
 
 #include "app/settings_store.h"
 #include "clock/clock_link.h"
-#include "clock/text_helpers.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
 #include "common/prompter.h"
+#include "common/text_helpers.h"
 
 namespace {
 // A hand-edited store may hold anything: take what the field would accept.

@@ -60,14 +60,14 @@ QString readoutNotes(const RaceReadout &readout)
 
 } // namespace
 
-void SaveTamRaceData(RaceCommandContext &context, const Folders &folders)
+void SaveTamRaceData(TransferContext &context, const Folders &folders)
 {
     context.identity.LmdSerial.clear();
     const RaceReadout readout = ReadRaceMemory(context, TamBlockCapacity);
     context.link.closePort();
     if (readout.end != RaceReadout::End::Complete)
         return;
-    context.progress.close();
+    context.progress.closeProgress();
 
     if (readout.blocks.size() < 2) {
         context.prompter.inform(QStringLiteral("    No race data in LMD"));

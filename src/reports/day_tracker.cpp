@@ -1,6 +1,6 @@
 #include "reports/day_tracker.h"
 
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "reports/clock_date_time.h"
 
 namespace {

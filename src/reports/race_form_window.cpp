@@ -1,9 +1,9 @@
 #include "reports/race_form_window.h"
 
-#include "clock/text_helpers.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
 #include "common/prompter.h"
+#include "common/text_helpers.h"
 #include "reports/owner_lookup.h"
 #include "reports/race_file_model.h"
 #include "reports/report_builder.h"

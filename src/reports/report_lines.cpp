@@ -1,6 +1,6 @@
 #include "reports/report_lines.h"
 
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 
 namespace {
 
