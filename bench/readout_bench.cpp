@@ -49,9 +49,10 @@ int RunReadoutBench(const QStringList &arguments)
     const RaceImage module = fullModule();
     QTemporaryDir folder;
     const QString raceFile = folder.filePath(QStringLiteral("12340102.005"));
-    QString error;
-    if (!folder.isValid() || !WriteTamRaceFile(raceFile, module, &error)) {
-        std::fprintf(stderr, "cannot write the module's race file: %s\n", qPrintable(error));
+    const Outcome written = folder.isValid() ? WriteTamRaceFile(raceFile, module)
+                                             : Outcome::failure({});
+    if (!written.ok) {
+        std::fprintf(stderr, "cannot write the module's race file: %s\n", qPrintable(written.message));
         return 1;
     }
     ClockOnLine line(paced, {QStringLiteral("--race"), raceFile});

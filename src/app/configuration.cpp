@@ -66,20 +66,20 @@ bool Configuration::SaveSettings()
         {QStringLiteral("ComPorts"), m_fields.comPort},
     };
     for (const auto &[key, value] : entries) {
-        QString error;
-        if (!m_store.write(key, value, &error)) {
-            m_prompter.inform(QStringLiteral("Error ") + error + QStringLiteral("Cannot write configuration settings."));
+        const Outcome written = m_store.write(key, value);
+        if (!written.ok) {
+            m_prompter.inform(QStringLiteral("Error ") + written.message
+                              + QStringLiteral("Cannot write configuration settings."));
             return false;
         }
     }
     return true;
 }
 
-const ConfigFields &Configuration::fields()
+void Configuration::loadIfSaved()
 {
     if (!m_windowOpen && m_stale)
         LoadSettings();
-    return m_fields;
 }
 
 void Configuration::windowOpened()
@@ -106,6 +106,6 @@ void Configuration::saveAndApply(const std::function<void()> &closeWindow)
         m_link.closePort();
     closeWindow();
     windowClosed();
-    // Reading the field reloads the stored settings, which sets the port.
-    fields();
+    // The freshly stored port number takes effect now.
+    loadIfSaved();
 }
