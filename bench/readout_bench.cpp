@@ -32,9 +32,9 @@ RaceImage fullModule()
 
 class UnseenProgress : public ProgressView {
 public:
-    void show(const QString &, const QString &) override {}
+    void showProgress(const QString &, const QString &) override {}
     void setSecondLine(const QString &) override {}
-    void close() override {}
+    void closeProgress() override {}
 };
 
 } // namespace
@@ -49,9 +49,10 @@ int RunReadoutBench(const QStringList &arguments)
     const RaceImage module = fullModule();
     QTemporaryDir folder;
     const QString raceFile = folder.filePath(QStringLiteral("12340102.005"));
-    QString error;
-    if (!folder.isValid() || !WriteTamRaceFile(raceFile, module, &error)) {
-        std::fprintf(stderr, "cannot write the module's race file: %s\n", qPrintable(error));
+    const Outcome written = folder.isValid() ? WriteTamRaceFile(raceFile, module)
+                                             : Outcome::failure({});
+    if (!written.ok) {
+        std::fprintf(stderr, "cannot write the module's race file: %s\n", qPrintable(written.message));
         return 1;
     }
     ClockOnLine line(paced, {QStringLiteral("--race"), raceFile});
@@ -60,7 +61,7 @@ int RunReadoutBench(const QStringList &arguments)
 
     ClockIdentity identity;
     UnseenProgress progress;
-    RaceCommandContext context{line.link(), identity, line.prompter(), progress, [] {}};
+    TransferContext context{line.link(), identity, line.prompter(), progress, [] {}};
     const Stopwatch watch;
     const RaceReadout readout = ReadRaceMemory(context, TamBlockCapacity);
     const QByteArray figures = LineFigures(watch, line.wireSeconds());

@@ -85,10 +85,11 @@ int RunReportBench(const QStringList &arguments)
     Database db;
     PrepareDatabase(db, folders);
     const QString delivered = QCoreApplication::applicationDirPath() + QStringLiteral("/tamreldata.mdb");
-    QString error;
-    if (!folder.isValid() || !QFile::copy(delivered, db.path())
-        || !WriteTamRaceFile(folders.inRaceDir(QStringLiteral("12340102.005")), raceOfThousand(), &error)) {
-        std::fprintf(stderr, "cannot set up the scratch folder: %s\n", qPrintable(error));
+    const Outcome written = folder.isValid() && QFile::copy(delivered, db.path())
+                                ? WriteTamRaceFile(folders.inRaceDir(QStringLiteral("12340102.005")), raceOfThousand())
+                                : Outcome::failure({});
+    if (!written.ok) {
+        std::fprintf(stderr, "cannot set up the scratch folder: %s\n", qPrintable(written.message));
         return 1;
     }
     fillBirds(db);
@@ -104,13 +105,13 @@ int RunReportBench(const QStringList &arguments)
         LoadRaceFile(model);
         OwnerLookup owners(db);
         const FlightReport report = BuildChosenFlight(model, owners);
-        const bool saved = SaveReportTextFile(model, report, &error);
+        const Outcome saved = SaveReportTextFile(model, report);
         slowestMs = qMax(slowestMs, double(timer.nsecsElapsed()) / 1e6);
         listed = report.listLines.size();
         const auto unknown = std::count_if(report.listLines.cbegin(), report.listLines.cend(),
                                            [](const QByteArray &line) { return line.contains("Unknown flyer"); });
-        if (!saved || owners.failure() || unknown != Arrivals / 10) {
-            std::fprintf(stderr, "the report is not as it should be: %s\n", qPrintable(error));
+        if (!saved.ok || owners.failure() || unknown != Arrivals / 10) {
+            std::fprintf(stderr, "the report is not as it should be: %s\n", qPrintable(saved.message));
             return 1;
         }
     }

@@ -1,7 +1,7 @@
 #include "app/config_fields.h"
 
 #include "admin_db/records/bird_band.h"
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/latin1.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include "app/settings_store.h"
 #include "clock/clock_link.h"
-#include "clock/text_helpers.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
 #include "common/prompter.h"
+#include "common/text_helpers.h"
 
 namespace {
 // A hand-edited store may hold anything: take what the field would accept.
@@ -66,20 +66,20 @@ bool Configuration::SaveSettings()
         {QStringLiteral("ComPorts"), m_fields.comPort},
     };
     for (const auto &[key, value] : entries) {
-        QString error;
-        if (!m_store.write(key, value, &error)) {
-            m_prompter.inform(QStringLiteral("Error ") + error + QStringLiteral("Cannot write configuration settings."));
+        const Outcome written = m_store.write(key, value);
+        if (!written.ok) {
+            m_prompter.inform(QStringLiteral("Error ") + written.message
+                              + QStringLiteral("Cannot write configuration settings."));
             return false;
         }
     }
     return true;
 }
 
-const ConfigFields &Configuration::fields()
+void Configuration::loadIfSaved()
 {
     if (!m_windowOpen && m_stale)
         LoadSettings();
-    return m_fields;
 }
 
 void Configuration::windowOpened()
@@ -106,6 +106,6 @@ void Configuration::saveAndApply(const std::function<void()> &closeWindow)
         m_link.closePort();
     closeWindow();
     windowClosed();
-    // Reading the field reloads the stored settings, which sets the port.
-    fields();
+    // The freshly stored port number takes effect now.
+    loadIfSaved();
 }

@@ -9,9 +9,7 @@ class Prompter;
 class SettingsStore;
 
 // The working copy of the settings: filled from the store by LoadSettings,
-// edited in the configuration window, written back by SaveSettings. While the
-// window is closed, reading the fields runs LoadSettings first, so readers
-// always see what the store holds.
+// edited in the configuration window, written back by SaveSettings.
 class Configuration {
 public:
     Configuration(SettingsStore &store, ClockLink &link, Prompter &prompter);
@@ -24,9 +22,12 @@ public:
     // Title from the fields, then the five keys in their fixed order. False
     // after a failed write, which has been reported.
     bool SaveSettings();
+    // Runs LoadSettings when the window has saved since the last load, so
+    // that a reader about to use the fields sees what the store holds.
+    void loadIfSaved();
 
     // The fields for readers elsewhere in the program.
-    const ConfigFields &fields();
+    const ConfigFields &fields() const { return m_fields; }
     // The fields as the open window edits them.
     ConfigFields &editableFields() { return m_fields; }
 

@@ -83,7 +83,11 @@ void MainWindow::connectMenus()
     connect(ui->BirdList, &QAction::triggered, this, [this] {
         m_windows.show(QStringLiteral("frmBirdInventory"), [this] {
             return new BirdInventoryWindow(m_database, m_services.prompter, m_adminState, m_identity,
-                                           [this] { return m_configuration.fields().nationalOrg; }, this);
+                                           [this] {
+                                               m_configuration.loadIfSaved();
+                                               return m_configuration.fields().nationalOrg;
+                                           },
+                                           this);
         });
     });
     connect(ui->liberationdata, &QAction::triggered, this, [this] {

@@ -34,7 +34,7 @@ QString SettingsStore::read(const QString &key, const QString &defaultValue) con
     return m_settings.value(kSection + QLatin1Char('/') + found).toString();
 }
 
-bool SettingsStore::write(const QString &key, const QString &value, QString *error)
+Outcome SettingsStore::write(const QString &key, const QString &value)
 {
     // One key whatever its spelling: other spellings of it go.
     m_settings.beginGroup(kSection);
@@ -46,10 +46,7 @@ bool SettingsStore::write(const QString &key, const QString &value, QString *err
     m_settings.setValue(key, value);
     m_settings.endGroup();
     m_settings.sync();
-    if (m_settings.status() != QSettings::NoError) {
-        if (error)
-            *error = describe(m_settings.status());
-        return false;
-    }
-    return true;
+    if (m_settings.status() != QSettings::NoError)
+        return Outcome::failure(describe(m_settings.status()));
+    return Outcome::success();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/outcome.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -11,8 +13,8 @@ public:
     explicit SettingsStore(QSettings &settings) : m_settings(settings) {}
 
     QString read(const QString &key, const QString &defaultValue) const;
-    // Writes through to disk; on failure returns false with a reason.
-    bool write(const QString &key, const QString &value, QString *error);
+    // Writes through to disk.
+    Outcome write(const QString &key, const QString &value);
 
 private:
     QString existingKey(const QString &key) const;

@@ -1,8 +1,8 @@
 #include "clock/clock_identity.h"
 
 #include "clock/clock_link.h"
-#include "clock/text_helpers.h"
 #include "common/prompter.h"
+#include "common/text_helpers.h"
 
 #include <cmath>
 

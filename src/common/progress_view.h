@@ -3,11 +3,11 @@
 #include <QString>
 
 // The small progress window of long operations, seen from the logic that
-// drives it. Showing never blocks; close() is safe to call twice.
+// drives it. Showing never blocks; closeProgress() is safe to call twice.
 class ProgressView {
 public:
     virtual ~ProgressView() = default;
-    virtual void show(const QString &firstLine, const QString &secondLine) = 0;
+    virtual void showProgress(const QString &firstLine, const QString &secondLine) = 0;
     virtual void setSecondLine(const QString &text) = 0;
-    virtual void close() = 0;
+    virtual void closeProgress() = 0;
 };

@@ -8,6 +8,6 @@ void RunSaveTamRaceData(QWidget *parent, ClockLink &link, ClockIdentity &identit
                         Prompter &prompter, ClockStatusBar &statusBar)
 {
     DataTransWindow progress(parent);
-    RaceCommandContext context{link, identity, prompter, progress, [&] { ShowClockStatus(identity, statusBar); }};
+    TransferContext context{link, identity, prompter, progress, [&] { ShowClockStatus(identity, statusBar); }};
     SaveTamRaceData(context, folders);
 }

@@ -21,9 +21,9 @@ bool isResultCode(const QByteArray &reply)
     return reply.size() == 2 && reply.at(0) == 'E' && reply.at(1) >= '0' && reply.at(1) <= '9';
 }
 
-RaceReadout brokenOff(RaceCommandContext &context, const QString &message)
+RaceReadout brokenOff(TransferContext &context, const QString &message)
 {
-    context.progress.close();
+    context.progress.closeProgress();
     context.prompter.inform(message);
     RaceReadout readout;
     readout.end = RaceReadout::End::BrokenOff;
@@ -32,7 +32,7 @@ RaceReadout brokenOff(RaceCommandContext &context, const QString &message)
 
 } // namespace
 
-RaceReadout ReadRaceMemory(RaceCommandContext &context, int capacity)
+RaceReadout ReadRaceMemory(TransferContext &context, int capacity)
 {
     RaceReadout readout;
     context.link.setAddressPrefix(ClockLink::ClockPrefix);
@@ -42,7 +42,7 @@ RaceReadout ReadRaceMemory(RaceCommandContext &context, int capacity)
         return readout;
     }
     context.showClockStatus();
-    context.progress.show(QStringLiteral("Transferring Data..."), QString());
+    context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
 
     // A fresh reader starts with "W" even when an earlier readout broke off
     // after the clock's ACK: a bare ACK would pick up that readout mid-way.

@@ -1,24 +1,7 @@
 #pragma once
 
 #include "race_data/race_lines.h"
-
-#include <functional>
-
-class ClockLink;
-class ProgressView;
-class Prompter;
-struct ClockIdentity;
-
-// What a race memory command works with; all of it lives as long as the
-// main window.
-struct RaceCommandContext {
-    ClockLink &link;
-    ClockIdentity &identity;
-    Prompter &prompter;
-    ProgressView &progress;
-    // Puts the fresh identification into the status bar.
-    std::function<void()> showClockStatus;
-};
+#include "transfer/transfer_context.h"
 
 struct RaceReadout {
     enum class End {
@@ -45,4 +28,4 @@ inline constexpr int FaultsInARow = 3;
 // blocks in the progress window. Keeps at most capacity blocks but reads on
 // to the clock's EOT. The progress window stays open unless the readout broke
 // off; the caller closes it and the port.
-RaceReadout ReadRaceMemory(RaceCommandContext &context, int capacity);
+RaceReadout ReadRaceMemory(TransferContext &context, int capacity);

@@ -60,14 +60,14 @@ QString readoutNotes(const RaceReadout &readout)
 
 } // namespace
 
-void SaveTamRaceData(RaceCommandContext &context, const Folders &folders)
+void SaveTamRaceData(TransferContext &context, const Folders &folders)
 {
     context.identity.LmdSerial.clear();
     const RaceReadout readout = ReadRaceMemory(context, TamBlockCapacity);
     context.link.closePort();
     if (readout.end != RaceReadout::End::Complete)
         return;
-    context.progress.close();
+    context.progress.closeProgress();
 
     if (readout.blocks.size() < 2) {
         context.prompter.inform(QStringLiteral("    No race data in LMD"));
@@ -78,10 +78,11 @@ void SaveTamRaceData(RaceCommandContext &context, const Folders &folders)
         return;
 
     const QString folder = Folders::native(folders.raceDir());
-    QString error;
-    if (!WriteTamRaceFile(folders.inRaceDir(toText(name)), readout.blocks, &error)) {
+    const Outcome written = WriteTamRaceFile(folders.inRaceDir(toText(name)), readout.blocks);
+    if (!written.ok) {
         context.prompter.message(Message{QStringLiteral("Race data file ") + toText(name)
-                                             + QStringLiteral(" could not be saved to ") + folder + CRLF + error,
+                                             + QStringLiteral(" could not be saved to ") + folder + CRLF
+                                             + written.message,
                                          SaveTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
         return;
     }

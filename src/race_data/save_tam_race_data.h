@@ -6,7 +6,7 @@ class Folders;
 
 // "Save Race Data ("TAM" style)": reads the race memory of the inserted
 // module and saves it unchanged as a TAM race file in the race folder.
-void SaveTamRaceData(RaceCommandContext &context, const Folders &folders);
+void SaveTamRaceData(TransferContext &context, const Folders &folders);
 
 // The most blocks a TAM race file keeps.
 inline constexpr int TamBlockCapacity = 1010;

@@ -1,11 +1,8 @@
 #include "race_data/tam_file_names.h"
 
-namespace {
+#include "common/field.h"
 
-QByteArray field(const QByteArray &line, int position, int length)
-{
-    return line.mid(position - 1, length);
-}
+namespace {
 
 bool isNameCharacter(char c)
 {
@@ -17,12 +14,12 @@ bool isNameCharacter(char c)
 
 QByteArray NormalTamName(const QByteArray &firstLine)
 {
-    return field(firstLine, 1, 8) + '.' + field(firstLine, 9, 3);
+    return Field(firstLine, 1, 8) + '.' + Field(firstLine, 9, 3);
 }
 
 QByteArray AlternativeTamName(const QByteArray &firstLine)
 {
-    return field(firstLine, 20, 6) + field(firstLine, 7, 2) + '.' + field(firstLine, 9, 3);
+    return Field(firstLine, 20, 6) + Field(firstLine, 7, 2) + '.' + Field(firstLine, 9, 3);
 }
 
 bool IsUsableTamName(const QByteArray &name)

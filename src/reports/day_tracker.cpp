@@ -1,13 +1,14 @@
 #include "reports/day_tracker.h"
 
-#include "clock/text_helpers.h"
+#include "common/field.h"
+#include "common/text_helpers.h"
 #include "reports/clock_date_time.h"
 
 namespace {
 
 QByteArray arrivalDate(const QByteArray &arrival)
 {
-    return arrival.mid(21, 2) + '/' + arrival.mid(23, 2);
+    return Field(arrival, 22, 2) + '/' + Field(arrival, 24, 2);
 }
 
 QByteArray dashedLine(const QByteArray &text)
@@ -19,7 +20,7 @@ QByteArray dashedLine(const QByteArray &text)
 
 bool HasClocking(const QByteArray &arrival)
 {
-    return arrival.mid(15, 10) != "0000000000";
+    return Field(arrival, 16, 10) != "0000000000";
 }
 
 DayTracker::DayTracker(const QByteArray &firstArrival, int year)

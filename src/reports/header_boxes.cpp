@@ -1,28 +1,24 @@
 #include "reports/header_boxes.h"
 
-#include "clock/text_helpers.h"
+#include "common/field.h"
+#include "common/text_helpers.h"
 #include "reports/clock_date_time.h"
 
 namespace {
 
 constexpr qint64 DeviationLimitS = 10;
 
-QByteArray field(const QByteArray &line, int position, int length)
-{
-    return line.mid(position - 1, length);
-}
-
-QByteArray clockSetGroups(const QByteArray &header) { return field(header, 20, 12); }
+QByteArray clockSetGroups(const QByteArray &header) { return Field(header, 20, 12); }
 
 // The parts both builders show alike.
 HeaderBoxes commonBoxes(const QByteArray &header)
 {
     HeaderBoxes boxes;
-    boxes.concourse = field(header, 1, 4);
-    boxes.combine = field(header, 5, 2);
-    boxes.clubNo = field(header, 7, 2);
-    boxes.flyerNo = field(header, 9, 3);
-    boxes.lmdSerial = QByteArray::number(qint64(LenientNumber(field(header, 12, 8))));
+    boxes.concourse = Field(header, 1, 4);
+    boxes.combine = Field(header, 5, 2);
+    boxes.clubNo = Field(header, 7, 2);
+    boxes.flyerNo = Field(header, 9, 3);
+    boxes.lmdSerial = QByteArray::number(qint64(LenientNumber(Field(header, 12, 8))));
     // A valid time formatted mm/dd/yy hh:mm:ss reads exactly like its groups
     // joined; an invalid one is shown as it stands instead of not at all.
     boxes.clockStart = JoinedClockTime(clockSetGroups(header));
@@ -34,12 +30,12 @@ HeaderBoxes commonBoxes(const QByteArray &header)
 HeaderBoxes RaceHeaderBoxes(const QByteArray &header)
 {
     HeaderBoxes boxes = commonBoxes(header);
-    boxes.raceNum = field(header, 56, 2);
-    boxes.raceDate = field(header, 59, 5);
-    boxes.liberationPoint = field(header, 65, 8);
+    boxes.raceNum = Field(header, 56, 2);
+    boxes.raceDate = Field(header, 59, 5);
+    boxes.liberationPoint = Field(header, 65, 8);
 
-    const QByteArray verifiedGroups = field(header, 32, 12);
-    const QByteArray knockOffGroups = field(header, 44, 12);
+    const QByteArray verifiedGroups = Field(header, 32, 12);
+    const QByteArray knockOffGroups = Field(header, 44, 12);
     if (LenientNumber(verifiedGroups.left(2)) == 0) {
         boxes.noKnockOff = true;
         boxes.clockStop = NoKnockOffText;

@@ -1,9 +1,9 @@
 #include "reports/race_form_window.h"
 
-#include "clock/text_helpers.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
 #include "common/prompter.h"
+#include "common/text_helpers.h"
 #include "reports/owner_lookup.h"
 #include "reports/race_file_model.h"
 #include "reports/report_builder.h"
@@ -68,9 +68,9 @@ void RaceFormWindow::showChosenFlight()
                                        + QStringLiteral("The report lists every bird as Unknown flyer."),
                                    FormTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
     }
-    QString error;
-    if (!SaveReportTextFile(m_model, report, &error))
-        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + error,
+    const Outcome saved = SaveReportTextFile(m_model, report);
+    if (!saved.ok)
+        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + saved.message,
                                    FormTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
 }
 

@@ -1,5 +1,6 @@
 #include "reports/report_builder.h"
 
+#include "common/field.h"
 #include "common/latin1.h"
 #include "race_data/race_lines.h"
 #include "reports/day_tracker.h"
@@ -28,7 +29,7 @@ void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerLookup &
             days.emplace(arrival, FlightYear(model.currentHeader(), LeapYear));
         ++position;
         // A bird whose flyer is missing is listed like an unknown ring.
-        const std::optional<QString> owner = owners.ownerOf(arrival.mid(4, 10));
+        const std::optional<QString> owner = owners.ownerOf(Field(arrival, 5, 10));
         const QByteArray name = owner ? toBytes(*owner) : QByteArray(UnknownFlyer);
         if (const std::optional<QByteArray> dayLine = days->lineBefore(arrival))
             report.textFileLines.append(*dayLine);

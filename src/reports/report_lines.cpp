@@ -1,6 +1,7 @@
 #include "reports/report_lines.h"
 
-#include "clock/text_helpers.h"
+#include "common/field.h"
+#include "common/text_helpers.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ struct Clocking {
 
 Clocking clockingOf(const QByteArray &arrival)
 {
-    return {arrival.mid(15, 2), arrival.mid(17, 2), arrival.mid(19, 2), arrival.mid(21, 2), arrival.mid(23, 2)};
+    return {Field(arrival, 16, 2), Field(arrival, 18, 2), Field(arrival, 20, 2), Field(arrival, 22, 2),
+            Field(arrival, 24, 2)};
 }
 
 } // namespace
@@ -33,13 +35,13 @@ QByteArray ReportSecondLine(bool training)
 QByteArray ArrivalListLine(int position, const QByteArray &owner, const QByteArray &arrival)
 {
     const Clocking c = clockingOf(arrival);
-    return fit(QByteArray::number(position), 3) + fit(owner, 20) + ' ' + arrival.left(15) + ' ' + c.hh + ':' + c.mm
+    return fit(QByteArray::number(position), 3) + fit(owner, 20) + ' ' + Field(arrival, 1, 15) + ' ' + c.hh + ':' + c.mm
          + ':' + c.ss + ' ' + c.month + '/' + c.day;
 }
 
 QByteArray ArrivalFileLine(int position, const QByteArray &owner, const QByteArray &arrival)
 {
     const Clocking c = clockingOf(arrival);
-    return fit(QByteArray::number(position), 10) + fit(owner, 25) + fit(arrival.left(14), 20) + c.hh + ':' + c.mm
+    return fit(QByteArray::number(position), 10) + fit(owner, 25) + fit(Field(arrival, 1, 14), 20) + c.hh + ':' + c.mm
          + ':' + fit(c.ss, 9) + c.month + '/' + fit(c.day, 5);
 }

@@ -1,12 +1,13 @@
 #include "reports/report_on_screen.h"
 
-#include "clock/text_helpers.h"
+#include "common/field.h"
+#include "common/text_helpers.h"
 
 namespace {
 
 QByteArray cut(const QByteArray &line, int first, int last, int width)
 {
-    return FixWidth(line.mid(first - 1, last - first + 1), width, ' ', true);
+    return FixWidth(Field(line, first, last - first + 1), width, ' ', true);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "common/outcome.h"
+
 #include <QByteArray>
-#include <QString>
 
 struct FlightReport;
 struct RaceFileModel;
@@ -13,5 +14,4 @@ QByteArray ReportTextFileName(const QByteArray &header);
 // Writes the report text file of the flight shown beside the race file and
 // points RaceFilePath at it. A name that is no plain file name (a header
 // from some other file) is refused rather than written wherever it points.
-// On failure *error says why.
-bool SaveReportTextFile(RaceFileModel &model, const FlightReport &report, QString *error);
+Outcome SaveReportTextFile(RaceFileModel &model, const FlightReport &report);

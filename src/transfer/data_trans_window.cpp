@@ -13,11 +13,11 @@ DataTransWindow::DataTransWindow(QWidget *parent)
 
 DataTransWindow::~DataTransWindow() = default;
 
-void DataTransWindow::show(const QString &firstLine, const QString &secondLine)
+void DataTransWindow::showProgress(const QString &firstLine, const QString &secondLine)
 {
     ui->lblDataTrans->setText(firstLine);
     ui->lblBirdsTransferred->setText(secondLine);
-    QWidget::show();
+    show();
     raise();
     paintNow();
 }
@@ -28,9 +28,9 @@ void DataTransWindow::setSecondLine(const QString &text)
     paintNow();
 }
 
-void DataTransWindow::close()
+void DataTransWindow::closeProgress()
 {
-    QWidget::close();
+    close();
 }
 
 void DataTransWindow::paintNow()

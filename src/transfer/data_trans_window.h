@@ -18,9 +18,9 @@ public:
     explicit DataTransWindow(QWidget *parent = nullptr);
     ~DataTransWindow() override;
 
-    void show(const QString &firstLine, const QString &secondLine) override;
+    void showProgress(const QString &firstLine, const QString &secondLine) override;
     void setSecondLine(const QString &text) override;
-    void close() override;
+    void closeProgress() override;
 
 private:
     void paintNow();

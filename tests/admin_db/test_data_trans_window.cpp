@@ -20,17 +20,16 @@ void TestDataTransWindow::showsWithoutBlockingAndCloses()
     QVERIFY(first && second);
     QCOMPARE(first->text(), QStringLiteral("Transferring Data..."));
 
-    ProgressView &progress = *window;
-    progress.show(QStringLiteral("Please wait..."), QStringLiteral("Compacting Database"));
+    window->showProgress(QStringLiteral("Please wait..."), QStringLiteral("Compacting Database"));
     QVERIFY(window->isVisible() && window->isWindow());
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(first->text(), QStringLiteral("Please wait..."));
     QCOMPARE(second->text(), QStringLiteral("Compacting Database"));
-    progress.setSecondLine(QStringLiteral("12 Birds Transferred"));
+    window->setSecondLine(QStringLiteral("12 Birds Transferred"));
     QCOMPARE(second->text(), QStringLiteral("12 Birds Transferred"));
 
-    progress.close();
-    progress.close();
+    window->closeProgress();
+    window->closeProgress();
     QVERIFY(!window->isVisible());
 }
 

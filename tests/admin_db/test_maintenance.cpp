@@ -22,9 +22,9 @@ const QString AlreadyOpen =
     QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.");
 
 struct RecordingProgress : ProgressView {
-    void show(const QString &first, const QString &second) override { steps.append(first + '|' + second); }
+    void showProgress(const QString &first, const QString &second) override { steps.append(first + '|' + second); }
     void setSecondLine(const QString &text) override { steps.append('|' + text); }
-    void close() override { steps.append(QStringLiteral("close")); }
+    void closeProgress() override { steps.append(QStringLiteral("close")); }
     QStringList steps;
 };
 

@@ -36,7 +36,7 @@ struct RaceCommandRig {
     RecordingProgressView progress;
     FakeRaceClock clock;
     int statusShown = 0;
-    RaceCommandContext context{link, identity, prompter, progress, [this] { ++statusShown; }};
+    TransferContext context{link, identity, prompter, progress, [this] { ++statusShown; }};
 
     RaceCommandRig() { port.setResponder(std::ref(clock)); }
 };

@@ -216,16 +216,17 @@ void TestReportBuilders::reportTextFileBesideRaceFile()
 {
     RaceFileModel model = load({raceHeader(), arrival(demoRing(101)), raceHeader(), arrival(demoRing(102))});
     OwnerLookup owners(m_world->scratch.db);
-    QString error;
     const QString expectedPath = m_world->raceFile(QStringLiteral("LMD12345.005"));
 
-    QVERIFY2(SaveReportTextFile(model, fillform(model, owners), &error), qPrintable(error));
+    const Outcome first = SaveReportTextFile(model, fillform(model, owners));
+    QVERIFY2(first.ok, qPrintable(first.message));
     QCOMPARE(model.RaceFilePath, expectedPath);
 
     // The second flight overwrites the same file.
     model.CurrentRaceIndex = 1;
     const FlightReport second = fillform(model, owners);
-    QVERIFY2(SaveReportTextFile(model, second, &error), qPrintable(error));
+    const Outcome saved = SaveReportTextFile(model, second);
+    QVERIFY2(saved.ok, qPrintable(saved.message));
     QFile written(expectedPath);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), second.textFileLines.join("\r\n") + "\r\n");
@@ -243,9 +244,9 @@ void TestReportBuilders::reportTextFileWithUnusableName()
     const FlightReport report = fillform(model, owners);
     QCOMPARE(report.listLines.size(), 1);
 
-    QString error;
-    QVERIFY(!SaveReportTextFile(model, report, &error));
-    QCOMPARE(error, QStringLiteral("Invalid file name - LMD/../x.005"));
+    const Outcome saved = SaveReportTextFile(model, report);
+    QVERIFY(!saved.ok);
+    QCOMPARE(saved.message, QStringLiteral("Invalid file name - LMD/../x.005"));
     QCOMPARE(model.RaceFilePath, raceFilePath);
     QVERIFY(!QFile::exists(m_world->scratch.folder + QStringLiteral("/x.005")));
 }

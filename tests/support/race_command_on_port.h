@@ -16,5 +16,5 @@ struct RaceCommandOnPort {
     ClockLink link{port, clock, prompter};
     ClockIdentity identity;
     RecordingProgressView progress;
-    RaceCommandContext context{link, identity, prompter, progress, [] {}};
+    TransferContext context{link, identity, prompter, progress, [] {}};
 };

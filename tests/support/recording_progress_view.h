@@ -7,7 +7,7 @@
 // Keeps what a command showed in its progress window.
 class RecordingProgressView : public ProgressView {
 public:
-    void show(const QString &first, const QString &second) override
+    void showProgress(const QString &first, const QString &second) override
     {
         isOpen = true;
         ++timesShown;
@@ -15,7 +15,7 @@ public:
         secondLines.append(second);
     }
     void setSecondLine(const QString &text) override { secondLines.append(text); }
-    void close() override { isOpen = false; }
+    void closeProgress() override { isOpen = false; }
 
     bool isOpen = false;
     int timesShown = 0;

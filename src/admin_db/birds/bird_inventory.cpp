@@ -4,7 +4,7 @@
 #include "admin_db/records/clean_text.h"
 #include "admin_db/db/jet_error.h"
 #include "clock/clock_identity.h"
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/latin1.h"
 #include "common/prompter.h"
 #include "common/unexpected_error.h"

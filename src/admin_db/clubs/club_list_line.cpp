@@ -1,6 +1,6 @@
 #include "admin_db/clubs/club_list_line.h"
 
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/latin1.h"
 
 QString ClubListLine(const Club &club)

@@ -37,13 +37,13 @@ void rebuild(Connection &connection, bool reindex)
 void compactShowingFailures(Database &db, ProgressView &progress, Prompter &prompter,
                             const std::optional<QString> &damage)
 {
-    progress.show(PleaseWait, QStringLiteral("Compacting Database"));
+    progress.showProgress(PleaseWait, QStringLiteral("Compacting Database"));
     try {
         refuseWhileWindowsHold(db);
         rebuild(db.connection(), damage.has_value());
-        progress.close();
+        progress.closeProgress();
     } catch (const JetError &e) {
-        progress.close();
+        progress.closeProgress();
         if (e.number() == JetCode::FileInUse)
             prompter.inform(QStringLiteral("Database already open!") + CRLF
                             + QStringLiteral("Please close all data entry forms and try again."));
@@ -86,15 +86,15 @@ void CompactDatabase(Database &db, ProgressView &progress, Prompter &prompter)
 
 void RepairDatabase(Database &db, ProgressView &progress, Prompter &prompter)
 {
-    progress.show(PleaseWait, QStringLiteral("Repairing database"));
+    progress.showProgress(PleaseWait, QStringLiteral("Repairing database"));
     QString damage;
     try {
         damage = damageFound(db);
     } catch (const JetError &e) {
-        progress.close();
+        progress.closeProgress();
         prompter.inform(e.description());
         return;
     }
-    progress.close();
+    progress.closeProgress();
     compactShowingFailures(db, progress, prompter, damage);
 }

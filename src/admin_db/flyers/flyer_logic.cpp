@@ -7,7 +7,7 @@
 #include "admin_db/db/database.h"
 #include "admin_db/db/database_error_report.h"
 #include "admin_db/db/jet_error.h"
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/folders.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"

@@ -1,7 +1,7 @@
 #include "admin_db/liberations/liberation_fields.h"
 
 #include "admin_db/records/clean_text.h"
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/latin1.h"
 
 QString &fieldText(RaceFields &fields, RaceField field)

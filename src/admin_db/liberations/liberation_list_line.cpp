@@ -1,6 +1,6 @@
 #include "admin_db/liberations/liberation_list_line.h"
 
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/latin1.h"
 
 bool IsVentaroRaceNumber(const QString &number)

@@ -1,6 +1,6 @@
 #include "admin_db/records/bird_band.h"
 
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 #include "common/latin1.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 
 #include <QTest>
 

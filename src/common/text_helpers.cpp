@@ -1,4 +1,4 @@
-#include "clock/text_helpers.h"
+#include "common/text_helpers.h"
 
 QByteArray FixWidth(const QByteArray &text, int width, char padChar, bool leftAlign)
 {
