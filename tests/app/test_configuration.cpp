@@ -1,8 +1,6 @@
 #include "app/configuration.h"
 #include "app/settings_store.h"
-#include "clock/clock_link.h"
-#include "fake_serial_port.h"
-#include "recording_prompter.h"
+#include "link_rig.h"
 
 #include <QDir>
 #include <QSettings>
@@ -10,14 +8,10 @@
 #include <QTest>
 
 // One configuration over a fresh settings file and a fake port.
-struct Rig {
+struct Rig : LinkRig {
     QTemporaryDir dir;
     QSettings settings{dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat};
     SettingsStore store{settings};
-    FakeClock clock;
-    FakeSerialPort port{clock};
-    RecordingPrompter prompter;
-    ClockLink link{port, clock, prompter};
     Configuration config{store, link, prompter};
     QString title;
 
@@ -210,16 +204,13 @@ void TestConfiguration::writeFailureIsReported()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tamrel.conf")));
     QSettings settings(dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat);
     SettingsStore store(settings);
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    Configuration config(store, link, prompter);
+    LinkRig line;
+    Configuration config(store, line.link, line.prompter);
     config.LoadSettings();
     QVERIFY(!config.SaveSettings());
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages[0].text.startsWith(QStringLiteral("Error ")));
-    QVERIFY(prompter.messages[0].text.endsWith(QStringLiteral("Cannot write configuration settings.")));
+    QCOMPARE(line.prompter.messages.size(), 1);
+    QVERIFY(line.prompter.messages[0].text.startsWith(QStringLiteral("Error ")));
+    QVERIFY(line.prompter.messages[0].text.endsWith(QStringLiteral("Cannot write configuration settings.")));
 }
 
 QTEST_GUILESS_MAIN(TestConfiguration)

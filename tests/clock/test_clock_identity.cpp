@@ -2,7 +2,7 @@
 #include "clock/clock_link.h"
 #include "clock/framing.h"
 #include "fake_clock_peer.h"
-#include "recording_prompter.h"
+#include "link_rig.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -60,72 +60,60 @@ void TestClockIdentity::identification()
     QFETCH(QString, serial);
     QFETCH(QString, state);
 
-    FakeClock clock;
-    FakeSerialPort port(clock);
+    LinkRig r;
     FakeClockPeer peer;
     peer.lmd = lmd;
-    port.setResponder(peer);
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    ClockIdentity id;
+    r.port.setResponder(peer);
 
-    QCOMPARE(ReadClockInfo(link, id), result);
-    QCOMPARE(link.addressPrefix(), ClockLink::ClockPrefix);
-    const ClockStatusTexts t = StatusTextsFor(id);
+    QCOMPARE(ReadClockInfo(r.link, r.identity), result);
+    QCOMPARE(r.link.addressPrefix(), ClockLink::ClockPrefix);
+    const ClockStatusTexts t = StatusTextsFor(r.identity);
     QCOMPARE(t.model.value_or(QStringLiteral("-")), model);
     QCOMPARE(t.lmdVersion, version);
     QCOMPARE(t.lmdSerial, serial);
     QCOMPARE(t.lmdState, state);
     if (result.isEmpty()) {
         QCOMPARE(t.hcuVersion, QStringLiteral("1.23"));
-        QCOMPARE(id.HcuSerial, QByteArray("0A1B"));
+        QCOMPARE(r.identity.HcuSerial, QByteArray("0A1B"));
         QCOMPARE(t.hcuSerial, QStringLiteral("2587"));
-        QVERIFY(prompter.messages.isEmpty());
+        QVERIFY(r.prompter.messages.isEmpty());
     } else {
-        QVERIFY(!id.connected());
+        QVERIFY(!r.identity.connected());
         // A silent clock is told once by the link; an empty answer is not.
-        QCOMPARE(prompter.messages.size(), result == "E2" ? 1 : 0);
+        QCOMPARE(r.prompter.messages.size(), result == "E2" ? 1 : 0);
     }
 }
 
 void TestClockIdentity::failureKeepsEarlierState()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
+    LinkRig r;
     FakeClockPeer peer;
     peer.lmd = "v01570150000312AB34CD";
-    port.setResponder(peer);
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    ClockIdentity id;
-    QCOMPARE(ReadClockInfo(link, id), QByteArray());
-    QCOMPARE(id.LmdState, QByteArray("3"));
+    r.port.setResponder(peer);
+    QCOMPARE(ReadClockInfo(r.link, r.identity), QByteArray());
+    QCOMPARE(r.identity.LmdState, QByteArray("3"));
 
     peer.lmd = "v";
-    port.setResponder(peer);
-    QCOMPARE(ReadClockInfo(link, id), QByteArray("E9"));
-    QVERIFY(id.LmdSerial.isEmpty());
-    QCOMPARE(id.LmdState, QByteArray("3"));
-    QCOMPARE(id.HcuSerial, QByteArray("0A1B"));
-    QCOMPARE(id.LmdVersion, 0.0);
+    r.port.setResponder(peer);
+    QCOMPARE(ReadClockInfo(r.link, r.identity), QByteArray("E9"));
+    QVERIFY(r.identity.LmdSerial.isEmpty());
+    QCOMPARE(r.identity.LmdState, QByteArray("3"));
+    QCOMPARE(r.identity.HcuSerial, QByteArray("0A1B"));
+    QCOMPARE(r.identity.LmdVersion, 0.0);
 }
 
 void TestClockIdentity::damagedReplyIsToldAndFails()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    port.setResponder([](const QByteArray &) {
+    LinkRig r;
+    r.port.setResponder([](const QByteArray &) {
         QByteArray frame = FrameReply("#v01570150000012AB34CD");
         frame[frame.size() - 2] = 'x';
         return QList<FakeSerialPort::Piece>{{3, frame}};
     });
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    ClockIdentity id;
-    QCOMPARE(ReadClockInfo(link, id), QByteArray("E8"));
-    QVERIFY(!id.connected());
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages[0].text.startsWith(QStringLiteral("The Tamrel answered, but its answer was damaged")));
+    QCOMPARE(ReadClockInfo(r.link, r.identity), QByteArray("E8"));
+    QVERIFY(!r.identity.connected());
+    QCOMPARE(r.prompter.messages.size(), 1);
+    QVERIFY(r.prompter.messages[0].text.startsWith(QStringLiteral("The Tamrel answered, but its answer was damaged")));
 }
 
 void TestClockIdentity::stateTexts_data()

@@ -1,7 +1,6 @@
 #include "clock/clock_link.h"
 #include "clock/framing.h"
-#include "fake_serial_port.h"
-#include "recording_prompter.h"
+#include "link_rig.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -81,121 +80,100 @@ void TestClockLink::exchange()
     QFETCH(qint64, minMs);
     QFETCH(qint64, maxMs);
 
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    RecordingPrompter prompter;
+    LinkRig r;
     int call = 0;
-    port.setResponder([&](const QByteArray &) { return script.value(call++); });
-    ClockLink link(port, clock, prompter);
+    r.port.setResponder([&](const QByteArray &) { return script.value(call++); });
 
-    QCOMPARE(link.SendCommand("v"), expected);
-    QCOMPARE(port.written.size(), writes);
-    for (const QByteArray &frame : port.written)
+    QCOMPARE(r.link.SendCommand("v"), expected);
+    QCOMPARE(r.port.written.size(), writes);
+    for (const QByteArray &frame : r.port.written)
         QCOMPARE(frame, FrameCommand(ClockLink::ClockPrefix, "v"));
-    QVERIFY2(clock.now >= minMs && clock.now <= maxMs, qPrintable(QString::number(clock.now)));
+    QVERIFY2(r.time.now >= minMs && r.time.now <= maxMs, qPrintable(QString::number(r.time.now)));
     if (messageStart.isEmpty()) {
-        QVERIFY(prompter.messages.isEmpty());
-        QVERIFY(port.isOpen());
+        QVERIFY(r.prompter.messages.isEmpty());
+        QVERIFY(r.port.isOpen());
     } else {
-        QCOMPARE(prompter.messages.size(), 1);
-        QVERIFY(prompter.messages[0].text.startsWith(messageStart));
-        QVERIFY(prompter.messages[0].text.endsWith(QStringLiteral("    TAMREL is ready for logging or Race Entry")));
-        QCOMPARE(prompter.messages[0].title, QStringLiteral("Communications Error!"));
-        QVERIFY(!port.isOpen());
+        QCOMPARE(r.prompter.messages.size(), 1);
+        QVERIFY(r.prompter.messages[0].text.startsWith(messageStart));
+        QVERIFY(r.prompter.messages[0].text.endsWith(QStringLiteral("    TAMREL is ready for logging or Race Entry")));
+        QCOMPARE(r.prompter.messages[0].title, QStringLiteral("Communications Error!"));
+        QVERIFY(!r.port.isOpen());
     }
 }
 
 void TestClockLink::emptyCommandSendsNothing()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    QCOMPARE(link.SendCommand(QByteArray()), QByteArray("E0"));
-    QVERIFY(port.written.isEmpty());
-    QVERIFY(!port.isOpen());
-    QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Output string format error")});
-    QCOMPARE(prompter.messages[0].title, QStringLiteral("Communications Error!"));
-    QCOMPARE(link.lastFrame(), QByteArray("E0"));
+    LinkRig r;
+    QCOMPARE(r.link.SendCommand(QByteArray()), QByteArray("E0"));
+    QVERIFY(r.port.written.isEmpty());
+    QVERIFY(!r.port.isOpen());
+    QCOMPARE(r.prompter.texts(), QStringList{QStringLiteral("Output string format error")});
+    QCOMPARE(r.prompter.messages[0].title, QStringLiteral("Communications Error!"));
+    QCOMPARE(r.link.lastFrame(), QByteArray("E0"));
 }
 
 void TestClockLink::missingDeviceIsE5()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
+    LinkRig r;
     for (int number : {9, 0}) {
-        prompter.reset();
-        link.setPortNumber(number);
-        QCOMPARE(link.SendCommand("v"), QByteArray("E5"));
-        QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Invalid comport number, check system configuration.")});
-        QVERIFY(prompter.messages[0].title.isEmpty());   // the program's own title
+        r.prompter.reset();
+        r.link.setPortNumber(number);
+        QCOMPARE(r.link.SendCommand("v"), QByteArray("E5"));
+        QCOMPARE(r.prompter.texts(), QStringList{QStringLiteral("Invalid comport number, check system configuration.")});
+        QVERIFY(r.prompter.messages[0].title.isEmpty());   // the program's own title
     }
-    QVERIFY(port.openedDevices.isEmpty());
+    QVERIFY(r.port.openedDevices.isEmpty());
 }
 
 void TestClockLink::refusedOpenIsToldAndEmpty()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    port.refuseOpen = true;
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    QCOMPARE(link.SendCommand("v"), QByteArray());
-    QVERIFY(port.written.isEmpty());
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY(prompter.messages[0].text.contains(m_device.fileName()));
+    LinkRig r;
+    r.port.refuseOpen = true;
+    QCOMPARE(r.link.SendCommand("v"), QByteArray());
+    QVERIFY(r.port.written.isEmpty());
+    QCOMPARE(r.prompter.messages.size(), 1);
+    QVERIFY(r.prompter.messages[0].text.contains(m_device.fileName()));
 }
 
 void TestClockLink::portStaysOpenAcrossExchanges()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    port.setResponder([](const QByteArray &) { return at(5, FrameReply("Av")); });
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    QCOMPARE(link.SendCommand("v"), QByteArray("v"));
-    link.setAddressPrefix({});
-    QCOMPARE(link.SendCommand("v"), QByteArray("v"));
-    QCOMPARE(port.openedDevices, QStringList{m_device.fileName()});
-    QCOMPARE(port.written.last(), FrameCommand({}, "v"));
+    LinkRig r;
+    r.port.setResponder([](const QByteArray &) { return at(5, FrameReply("Av")); });
+    QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
+    r.link.setAddressPrefix({});
+    QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
+    QCOMPARE(r.port.openedDevices, QStringList{m_device.fileName()});
+    QCOMPARE(r.port.written.last(), FrameCommand({}, "v"));
 }
 
 void TestClockLink::portNumberOnlyChangesWhileClosed()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    port.setResponder([](const QByteArray &) { return at(5, ACK); });
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    link.SendCommand("v");
-    link.setPortNumber(9);
-    QCOMPARE(link.portNumber(), 1);
-    link.closePort();
-    link.setPortNumber(9);
-    QCOMPARE(link.portNumber(), 9);
+    LinkRig r;
+    r.port.setResponder([](const QByteArray &) { return at(5, ACK); });
+    r.link.SendCommand("v");
+    r.link.setPortNumber(9);
+    QCOMPARE(r.link.portNumber(), 1);
+    r.link.closePort();
+    r.link.setPortNumber(9);
+    QCOMPARE(r.link.portNumber(), 9);
 }
 
 void TestClockLink::vanishedDeviceEndsWithoutWaitingOut()
 {
-    FakeClock clock;
-    FakeSerialPort port(clock);
-    RecordingPrompter prompter;
-    ClockLink link(port, clock, prompter);
-    port.setResponder([&](const QByteArray &) {
-        port.m_broken = true;
+    LinkRig r;
+    r.port.setResponder([&](const QByteArray &) {
+        r.port.m_broken = true;
         return QList<FakeSerialPort::Piece>{};
     });
-    QCOMPARE(link.SendCommand("v"), QByteArray("E2"));
-    QVERIFY(clock.now < 100);
-    QVERIFY(!port.isOpen());
+    QCOMPARE(r.link.SendCommand("v"), QByteArray("E2"));
+    QVERIFY(r.time.now < 100);
+    QVERIFY(!r.port.isOpen());
     // Writing to a device that is gone fails at once too.
-    prompter.reset();
-    port.setResponder({});
-    port.m_stuckOutput = true;
-    QCOMPARE(link.SendCommand("v"), QByteArray("E1"));
-    QVERIFY(prompter.texts().value(0).startsWith(QStringLiteral("Transmission Failure, Check Connection")));
+    r.prompter.reset();
+    r.port.setResponder({});
+    r.port.m_stuckOutput = true;
+    QCOMPARE(r.link.SendCommand("v"), QByteArray("E1"));
+    QVERIFY(r.prompter.texts().value(0).startsWith(QStringLiteral("Transmission Failure, Check Connection")));
 }
 
 QTEST_APPLESS_MAIN(TestClockLink)

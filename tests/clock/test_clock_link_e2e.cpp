@@ -1,11 +1,7 @@
-#include "clock/clock_identity.h"
-#include "clock/clock_link.h"
 #include "clock/control_chars.h"
 #include "clock/framing.h"
-#include "clock/qt_serial_port.h"
-#include "clocksim_process.h"
+#include "clocksim_session.h"
 #include "module_file.h"
-#include "recording_prompter.h"
 
 #include <QFile>
 #include <QMap>
@@ -18,21 +14,15 @@ const QByteArray ACK(1, Ctl::ACK), NAK(1, Ctl::NAK), EOT(1, Ctl::EOT);
 const QByteArray SampleIdentification = "v01570150000012AB34CD";
 
 // The program's side of a link to a running clock stand-in.
-struct Session {
-    explicit Session(const QStringList &arguments) : sim(arguments), link(port, clock, prompter)
+struct Session : ClocksimSession {
+    explicit Session(const QStringList &arguments) : ClocksimSession(arguments)
     {
-        qputenv("TAMREL_COM1", sim.linkPath().toLocal8Bit());
         link.setTrace([this](const char *direction, const QByteArray &bytes) {
             if (QByteArray(direction) == "->")
                 sent.append(bytes);
         });
     }
 
-    ClocksimProcess sim;
-    QtSerialPort port;
-    SteadyClock clock;
-    RecordingPrompter prompter;
-    ClockLink link;
     QList<QByteArray> sent;
 };
 
@@ -131,14 +121,13 @@ void TestClockLinkE2e::identification()
 
     Session s(QStringList{"--lmd", lmd} + options);
     QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
-    ClockIdentity id;
-    QCOMPARE(ReadClockInfo(s.link, id), QByteArray());
-    QTEST(id.LmdVersion, "lmdVersion");
-    QTEST(id.ModelCode, "modelCode");
-    QTEST(id.LmdState, "state");
-    QTEST(id.LmdSerial, "serial");
-    QTEST(id.HcuVersion, "hcuVersion");
-    QTEST(id.HcuSerial, "hcuSerial");
+    QCOMPARE(ReadClockInfo(s.link, s.identity), QByteArray());
+    QTEST(s.identity.LmdVersion, "lmdVersion");
+    QTEST(s.identity.ModelCode, "modelCode");
+    QTEST(s.identity.LmdState, "state");
+    QTEST(s.identity.LmdSerial, "serial");
+    QTEST(s.identity.HcuVersion, "hcuVersion");
+    QTEST(s.identity.HcuSerial, "hcuSerial");
     QCOMPARE(s.prompter.messages.size(), 0);
 }
 
@@ -242,8 +231,7 @@ void TestClockLinkE2e::vanishedClockEndsInACodeNotAHang()
 {
     Session s({});
     QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
-    ClockIdentity id;
-    QCOMPARE(ReadClockInfo(s.link, id), QByteArray());
+    QCOMPARE(ReadClockInfo(s.link, s.identity), QByteArray());
     QVERIFY(s.link.isPortOpen());
 
     s.sim.kill();

@@ -1,5 +1,5 @@
 #include "race_data/race_lists.h"
-#include "race_test_rig.h"
+#include "sample_race_lines.h"
 
 #include <QTest>
 

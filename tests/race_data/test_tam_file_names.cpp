@@ -1,5 +1,5 @@
 #include "race_data/tam_file_names.h"
-#include "race_test_rig.h"
+#include "sample_race_lines.h"
 
 #include <QTest>
 

@@ -1,6 +1,5 @@
-#include "clocksim_process.h"
+#include "clocksim_session.h"
 #include "common/folders.h"
-#include "race_command_on_port.h"
 #include "race_data/save_tam_race_data.h"
 
 #include <QFile>
@@ -24,15 +23,13 @@ struct SaveRun {
 
 SaveRun saveFromClocksim(const QStringList &simArguments)
 {
-    ClocksimProcess sim(QStringList{QStringLiteral("--race"), DemoRaceFile} + simArguments);
-    if (!sim.isReady()) {
-        qWarning("%s", qPrintable(sim.errorText()));
+    ClocksimSession command(QStringList{QStringLiteral("--race"), DemoRaceFile} + simArguments);
+    if (!command.sim.isReady()) {
+        qWarning("%s", qPrintable(command.sim.errorText()));
         return {};
     }
-    qputenv("TAMREL_COM1", sim.linkPath().toLocal8Bit());
     QTemporaryDir dir;
     const Folders folders(dir.path(), dir.filePath(QStringLiteral("TAM")));
-    RaceCommandOnPort command;
     SaveTamRaceData(command.context, folders);
     return {contentOf(folders.inRaceDir(QStringLiteral("12340102.005"))), command.prompter.texts()};
 }

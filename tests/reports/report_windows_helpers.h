@@ -39,7 +39,7 @@ inline void click(QListWidget *list, int row)
 }
 
 // Windows closed by their owner go at the next turn of the event loop.
-inline void settle()
+inline void deleteClosedWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -7,9 +7,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-using ReportLines::arrival;
-using ReportLines::demoRing;
-using ReportLines::raceHeader;
+using SampleLines::arrival;
+using SampleLines::demoRing;
+using SampleLines::raceHeader;
 
 Q_DECLARE_METATYPE(RaceFileLoad)
 

@@ -1,5 +1,4 @@
-#include "clocksim_process.h"
-#include "race_command_on_port.h"
+#include "clocksim_session.h"
 #include "race_data/save_tam_race_data.h"
 #include "report_windows_helpers.h"
 #include "reports/race_reports.h"
@@ -44,7 +43,7 @@ private Q_SLOTS:
     void initTestCase();
     void fromClockToPaper_data();
     void fromClockToPaper();
-    void cleanup() { settle(); }
+    void cleanup() { deleteClosedWindows(); }
 
 private:
     std::unique_ptr<ScratchDatabase> m_scratch;
@@ -60,10 +59,8 @@ void TestRaceReportE2e::initTestCase()
     QVERIFY(QFile::copy(qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/demo/tamreldata.mdb"),
                         m_scratch->path()));
 
-    ClocksimProcess sim(QStringList{QStringLiteral("--race"), DemoRaceFile});
-    QVERIFY2(sim.isReady(), qPrintable(sim.errorText()));
-    qputenv("TAMREL_COM1", sim.linkPath().toLocal8Bit());
-    RaceCommandOnPort command;
+    ClocksimSession command(QStringList{QStringLiteral("--race"), DemoRaceFile});
+    QVERIFY2(command.sim.isReady(), qPrintable(command.sim.errorText()));
     SaveTamRaceData(command.context, m_scratch->folders);
     QCOMPARE(command.prompter.texts(), QStringList{QStringLiteral("Race data file 12340102.005 saved to ")
                                            + Folders::native(m_scratch->folders.raceDir())});

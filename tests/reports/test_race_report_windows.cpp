@@ -11,10 +11,10 @@
 #include <sys/stat.h>
 
 using namespace ReportWindows;
-using ReportLines::arrival;
-using ReportLines::demoRing;
-using ReportLines::raceHeader;
-using ReportLines::trainingHeader;
+using SampleLines::arrival;
+using SampleLines::demoRing;
+using SampleLines::raceHeader;
+using SampleLines::trainingHeader;
 
 namespace {
 const QString Browser = QStringLiteral("frmRacefiles");
@@ -54,7 +54,7 @@ void TestRaceReportWindows::init()
 void TestRaceReportWindows::cleanup()
 {
     m_reports.reset();
-    settle();
+    deleteClosedWindows();
 }
 
 QListWidget *TestRaceReportWindows::openBrowser()
@@ -136,14 +136,14 @@ void TestRaceReportWindows::trainingOpensBrowseAndClose()
     QVERIFY(QFile::exists(m_world->raceFile(QStringLiteral("LMD12345.005"))));
 
     control<QPushButton>(Report, "Command1")->click();
-    settle();
+    deleteClosedWindows();
     QVERIFY(!shown(Report));
     QVERIFY(shown(Browser));
 
     // Closing the report closes the browser too.
     click(control<QListWidget>(Browser, "List1"), 0);
     shown(Report)->close();
-    settle();
+    deleteClosedWindows();
     QVERIFY(!shown(Report));
     QVERIFY(!shown(Browser));
     QVERIFY(m_prompter.messages.isEmpty());
@@ -162,7 +162,7 @@ void TestRaceReportWindows::noKnockOffInRedThenPreview()
     QVERIFY(control<QLineEdit>(Report, "txtRaceDate")->palette().color(QPalette::Text) != QColor(255, 0, 0));
 
     control<QPushButton>(Report, "cmdPrint")->click();
-    settle();
+    deleteClosedWindows();
     QVERIFY(!shown(Browser));
     const QString text = control<QPlainTextEdit>(Preview, "Text1")->toPlainText();
     QVERIFY2(text.contains(QStringLiteral("Verified Time : NO Knock Off")), qPrintable(text));

@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-using ReportLines::arrival;
-using ReportLines::demoRing;
-using ReportLines::raceHeader;
-using ReportLines::trainingHeader;
+using SampleLines::arrival;
+using SampleLines::demoRing;
+using SampleLines::raceHeader;
+using SampleLines::trainingHeader;
 
 namespace {
 
