@@ -7,7 +7,7 @@
 #include "common/text_helpers.h"
 #include "common/latin1.h"
 #include "common/prompter.h"
-#include "common/unexpected_error.h"
+#include "admin_db/editing/entry_messages.h"
 
 #include <utility>
 
@@ -27,6 +27,7 @@ BirdInventory::BirdInventory(Database &db, Prompter &prompter, AdminSharedState 
     : m_db(db), m_store(db), m_prompter(prompter), m_shared(shared), m_clock(clock),
       m_nationalOrg(std::move(nationalOrg))
 {
+    m_editor.open();
 }
 
 void BirdInventory::load()
@@ -37,7 +38,7 @@ void BirdInventory::load()
         m_store.open();
     } catch (const JetError &e) {
         // The lists stay empty; the next search tries again.
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return;
     }
     FillBirdFlyerList();
@@ -82,11 +83,11 @@ void BirdInventory::FillBirdFlyerList()
         flyerClicked(0);
         return;
     }
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     m_flyerRow = -1;
     m_birds.clear();
     m_birdLines.clear();
-    m_birdRow = -1;
+    m_editor.forgetChoice();
     m_selectedRows.clear();
     emptyBandFields();
 }
@@ -113,8 +114,8 @@ bool BirdInventory::selectFlyer(const QString &name)
 
 void BirdInventory::showFlyerBirds()
 {
-    m_mode = Mode::Browsing;
-    m_birdRow = -1;
+    m_editor.stopChanging();
+    m_editor.forgetChoice();
     m_selectedRows.clear();
     emptyBandFields();
     m_birds.clear();
@@ -122,7 +123,7 @@ void BirdInventory::showFlyerBirds()
     try {
         m_birds = m_store.birdsOf(m_flyers.at(m_flyerRow).id);
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return;
     }
     m_birdLines.reserve(m_birds.size());
@@ -138,7 +139,7 @@ void BirdInventory::birdClicked(int row, const QList<int> &selectedRows)
     try {
         stored = m_store.bird(m_birds.at(row).key);
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return;
     }
     if (!stored) {
@@ -159,8 +160,8 @@ void BirdInventory::birdClicked(int row, const QList<int> &selectedRows)
 void BirdInventory::showBird(int row)
 {
     const BirdRecord &bird = m_birds.at(row);
-    m_mode = Mode::Browsing;
-    m_birdRow = row;
+    m_editor.stopChanging();
+    m_editor.choose(row);
     m_selectedRows = {row};
     m_fields.band = {toText(bird.natOrg), toText(bird.hatchYr), toText(bird.clubletters), toText(bird.bnumber)};
     m_fields.colorIndex = colorIndexOf(bird.color);
@@ -173,7 +174,7 @@ void BirdInventory::showStoredBird(qint64 key)
     const int row = rowOf(key);
     if (row >= 0) {
         showBird(row);
-        m_focus = BirdFocus::BirdList;
+        m_editor.focus(BirdFocus::BirdList);
     }
 }
 
@@ -217,11 +218,11 @@ bool BirdInventory::fieldsFilled() const
 
 void BirdInventory::addNew()
 {
-    if (m_mode != Mode::Browsing || m_flyerRow < 0)
+    if (!m_editor.browsing() || m_flyerRow < 0)
         return;
     BandFields &band = m_fields.band;
-    m_focus = BirdFocus::None;
-    if (m_birdRow >= 0) {
+    BirdFocus focus = BirdFocus::None;
+    if (m_editor.chosen()) {
         // The next band of the bird shown, so that a run of bands is entered
         // by confirming.
         const qint64 next = qint64(LenientNumber(toBytes(band.idNumber))) + 1;
@@ -232,44 +233,38 @@ void BirdInventory::addNew()
         band.org = m_nationalOrg();
         band.idNumber = QStringLiteral("000001");
         if (band.club.isEmpty())
-            m_focus = BirdFocus::Club;
+            focus = BirdFocus::Club;
         if (band.year.isEmpty())
-            m_focus = BirdFocus::Year;
+            focus = BirdFocus::Year;
     }
     if (m_fields.colorIndex < 0)
         m_fields.colorIndex = colorIndexOf(QByteArray(1, char(OtherColorCode)));
-    m_mode = Mode::Adding;
-    if (fieldsFilled())
-        m_focus = BirdFocus::Save;
+    m_editor.startAdding(fieldsFilled() ? BirdFocus::Save : focus);
 }
 
 void BirdInventory::edit()
 {
-    if (m_mode != Mode::Browsing || m_birdRow < 0)
-        return;
-    m_mode = Mode::Editing;
-    m_focus = BirdFocus::Org;
+    m_editor.startEditing(BirdFocus::Org);
 }
 
 void BirdInventory::save()
 {
-    if (m_mode == Mode::Browsing)
+    if (!m_editor.changing())
         return;
     if (!fieldsFilled()) {
-        m_prompter.message(Message{QStringLiteral("All fields must have data!"), QStringLiteral("Error"),
-                                   MsgIcon::Critical, MsgButtons::Ok, 0, false});
-        m_focus = BirdFocus::Year;
+        ShowEntryError(m_prompter, QStringLiteral("All fields must have data!"));
+        m_editor.focus(BirdFocus::Year);
         return;
     }
     // Save may be pressed by its shortcut without leaving a field first.
     if (!IsNatOrg(m_fields.band.org)) {
         m_prompter.inform(NatOrgMessage());
-        m_focus = BirdFocus::Org;
+        m_editor.focus(BirdFocus::Org);
         return;
     }
     if (!checkYear())
         return;
-    if (m_mode == Mode::Adding)
+    if (m_editor.adding())
         AddBird();
     else
         editbird();
@@ -302,10 +297,10 @@ bool BirdInventory::AddBird()
 
 bool BirdInventory::editbird()
 {
-    if (m_birdRow < 0 || !fieldsFilled())
+    if (!m_editor.chosen() || !fieldsFilled())
         return false;
     BirdRecord bird = birdFromFields();
-    bird.key = m_birds.at(m_birdRow).key;
+    bird.key = m_birds.at(m_editor.selectedRow()).key;
     bird.type = "1";
     return storeBird(bird);
 }
@@ -324,7 +319,7 @@ bool BirdInventory::storeBird(BirdRecord bird)
             return false;
         }
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return false;
     }
     showStoredBird(bird.key);
@@ -335,15 +330,15 @@ void BirdInventory::flyerGone()
 {
     m_prompter.inform(QStringLiteral("The flyer %1 is no longer in the database: the bird was not stored.")
                           .arg(m_flyers.at(m_flyerRow).name.trimmed()));
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     FillBirdFlyerList();
 }
 
 void BirdInventory::cancel()
 {
-    if (m_mode == Mode::Browsing)
+    if (!m_editor.changing())
         return;
-    const qint64 shown = m_birdRow >= 0 ? m_birds.at(m_birdRow).key : 0;
+    const qint64 shown = m_editor.chosen() ? m_birds.at(m_editor.selectedRow()).key : 0;
     showFlyerBirds();
     const int row = rowOf(shown);
     if (row >= 0)
@@ -352,26 +347,24 @@ void BirdInventory::cancel()
 
 void BirdInventory::deleteBirds()
 {
-    if (m_mode != Mode::Browsing || m_birdRow < 0)
+    if (!m_editor.browsing() || !m_editor.chosen())
         return;
     QList<qint64> keys;
-    for (int row : m_onlySelected ? m_selectedRows : QList<int>{m_birdRow})
+    for (int row : m_onlySelected ? m_selectedRows : QList<int>{m_editor.selectedRow()})
         keys.append(m_birds.at(row).key);
     const QString question = m_onlySelected ? QStringLiteral("Are you sure you wish to DELETE all selected records ?")
                                             : QStringLiteral("Are you sure you wish to DELETE this single record ?");
-    if (m_prompter.message(Message{question, QStringLiteral("Delete Record"), MsgIcon::None, MsgButtons::YesNo, 1,
-                                   false})
-        != MsgAnswer::Yes)
+    if (!ConfirmDelete(m_prompter, question))
         return;
     try {
         m_store.remove(keys);
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
     }
     showFlyerBirds();
     if (!m_birds.isEmpty()) {
         showBird(0);
-        m_focus = BirdFocus::BirdList;
+        m_editor.focus(BirdFocus::BirdList);
     }
 }
 
@@ -380,7 +373,7 @@ bool BirdInventory::InsertNewData()
     try {
         return StoreReceivedBirds(m_db, m_shared);
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return false;
     }
 }
@@ -408,10 +401,10 @@ void BirdInventory::sexChosen(bool cock)
 
 void BirdInventory::leaveOrg()
 {
-    if (m_mode == Mode::Browsing || m_fields.band.org.isEmpty() || IsNatOrg(m_fields.band.org))
+    if (!m_editor.changing() || m_fields.band.org.isEmpty() || IsNatOrg(m_fields.band.org))
         return;
     m_prompter.inform(NatOrgMessage());
-    m_focus = BirdFocus::Org;
+    m_editor.focus(BirdFocus::Org);
 }
 
 bool BirdInventory::checkYear()
@@ -420,7 +413,7 @@ bool BirdInventory::checkYear()
     m_years.follow(m_clock.LmdVersion);
     if (!m_years.accepts(int(LenientNumber(toBytes(year))))) {
         m_prompter.inform(m_years.message());
-        m_focus = BirdFocus::Year;
+        m_editor.focus(BirdFocus::Year);
         return false;
     }
     year = PaddedYear(year);
@@ -430,26 +423,26 @@ bool BirdInventory::checkYear()
 void BirdInventory::leaveYear()
 {
     // An empty year is left to Save to name.
-    if (m_mode != Mode::Browsing && !m_fields.band.year.isEmpty())
+    if (m_editor.changing() && !m_fields.band.year.isEmpty())
         checkYear();
 }
 
 void BirdInventory::leaveClub()
 {
-    if (m_mode != Mode::Browsing && !m_fields.band.club.isEmpty())
+    if (m_editor.changing() && !m_fields.band.club.isEmpty())
         m_fields.band.club = PaddedClub(m_fields.band.club);
 }
 
 void BirdInventory::leaveIdNumber()
 {
-    if (m_mode != Mode::Browsing && !m_fields.band.idNumber.isEmpty())
+    if (m_editor.changing() && !m_fields.band.idNumber.isEmpty())
         m_fields.band.idNumber = PaddedIdNumber(m_fields.band.idNumber);
 }
 
 BirdInventoryView BirdInventory::view() const
 {
     BirdInventoryView v;
-    const bool browsing = m_mode == Mode::Browsing;
+    const bool browsing = m_editor.browsing();
     if (m_flyers.isEmpty()) {
         v.flyerLines = {QStringLiteral("No flyers available")};
         v.flyerCountLine = QStringLiteral(" 0 Flyers Listed");
@@ -470,15 +463,15 @@ BirdInventoryView BirdInventory::view() const
         v.birdLines = m_birdLines;
         v.birdListEnabled = true;
         v.birdCountLine = counted(m_birds.size(), " Pigeon(s) listed");
-        if (m_birdRow >= 0)
+        if (m_editor.chosen())
             v.birdCountLine += QStringLiteral(", ") + counted(m_selectedRows.size(), " Pigeon(s) Selected");
     }
-    v.birdRow = m_birdRow;
+    v.birdRow = m_editor.selectedRow();
     v.selectedBirdRows = m_selectedRows;
     v.fields = m_fields;
     v.fieldsEnabled = !browsing;
     v.addNewEnabled = browsing && m_flyerRow >= 0;
-    v.editEnabled = browsing && m_birdRow >= 0;
+    v.editEnabled = browsing && m_editor.chosen();
     v.deleteEnabled = v.editEnabled;
     v.saveEnabled = !browsing && fieldsFilled();
     v.cancelEnabled = !browsing;
@@ -487,12 +480,7 @@ BirdInventoryView BirdInventory::view() const
     return v;
 }
 
-void BirdInventory::reportUnexpected(const JetError &error)
-{
-    m_prompter.inform(UnexpectedErrorText(error.description(), error.number()));
-}
-
 BirdFocus BirdInventory::takeFocus()
 {
-    return std::exchange(m_focus, BirdFocus::None);
+    return m_editor.takeFocus();
 }

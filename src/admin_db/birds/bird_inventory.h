@@ -3,6 +3,7 @@
 #include "admin_db/records/bird_band.h"
 #include "admin_db/records/bird_hatch_years.h"
 #include "admin_db/birds/bird_store.h"
+#include "admin_db/editing/record_editor.h"
 
 #include <QList>
 #include <QStringList>
@@ -95,15 +96,13 @@ public:
     void leaveClub();
     void leaveIdNumber();
 
-    bool adding() const { return m_mode == Mode::Adding; }
-    bool editing() const { return m_mode == Mode::Editing; }
+    bool adding() const { return m_editor.adding(); }
+    bool editing() const { return m_editor.editing(); }
     BirdInventoryView view() const;
     // Where the last action put the focus, once.
     BirdFocus takeFocus();
 
 private:
-    enum class Mode { Browsing, Adding, Editing };
-
     // The chosen flyer's birds, read anew; nothing shown in the fields.
     void showFlyerBirds();
     void showBird(int row);
@@ -121,7 +120,6 @@ private:
     // Another window deleted the chosen flyer: says so and lists the flyers
     // anew.
     void flyerGone();
-    void reportUnexpected(const JetError &error);
 
     Database &m_db;
     BirdStore m_store;
@@ -131,15 +129,13 @@ private:
     std::function<QString()> m_nationalOrg;
     HatchYearWindow m_years;
 
-    Mode m_mode = Mode::Browsing;
+    RecordEditor<BirdFocus> m_editor;
     QString m_search;
     QList<FlyerEntry> m_flyers;
     int m_flyerRow = -1;
     QList<BirdRecord> m_birds;
     QStringList m_birdLines;
-    int m_birdRow = -1;
     QList<int> m_selectedRows;
     bool m_onlySelected = false;
     BirdFields m_fields;
-    BirdFocus m_focus = BirdFocus::None;
 };

@@ -8,7 +8,6 @@
 #include "admin_db/db/jet_error.h"
 #include "common/prompter.h"
 
-#include <utility>
 
 ClubLogic::ClubLogic(Database &db, Prompter &prompter, AdminSharedState &shared)
     : m_store(db, ClubWindowName), m_prompter(prompter), m_shared(shared)
@@ -17,7 +16,7 @@ ClubLogic::ClubLogic(Database &db, Prompter &prompter, AdminSharedState &shared)
 
 void ClubLogic::load()
 {
-    m_mode = Mode::Browsing;
+    m_editor.open();
     clublistrecords();
     if (m_shared.noClubs) {
         m_prompter.inform(QStringLiteral("There must be at least one club entry."));
@@ -28,7 +27,7 @@ void ClubLogic::load()
 void ClubLogic::end()
 {
     m_store.close();
-    m_mode = Mode::Closed;
+    m_editor.close();
 }
 
 qint64 ClubLogic::ClubCountRecords()
@@ -38,23 +37,16 @@ qint64 ClubLogic::ClubCountRecords()
 
 void ClubLogic::clublistrecords()
 {
-    m_selectedRow = -1;
-    try {
-        m_clubs = ClubCountRecords() == 0 ? QList<Club>() : m_store.clubs(m_search);
-        m_listRead = true;
-    } catch (const JetError &e) {
-        m_clubs.clear();
-        m_listRead = false;
-        ShowUnexpectedError(m_prompter, e);
-        return;
-    }
-    if (m_clubs.size() == 1)
+    const bool read = m_editor.readList(m_clubs, m_prompter, [this] {
+        return ClubCountRecords() == 0 ? QList<Club>() : m_store.clubs(m_search);
+    });
+    if (read && m_clubs.size() == 1)
         clickRow(0);
 }
 
 void ClubLogic::clickRow(int row)
 {
-    if (m_mode != Mode::Browsing || row < 0 || row >= m_clubs.size())
+    if (!m_editor.clickable(row, m_clubs.size()))
         return;
     // By its number: two clubs may show the same name.
     std::optional<Club> club;
@@ -69,27 +61,22 @@ void ClubLogic::clickRow(int row)
         return;
     }
     m_clubs[row] = *club;
-    m_selectedRow = row;
+    m_editor.choose(row);
     m_number = ClubNumberText(club->key);
     m_name = club->name;
 }
 
 void ClubLogic::addNew()
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.startAdding(ClubFocus::Name))
         return;
     m_number.clear();
     m_name.clear();
-    m_mode = Mode::Adding;
-    m_focus = ClubFocus::Name;
 }
 
 void ClubLogic::edit()
 {
-    if (m_mode != Mode::Browsing || m_selectedRow < 0)
-        return;
-    m_mode = Mode::Editing;
-    m_focus = ClubFocus::Name;
+    m_editor.startEditing(ClubFocus::Name);
 }
 
 void ClubLogic::save()
@@ -107,7 +94,7 @@ QString ClubLogic::checkedName()
     const QString name = CleanText(typed);
     if (name.isEmpty()) {
         ShowEntryError(m_prompter, MustEnterName);
-        m_focus = ClubFocus::Name;
+        m_editor.focus(ClubFocus::Name);
         return {};
     }
     m_name = name;
@@ -139,7 +126,7 @@ void ClubLogic::clubedit()
     if (name.isEmpty())
         return;
     try {
-        m_store.rename(m_clubs.at(m_selectedRow).key, name);
+        m_store.rename(m_clubs.at(m_editor.selectedRow()).key, name);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
         return;
@@ -152,31 +139,31 @@ void ClubLogic::stored()
 {
     m_number.clear();
     m_name.clear();
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     clublistrecords();
     clickRow(0);
-    if (m_selectedRow >= 0)
-        m_focus = ClubFocus::List;
+    if (m_editor.chosen())
+        m_editor.focus(ClubFocus::List);
 }
 
 void ClubLogic::cancel()
 {
-    if (!adding() && !editing())
+    if (!m_editor.changing())
         return;
-    const int remembered = m_selectedRow;
+    const int remembered = m_editor.selectedRow();
     m_number.clear();
     m_name.clear();
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     if (m_clubs.isEmpty())
         return;
     clublistrecords();
     clickRow(remembered);
-    m_focus = ClubFocus::List;
+    m_editor.focus(ClubFocus::List);
 }
 
 void ClubLogic::searchEdited(const QString &text)
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.browsing())
         return;
     m_search = text;
     searchEntered();
@@ -184,7 +171,7 @@ void ClubLogic::searchEdited(const QString &text)
 
 void ClubLogic::searchEntered()
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.browsing())
         return;
     m_number.clear();
     m_name.clear();
@@ -193,7 +180,7 @@ void ClubLogic::searchEntered()
 
 void ClubLogic::nameEdited(const QString &text)
 {
-    if ((adding() || editing()) && FitsNameField(text, ClubNameLimit))
+    if (m_editor.changing() && FitsNameField(text, ClubNameLimit))
         m_name = text;
 }
 
@@ -202,11 +189,10 @@ ClubView ClubLogic::view() const
     QStringList lines;
     for (const Club &club : m_clubs)
         lines.append(ClubListLine(club));
-    const bool changing = adding() || editing();
+    const bool changing = m_editor.changing();
     ClubView v;
     static_cast<ListWindowView &>(v) =
-        ListWindowViewOf({m_mode == Mode::Browsing, changing, m_selectedRow, m_listRead, lines, m_search}, NoClubsLine,
-                         QStringLiteral("Clubs Listed"));
+        ListWindowViewOf(m_editor, lines, m_search, NoClubsLine, QStringLiteral("Clubs Listed"));
     v.deleteEnabled = false;
     v.number = m_number;
     v.name = m_name;
@@ -216,5 +202,5 @@ ClubView ClubLogic::view() const
 
 ClubFocus ClubLogic::takeFocus()
 {
-    return std::exchange(m_focus, ClubFocus::None);
+    return m_editor.takeFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "admin_db/clubs/club.h"
 #include "admin_db/editing/list_window_view.h"
+#include "admin_db/editing/record_editor.h"
 #include "admin_db/clubs/club_store.h"
 
 #include <QList>
@@ -56,15 +57,13 @@ public:
     // is refused whole.
     void nameEdited(const QString &text);
 
-    bool adding() const { return m_mode == Mode::Adding; }
-    bool editing() const { return m_mode == Mode::Editing; }
+    bool adding() const { return m_editor.adding(); }
+    bool editing() const { return m_editor.editing(); }
     ClubView view() const;
     // Where the last action put the focus, once.
     ClubFocus takeFocus();
 
 private:
-    enum class Mode { Closed, Browsing, Adding, Editing };
-
     // The name to store, cleaned; empty after saying a name is needed.
     QString checkedName();
     // After a club was stored: browsing again, the first club shown.
@@ -73,12 +72,9 @@ private:
     ClubStore m_store;
     Prompter &m_prompter;
     AdminSharedState &m_shared;
-    Mode m_mode = Mode::Closed;
+    RecordEditor<ClubFocus> m_editor;
     QList<Club> m_clubs;
-    bool m_listRead = false;
-    int m_selectedRow = -1;
     QString m_search;
     QString m_number;
     QString m_name;
-    ClubFocus m_focus = ClubFocus::None;
 };

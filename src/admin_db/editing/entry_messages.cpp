@@ -13,3 +13,10 @@ void ShowUnexpectedError(Prompter &prompter, const JetError &error)
 {
     prompter.inform(UnexpectedErrorText(error.description(), error.number()));
 }
+
+bool ConfirmDelete(Prompter &prompter, const QString &question)
+{
+    return prompter.message(Message{question, QStringLiteral("Delete Record"), MsgIcon::None, MsgButtons::YesNo, 1,
+                                    false})
+        == MsgAnswer::Yes;
+}

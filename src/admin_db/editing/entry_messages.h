@@ -11,3 +11,5 @@ inline const QString MustEnterName = QStringLiteral("Must enter a name!");
 void ShowEntryError(Prompter &prompter, const QString &text);
 // A database failure the window did not expect.
 void ShowUnexpectedError(Prompter &prompter, const JetError &error);
+// The "Delete Record" question, No by default; true when the user says Yes.
+bool ConfirmDelete(Prompter &prompter, const QString &question);

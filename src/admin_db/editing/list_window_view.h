@@ -1,5 +1,7 @@
 #pragma once
 
+#include "admin_db/editing/record_editor.h"
+
 #include <QStringList>
 
 // What the club and the flyer window show alike: the list with its count
@@ -38,3 +40,11 @@ struct ListWindowState {
 // typed only Save and Cancel are offered: the list or the search would
 // replace the fields.
 ListWindowView ListWindowViewOf(const ListWindowState &state, const QString &noneLine, const QString &counted);
+
+template <typename Focus>
+ListWindowView ListWindowViewOf(const RecordEditor<Focus> &editor, const QStringList &lines, const QString &search,
+                                const QString &noneLine, const QString &counted)
+{
+    return ListWindowViewOf({editor.browsing(), editor.changing(), editor.selectedRow(), editor.listRead(), lines, search},
+                            noneLine, counted);
+}

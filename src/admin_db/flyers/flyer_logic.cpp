@@ -29,7 +29,7 @@ FlyerLogic::FlyerLogic(Database &db, Prompter &prompter, AdminSharedState &share
 
 void FlyerLogic::load()
 {
-    m_mode = Mode::Browsing;
+    m_editor.open();
     FillClubCombo();
     // One message is enough when the file cannot be read at all.
     if (m_clubsRead)
@@ -40,7 +40,7 @@ void FlyerLogic::end()
 {
     m_store.close();
     m_clubStore.close();
-    m_mode = Mode::Closed;
+    m_editor.close();
     m_shared.receiveMode = false;
 }
 
@@ -59,23 +59,13 @@ void FlyerLogic::FillClubCombo()
 
 void FlyerLogic::FillFlyerList()
 {
-    m_selectedRow = -1;
-    try {
-        m_flyers = m_store.flyers(m_search);
-        m_listRead = true;
-    } catch (const JetError &e) {
-        m_flyers.clear();
-        m_listRead = false;
-        ShowUnexpectedError(m_prompter, e);
-        return;
-    }
-    if (m_flyers.size() == 1)
+    if (m_editor.readList(m_flyers, m_prompter, [this] { return m_store.flyers(m_search); }) && m_flyers.size() == 1)
         clickRow(0);
 }
 
 void FlyerLogic::clickRow(int row)
 {
-    if (m_mode != Mode::Browsing || row < 0 || row >= m_flyers.size())
+    if (!m_editor.clickable(row, m_flyers.size()))
         return;
     try {
         // By his number: an older file may hold two flyers of one name.
@@ -99,7 +89,7 @@ void FlyerLogic::clickRow(int row)
         m_clubIndex = int(index);
         m_fields = flyer->fields;
         m_flyers[row].name = flyer->fields.name;
-        m_selectedRow = row;
+        m_editor.choose(row);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
     }
@@ -107,20 +97,15 @@ void FlyerLogic::clickRow(int row)
 
 void FlyerLogic::addNew()
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.startAdding(FlyerFocus::Name))
         return;
     m_fields = {};
-    m_mode = Mode::Adding;
-    m_focus = FlyerFocus::Name;
     FillClubCombo();
 }
 
 void FlyerLogic::edit()
 {
-    if (m_mode != Mode::Browsing || m_selectedRow < 0)
-        return;
-    m_mode = Mode::Editing;
-    m_focus = FlyerFocus::Name;
+    m_editor.startEditing(FlyerFocus::Name);
 }
 
 void FlyerLogic::save()
@@ -147,7 +132,7 @@ std::optional<Flyer> FlyerLogic::checkedFlyer(qint64 key)
     const QString name = CleanText(typed);
     if (name.isEmpty()) {
         ShowEntryError(m_prompter, MustEnterName);
-        m_focus = FlyerFocus::Name;
+        m_editor.focus(FlyerFocus::Name);
         return std::nullopt;
     }
     m_fields.name = name;
@@ -156,7 +141,7 @@ std::optional<Flyer> FlyerLogic::checkedFlyer(qint64 key)
     if (m_store.nameTaken(name, key)) {
         m_prompter.inform(name + QStringLiteral(" already exists, please choose another."));
         m_fields.name.clear();
-        m_focus = FlyerFocus::Name;
+        m_editor.focus(FlyerFocus::Name);
         return std::nullopt;
     }
     return Flyer{key, chosenClub(), m_fields};
@@ -207,7 +192,7 @@ bool FlyerLogic::storeReceivedBirds(const QString &name)
                       + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(m_shared.birdsUpdated)) + CRLF
                       + QStringLiteral("Birds Added = ") + toText(SignedNumberText(m_shared.birdsAdded)));
     m_fields = {};
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     m_closeRequested = true;
     birds->FillBirdFlyerList();
     birds->selectFlyer(name);
@@ -219,7 +204,7 @@ void FlyerLogic::edit_entry()
 {
     if (!editing())
         return;
-    const qint64 key = m_flyers.at(m_selectedRow).key;
+    const qint64 key = m_flyers.at(m_editor.selectedRow()).key;
     try {
         const std::optional<Flyer> flyer = checkedFlyer(key);
         if (!flyer)
@@ -236,7 +221,7 @@ void FlyerLogic::showWholeList(std::optional<qint64> key)
 {
     m_fields = {};
     m_search.clear();
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     FillFlyerList();
     if (!key)
         return;
@@ -244,7 +229,7 @@ void FlyerLogic::showWholeList(std::optional<qint64> key)
     for (qsizetype row = 0; row < m_flyers.size(); ++row) {
         if (m_flyers.at(row).key == *key) {
             clickRow(int(row));
-            m_focus = FlyerFocus::List;
+            m_editor.focus(FlyerFocus::List);
             return;
         }
     }
@@ -252,27 +237,24 @@ void FlyerLogic::showWholeList(std::optional<qint64> key)
 
 void FlyerLogic::cancel()
 {
-    if (!adding() && !editing())
+    if (!m_editor.changing())
         return;
     // Entering the received flyer was given up: a later add must not take
     // his birds.
     m_shared.receiveMode = false;
     const std::optional<qint64> shown =
-        m_selectedRow >= 0 ? std::optional<qint64>(m_flyers.at(m_selectedRow).key) : std::nullopt;
+        m_editor.chosen() ? std::optional<qint64>(m_flyers.at(m_editor.selectedRow()).key) : std::nullopt;
     showWholeList(shown);
 }
 
 void FlyerLogic::deleteSelected()
 {
-    if (m_mode != Mode::Browsing || m_selectedRow < 0)
-        return;
-    const MsgAnswer answer = m_prompter.message(
-        Message{QStringLiteral("Are you sure you wish to DELETE this flyer and all of their inventory?"),
-                QStringLiteral("Delete Record"), MsgIcon::None, MsgButtons::YesNo, 1, false});
-    if (answer != MsgAnswer::Yes)
+    if (!m_editor.browsing() || !m_editor.chosen()
+        || !ConfirmDelete(m_prompter,
+                          QStringLiteral("Are you sure you wish to DELETE this flyer and all of their inventory?")))
         return;
     try {
-        m_store.removeWithBirds(m_flyers.at(m_selectedRow).key);
+        m_store.removeWithBirds(m_flyers.at(m_editor.selectedRow()).key);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
         return;
@@ -281,13 +263,13 @@ void FlyerLogic::deleteSelected()
     showWholeList(std::nullopt);
     if (!m_flyers.isEmpty()) {
         clickRow(0);
-        m_focus = FlyerFocus::List;
+        m_editor.focus(FlyerFocus::List);
     }
 }
 
 void FlyerLogic::searchEdited(const QString &text)
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.browsing())
         return;
     m_search = text;
     searchEntered();
@@ -295,7 +277,7 @@ void FlyerLogic::searchEdited(const QString &text)
 
 void FlyerLogic::searchEntered()
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.browsing())
         return;
     m_clubIndex = -1;
     m_fields = {};
@@ -304,13 +286,13 @@ void FlyerLogic::searchEntered()
 
 void FlyerLogic::fieldEdited(FlyerField field, const QString &text)
 {
-    if ((adding() || editing()) && FitsFlyerField(field, text))
+    if (m_editor.changing() && FitsFlyerField(field, text))
         flyerFieldText(m_fields, field) = text;
 }
 
 void FlyerLogic::clubChosen(int index)
 {
-    if ((adding() || editing()) && index >= 0 && index < m_clubs.size())
+    if (m_editor.changing() && index >= 0 && index < m_clubs.size())
         m_clubIndex = index;
 }
 
@@ -319,11 +301,10 @@ FlyerView FlyerLogic::view() const
     QStringList lines;
     for (const FlyerLine &line : m_flyers)
         lines.append(line.name);
-    const bool changing = adding() || editing();
+    const bool changing = m_editor.changing();
     FlyerView v;
     static_cast<ListWindowView &>(v) =
-        ListWindowViewOf({m_mode == Mode::Browsing, changing, m_selectedRow, m_listRead, lines, m_search},
-                         QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
+        ListWindowViewOf(m_editor, lines, m_search, QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
     v.clubLabel = changing ? QStringLiteral("Choose Club") : QStringLiteral("Club");
     if (m_clubsRead) {
         for (const Club &club : m_clubs)
@@ -340,7 +321,7 @@ FlyerView FlyerLogic::view() const
 
 FlyerFocus FlyerLogic::takeFocus()
 {
-    return std::exchange(m_focus, FlyerFocus::None);
+    return m_editor.takeFocus();
 }
 
 bool FlyerLogic::takeCloseRequest()

@@ -65,8 +65,8 @@ public:
     void fieldEdited(FlyerField field, const QString &text);
     void clubChosen(int index);
 
-    bool adding() const { return m_mode == Mode::Adding; }
-    bool editing() const { return m_mode == Mode::Editing; }
+    bool adding() const { return m_editor.adding(); }
+    bool editing() const { return m_editor.editing(); }
     FlyerView view() const;
     // Where the last action put the focus, once.
     FlyerFocus takeFocus();
@@ -74,8 +74,6 @@ public:
     bool takeCloseRequest();
 
 private:
-    enum class Mode { Closed, Browsing, Adding, Editing };
-
     // The typed flyer to store under key, name cleaned; nullopt after saying
     // what is wrong with the name. Throws JetError.
     std::optional<Flyer> checkedFlyer(qint64 key);
@@ -93,15 +91,12 @@ private:
     Prompter &m_prompter;
     AdminSharedState &m_shared;
     std::function<BirdWindowAccess *()> m_birdWindow;
-    Mode m_mode = Mode::Closed;
+    RecordEditor<FlyerFocus> m_editor;
     QList<FlyerLine> m_flyers;
-    bool m_listRead = false;
-    int m_selectedRow = -1;
     QString m_search;
     QList<Club> m_clubs;
     bool m_clubsRead = false;
     int m_clubIndex = -1;
     FlyerFields m_fields;
-    FlyerFocus m_focus = FlyerFocus::None;
     bool m_closeRequested = false;
 };

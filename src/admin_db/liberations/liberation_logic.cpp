@@ -1,45 +1,44 @@
 #include "admin_db/liberations/liberation_logic.h"
 
+#include "admin_db/editing/entry_messages.h"
 #include "admin_db/db/jet_error.h"
 #include "admin_db/liberations/liberation_list_line.h"
 #include "common/prompter.h"
-#include "common/unexpected_error.h"
 
 #include <algorithm>
-#include <utility>
 
 LiberationLogic::LiberationLogic(Database &db, Prompter &prompter) : m_store(db), m_prompter(prompter) {}
 
 void LiberationLogic::load()
 {
-    m_mode = Mode::Browsing;
+    m_editor.open();
     fillOrteList();
 }
 
 void LiberationLogic::end()
 {
     m_store.close();
-    m_mode = Mode::Closed;
+    m_editor.close();
 }
 
 void LiberationLogic::fillOrteList()
 {
-    m_selectedRow = -1;
+    m_editor.forgetChoice();
     try {
         m_races = m_store.races();
-        m_listRead = true;
+        m_editor.setListRead(true);
     } catch (const JetError &e) {
         m_races.clear();
-        m_listRead = false;
+        m_editor.setListRead(false);
         m_prompter.inform(e.description());
     }
 }
 
 void LiberationLogic::clickRow(int row)
 {
-    if (m_mode != Mode::Browsing || row < 0 || row >= m_races.size())
+    if (!m_editor.clickable(row, m_races.size()))
         return;
-    m_selectedRow = -1;
+    m_editor.forgetChoice();
     m_fields = {};
     try {
         const std::optional<LiberationRace> race = m_store.race(m_races.at(row).key);
@@ -49,30 +48,25 @@ void LiberationLogic::clickRow(int row)
             return;
         }
         m_fields = FieldsOf(*race);
-        m_selectedRow = row;
+        m_editor.choose(row);
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
     }
 }
 
 void LiberationLogic::addNew()
 {
-    if (m_mode != Mode::Browsing)
+    if (!m_editor.startAdding(LiberationFocus::RaceNumber))
         return;
     m_fields = {};
     m_fields.type = QStringLiteral("1");
-    m_mode = Mode::Adding;
     m_saveEnabled = false;
-    m_focus = LiberationFocus::RaceNumber;
 }
 
 void LiberationLogic::edit()
 {
-    if (m_mode != Mode::Browsing || m_selectedRow < 0)
-        return;
-    m_mode = Mode::Editing;
-    m_saveEnabled = false;
-    m_focus = LiberationFocus::RaceNumber;
+    if (m_editor.startEditing(LiberationFocus::RaceNumber))
+        m_saveEnabled = false;
 }
 
 void LiberationLogic::save()
@@ -89,7 +83,7 @@ void LiberationLogic::OrteAdd()
         return;
     storeChecked(QStringLiteral("All fields must contain data!"), [this](const LiberationRace &race) {
         if (m_store.count() >= MaxStoredRaces) {
-            reportError(QStringLiteral("No more than %1 races can be stored.").arg(MaxStoredRaces));
+            ShowEntryError(m_prompter, QStringLiteral("No more than %1 races can be stored.").arg(MaxStoredRaces));
             return false;
         }
         m_store.add(race);
@@ -113,7 +107,7 @@ void LiberationLogic::storeChecked(const QString &emptyMessage,
     const LiberationRace typed = RaceOf(m_fields, 0);
     if (m_fields.number.isEmpty() || m_fields.month.isEmpty() || m_fields.day.isEmpty() || typed.name.isEmpty()
         || m_fields.type.isEmpty()) {
-        reportError(emptyMessage);
+        ShowEntryError(m_prompter, emptyMessage);
         m_saveEnabled = false;
         return;
     }
@@ -121,10 +115,10 @@ void LiberationLogic::storeChecked(const QString &emptyMessage,
     if (!checkDatePart(RaceField::Month) || !checkDatePart(RaceField::Day))
         return;
     try {
-        if (!write(RaceOf(m_fields, editing() ? m_races.at(m_selectedRow).key : 0)))
+        if (!write(RaceOf(m_fields, editing() ? m_races.at(m_editor.selectedRow()).key : 0)))
             return;
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return;
     }
     backToBrowsing();
@@ -132,44 +126,40 @@ void LiberationLogic::storeChecked(const QString &emptyMessage,
 
 void LiberationLogic::cancel()
 {
-    if (adding() || editing())
+    if (m_editor.changing())
         backToBrowsing();
 }
 
 void LiberationLogic::backToBrowsing()
 {
-    m_mode = Mode::Browsing;
+    m_editor.stopChanging();
     m_fields = {};
-    m_focus = LiberationFocus::AddNew;
+    m_editor.focus(LiberationFocus::AddNew);
     fillOrteList();
 }
 
 void LiberationLogic::deleteSelected()
 {
-    if (m_mode != Mode::Browsing || m_selectedRow < 0)
-        return;
-    const MsgAnswer answer = m_prompter.message(Message{QStringLiteral("Are you sure you wish to DELETE this record?"),
-                                                        QStringLiteral("Delete Record"), MsgIcon::None,
-                                                        MsgButtons::YesNo, 1, false});
-    if (answer != MsgAnswer::Yes)
+    if (!m_editor.browsing() || !m_editor.chosen()
+        || !ConfirmDelete(m_prompter, QStringLiteral("Are you sure you wish to DELETE this record?")))
         return;
     try {
-        m_store.remove(m_races.at(m_selectedRow).key);
+        m_store.remove(m_races.at(m_editor.selectedRow()).key);
     } catch (const JetError &e) {
-        reportUnexpected(e);
+        ShowUnexpectedError(m_prompter, e);
         return;
     }
     m_fields = {};
     fillOrteList();
     if (!m_races.isEmpty()) {
         clickRow(0);
-        m_focus = LiberationFocus::List;
+        m_editor.focus(LiberationFocus::List);
     }
 }
 
 void LiberationLogic::fieldEdited(RaceField field, const QString &text)
 {
-    if (!adding() && !editing())
+    if (!m_editor.changing())
         return;
     fieldText(m_fields, field) = text;
     enableOrteSave();
@@ -177,7 +167,7 @@ void LiberationLogic::fieldEdited(RaceField field, const QString &text)
 
 void LiberationLogic::leaveMonth()
 {
-    if (!adding() && !editing())
+    if (!m_editor.changing())
         return;
     checkDatePart(RaceField::Month);
     enableOrteSave();
@@ -185,7 +175,7 @@ void LiberationLogic::leaveMonth()
 
 void LiberationLogic::leaveDay()
 {
-    if (!adding() && !editing())
+    if (!m_editor.changing())
         return;
     checkDatePart(RaceField::Day);
     enableOrteSave();
@@ -199,7 +189,7 @@ bool LiberationLogic::checkDatePart(RaceField field)
     text = check.text;
     if (!check.inRange) {
         m_prompter.inform(month ? QStringLiteral("Invalid data for month ") : QStringLiteral("Invalid data for day"));
-        m_focus = month ? LiberationFocus::Month : LiberationFocus::Day;
+        m_editor.focus(month ? LiberationFocus::Month : LiberationFocus::Day);
     }
     return check.inRange;
 }
@@ -210,20 +200,10 @@ void LiberationLogic::enableOrteSave()
                  && !m_fields.name.isEmpty();
 }
 
-void LiberationLogic::reportError(const QString &text)
-{
-    m_prompter.message(Message{text, QStringLiteral("Error"), MsgIcon::Critical, MsgButtons::Ok, 0, false});
-}
-
-void LiberationLogic::reportUnexpected(const JetError &error)
-{
-    m_prompter.inform(UnexpectedErrorText(error.description(), error.number()));
-}
-
 LiberationView LiberationLogic::view() const
 {
     LiberationView v;
-    if (m_listRead) {
+    if (m_editor.listRead()) {
         for (const LiberationRace &race : m_races)
             v.lines.append(OrteListLine(race));
         if (v.lines.isEmpty())
@@ -236,15 +216,15 @@ LiberationView LiberationLogic::view() const
     if (anyNotVentaro)
         v.ventaroWarning = NotVentaroWarning;
 
-    const bool browsing = m_mode == Mode::Browsing;
-    const bool changing = adding() || editing();
+    const bool browsing = m_editor.browsing();
+    const bool changing = m_editor.changing();
     // The list stays still while a race is typed: a click would replace the fields.
     v.listEnabled = browsing && !m_races.isEmpty();
-    v.selectedRow = m_selectedRow;
+    v.selectedRow = m_editor.selectedRow();
     v.fields = m_fields;
     v.fieldsEnabled = changing;
     v.addNewEnabled = browsing;
-    v.editEnabled = browsing && m_selectedRow >= 0;
+    v.editEnabled = browsing && m_editor.chosen();
     v.deleteEnabled = v.editEnabled;
     v.saveEnabled = changing && m_saveEnabled;
     v.cancelEnabled = changing;
@@ -255,5 +235,5 @@ LiberationView LiberationLogic::view() const
 
 LiberationFocus LiberationLogic::takeFocus()
 {
-    return std::exchange(m_focus, LiberationFocus::None);
+    return m_editor.takeFocus();
 }

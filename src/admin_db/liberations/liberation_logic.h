@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin_db/editing/record_editor.h"
 #include "admin_db/liberations/liberation_fields.h"
 #include "admin_db/records/liberation_race.h"
 #include "admin_db/liberations/liberation_store.h"
@@ -61,15 +62,13 @@ public:
     void leaveMonth();
     void leaveDay();
 
-    bool adding() const { return m_mode == Mode::Adding; }
-    bool editing() const { return m_mode == Mode::Editing; }
+    bool adding() const { return m_editor.adding(); }
+    bool editing() const { return m_editor.editing(); }
     LiberationView view() const;
     // Where the last action put the focus, once.
     LiberationFocus takeFocus();
 
 private:
-    enum class Mode { Closed, Browsing, Adding, Editing };
-
     void fillOrteList();
     // Fields emptied, the list read again.
     void backToBrowsing();
@@ -79,16 +78,11 @@ private:
     // write and goes back to browsing. write returns false when it refuses; a
     // failure is reported. Either way the fields stay as typed.
     void storeChecked(const QString &emptyMessage, const std::function<bool(const LiberationRace &)> &write);
-    void reportError(const QString &text);
-    void reportUnexpected(const JetError &error);
 
     LiberationStore m_store;
     Prompter &m_prompter;
-    Mode m_mode = Mode::Closed;
+    RecordEditor<LiberationFocus> m_editor;
     QList<LiberationRace> m_races;
-    bool m_listRead = false;
-    int m_selectedRow = -1;
     RaceFields m_fields;
     bool m_saveEnabled = false;
-    LiberationFocus m_focus = LiberationFocus::None;
 };
