@@ -5,12 +5,14 @@
 
 namespace {
 
-// The fields in the order the statements below bind them.
-void bindFields(Statement &s, const Flyer &flyer)
+// The statement with the flyer's fields bound to positions 1 to 8.
+Statement withFields(Connection &c, const char *sql, const Flyer &flyer)
 {
     const FlyerFields &f = flyer.fields;
+    Statement s = c.prepare(sql);
     s.bind(1, flyer.clubId).bind(2, f.name).bind(3, f.address).bind(4, f.city).bind(5, f.phone).bind(6, f.email);
     s.bind(7, f.longitude).bind(8, f.latitude);
+    return s;
 }
 
 } // namespace
@@ -42,20 +44,16 @@ bool FlyerStore::nameTaken(const QString &name, qint64 exceptKey)
 qint64 FlyerStore::add(const Flyer &flyer)
 {
     Connection &c = flyerlist();
-    Statement add = c.prepare("INSERT INTO flyerlist (ClubID, Name, Address, CityStateZip, Phone, email, Longitude, "
-                              "Latitude) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-    bindFields(add, flyer);
-    add.run();
+    withFields(c, "INSERT INTO flyerlist (ClubID, Name, Address, CityStateZip, Phone, email, Longitude, Latitude) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?)", flyer).run();
     return c.lastInsertId();
 }
 
 void FlyerStore::update(const Flyer &flyer)
 {
     Connection &c = flyerlist();
-    Statement update = c.prepare("UPDATE flyerlist SET ClubID = ?, Name = ?, Address = ?, CityStateZip = ?, "
-                                 "Phone = ?, email = ?, Longitude = ?, Latitude = ? WHERE FlyerID = ?");
-    bindFields(update, flyer);
-    update.bind(9, flyer.key).run();
+    withFields(c, "UPDATE flyerlist SET ClubID = ?, Name = ?, Address = ?, CityStateZip = ?, Phone = ?, email = ?, "
+                  "Longitude = ?, Latitude = ? WHERE FlyerID = ?", flyer).bind(9, flyer.key).run();
     RequireChangedRow(c);
 }
 
