@@ -16,6 +16,8 @@ public:
 
     void setTitleSink(std::function<void(const QString &)> sink) { m_titleSink = std::move(sink); }
 
+    // The clock system's own routines, under their own names.
+
     // Store into fields, port number into the link (while its port is closed),
     // then the main window title. False when it stopped at a bad port number.
     bool LoadSettings();

@@ -8,6 +8,7 @@ class ClockLink;
 
 // Who the clock is, as its last identification said. Lives for the whole run.
 struct ClockIdentity {
+    // The clock system's own values, under their own names.
     double LmdVersion = 0;
     double ModelCode = 0;      // 1.50 KORVE, 2.16 TALMI
     QByteArray LmdState;       // one digit; empty until identified

@@ -22,6 +22,7 @@ struct RaceLists {
     static constexpr int HeaderSlots = 11;
     static constexpr int ArrivalSlots = 1001;
 
+    // The clock system's own lists, under their own names.
     QList<QByteArray> RaceHeaderLines;
     QList<QByteArray> ArrivalLines;
     // For each arrival, its flight's index in RaceHeaderLines; -1 for an

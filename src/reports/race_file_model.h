@@ -7,13 +7,15 @@
 // The race file the report windows work on, from the browser's choice to
 // the report window's end.
 struct RaceFileModel {
-    // The race file chosen in the browser; each report build replaces it
-    // with the report text file it wrote.
+    // The clock system's own values, under their own names: the race file
+    // chosen in the browser (each report build replaces it with the report
+    // text file it wrote), and the flight shown.
     QString RaceFilePath;
+    qint16 CurrentRaceIndex = 0;
+
     // Where the race file lies; the report text file goes beside it.
     QString folder;
     RaceLists lists;
-    qint16 CurrentRaceIndex = 0;
     // Lines no flight of the report can show: beyond the lists, or arrivals
     // before the first header.
     int linesNotShown = 0;

@@ -54,10 +54,9 @@ public:
     BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
                   std::function<QString()> nationalOrg);
 
-    // Window load: opens the connections and lists the flyers, the first one
-    // chosen.
+    // Window load: lists the flyers, the first one chosen.
     void load();
-    // End and unload: closes the connections.
+    // End and unload: releases the tables this window holds.
     void end();
 
     // The colour list's names in display order, and the code of each.
@@ -65,9 +64,6 @@ public:
     int colorCodeAt(int index) const;
 
     void searchChanged(const QString &text);
-    // Lists the flyers whose name starts with the search text and chooses
-    // the first.
-    void FillBirdFlyerList();
     void flyerClicked(int row);
     // Chooses the first flyer listed under that name, blanks aside; false
     // when none is.
@@ -81,10 +77,16 @@ public:
     void edit();
     // Runs AddBird or editbird after the field checks.
     void save();
-    bool AddBird();
-    bool editbird();
     void cancel();
     void deleteBirds();
+
+    // The clock system's own routines, under their own names.
+
+    // Lists the flyers whose name starts with the search text and chooses
+    // the first.
+    void FillBirdFlyerList();
+    bool AddBird();
+    bool editbird();
     // Stores the received birds (bird_received.h); failures are reported.
     bool InsertNewData();
 

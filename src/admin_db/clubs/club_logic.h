@@ -33,8 +33,10 @@ public:
     // Window load: lists the clubs; with the no-clubs flag raised it says a
     // club is needed and starts adding one.
     void load();
-    // End and unload: closes the clubs connection if this window opened it.
+    // End and unload: releases the clubs table, leaving other windows theirs.
     void end();
+
+    // The clock system's own routines, under their own names.
 
     // Clubs matching the search text. Throws JetError.
     qint64 ClubCountRecords();

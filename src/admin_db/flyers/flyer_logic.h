@@ -39,9 +39,11 @@ public:
 
     // Window load: the club box and the flyer list.
     void load();
-    // End and unload: closes the connections this window opened. A receive
+    // End and unload: releases the tables this window holds. A receive
     // left unfinished ends with it.
     void end();
+
+    // The clock system's own routines, under their own names.
 
     // The club box: every club in table order, the first one chosen.
     void FillClubCombo();

@@ -42,19 +42,22 @@ class LiberationLogic {
 public:
     LiberationLogic(Database &db, Prompter &prompter);
 
-    // Window load: opens the orte table connection and lists the races. When
-    // that fails the list stays empty, and the next step tries again.
+    // Window load: lists the races. When that fails the list stays empty,
+    // and the next step tries again.
     void load();
-    // End and unload: closes the connection.
+    // End and unload: releases the table.
     void end();
+
+    // The clock system's own routines, under their own names.
+
+    void OrteAdd();
+    void OrteEdit();
 
     void clickRow(int row);
     void addNew();
     void edit();
     // Runs OrteAdd or OrteEdit.
     void save();
-    void OrteAdd();
-    void OrteEdit();
     void cancel();
     void deleteSelected();
 

@@ -15,6 +15,8 @@ public:
     static constexpr int SlotCount = 97;   // codes 0 to 96
     static constexpr int ColorCount = 58;
 
+    // The clock system's own routines, under their own names.
+
     // Slots by code: codes below 64 without a colour read "1", codes from 64
     // without one are empty.
     std::array<ColorSlot, SlotCount> ColorTable;
