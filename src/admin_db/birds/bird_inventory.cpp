@@ -24,10 +24,10 @@ QString counted(qsizetype count, const char *what)
 
 BirdInventory::BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
                              std::function<QString()> nationalOrg)
-    : m_db(db), m_store(db), m_prompter(prompter), m_shared(shared), m_clock(clock),
+    : RecordEditor(BirdFocus::Org), m_db(db), m_store(db), m_prompter(prompter), m_shared(shared), m_clock(clock),
       m_nationalOrg(std::move(nationalOrg))
 {
-    m_editor.open();
+    startBrowsing();
 }
 
 void BirdInventory::load()
@@ -83,11 +83,11 @@ void BirdInventory::FillBirdFlyerList()
         flyerClicked(0);
         return;
     }
-    m_editor.stopChanging();
+    stopChanging();
     m_flyerRow = -1;
     m_birds.clear();
     m_birdLines.clear();
-    m_editor.forgetChoice();
+    forgetChoice();
     m_selectedRows.clear();
     emptyBandFields();
 }
@@ -114,8 +114,8 @@ bool BirdInventory::selectFlyer(const QString &name)
 
 void BirdInventory::showFlyerBirds()
 {
-    m_editor.stopChanging();
-    m_editor.forgetChoice();
+    stopChanging();
+    forgetChoice();
     m_selectedRows.clear();
     emptyBandFields();
     m_birds.clear();
@@ -160,8 +160,8 @@ void BirdInventory::birdClicked(int row, const QList<int> &selectedRows)
 void BirdInventory::showBird(int row)
 {
     const BirdRecord &bird = m_birds.at(row);
-    m_editor.stopChanging();
-    m_editor.choose(row);
+    stopChanging();
+    choose(row);
     m_selectedRows = {row};
     m_fields.band = {toText(bird.natOrg), toText(bird.hatchYr), toText(bird.clubletters), toText(bird.bnumber)};
     m_fields.colorIndex = colorIndexOf(bird.color);
@@ -174,7 +174,7 @@ void BirdInventory::showStoredBird(qint64 key)
     const int row = rowOf(key);
     if (row >= 0) {
         showBird(row);
-        m_editor.focus(BirdFocus::BirdList);
+        focus(BirdFocus::BirdList);
     }
 }
 
@@ -218,11 +218,11 @@ bool BirdInventory::fieldsFilled() const
 
 void BirdInventory::addNew()
 {
-    if (!m_editor.browsing() || m_flyerRow < 0)
+    if (!browsing() || m_flyerRow < 0)
         return;
     BandFields &band = m_fields.band;
     BirdFocus focus = BirdFocus::None;
-    if (m_editor.chosen()) {
+    if (chosen()) {
         // The next band of the bird shown, so that a run of bands is entered
         // by confirming.
         const qint64 next = qint64(LenientNumber(toBytes(band.idNumber))) + 1;
@@ -239,32 +239,27 @@ void BirdInventory::addNew()
     }
     if (m_fields.colorIndex < 0)
         m_fields.colorIndex = colorIndexOf(QByteArray(1, char(OtherColorCode)));
-    m_editor.startAdding(fieldsFilled() ? BirdFocus::Save : focus);
-}
-
-void BirdInventory::edit()
-{
-    m_editor.startEditing(BirdFocus::Org);
+    startAdding(fieldsFilled() ? BirdFocus::Save : focus);
 }
 
 void BirdInventory::save()
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
     if (!fieldsFilled()) {
         ShowEntryError(m_prompter, QStringLiteral("All fields must have data!"));
-        m_editor.focus(BirdFocus::Year);
+        focus(BirdFocus::Year);
         return;
     }
     // Save may be pressed by its shortcut without leaving a field first.
     if (!IsNatOrg(m_fields.band.org)) {
         m_prompter.inform(NatOrgMessage());
-        m_editor.focus(BirdFocus::Org);
+        focus(BirdFocus::Org);
         return;
     }
     if (!checkYear())
         return;
-    if (m_editor.adding())
+    if (adding())
         AddBird();
     else
         editbird();
@@ -297,10 +292,10 @@ bool BirdInventory::AddBird()
 
 bool BirdInventory::editbird()
 {
-    if (!m_editor.chosen() || !fieldsFilled())
+    if (!chosen() || !fieldsFilled())
         return false;
     BirdRecord bird = birdFromFields();
-    bird.key = m_birds.at(m_editor.selectedRow()).key;
+    bird.key = m_birds.at(selectedRow()).key;
     bird.type = "1";
     return storeBird(bird);
 }
@@ -330,15 +325,15 @@ void BirdInventory::flyerGone()
 {
     m_prompter.inform(QStringLiteral("The flyer %1 is no longer in the database: the bird was not stored.")
                           .arg(m_flyers.at(m_flyerRow).name.trimmed()));
-    m_editor.stopChanging();
+    stopChanging();
     FillBirdFlyerList();
 }
 
 void BirdInventory::cancel()
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
-    const qint64 shown = m_editor.chosen() ? m_birds.at(m_editor.selectedRow()).key : 0;
+    const qint64 shown = chosen() ? m_birds.at(selectedRow()).key : 0;
     showFlyerBirds();
     const int row = rowOf(shown);
     if (row >= 0)
@@ -347,10 +342,10 @@ void BirdInventory::cancel()
 
 void BirdInventory::deleteBirds()
 {
-    if (!m_editor.browsing() || !m_editor.chosen())
+    if (!browsing() || !chosen())
         return;
     QList<qint64> keys;
-    for (int row : m_onlySelected ? m_selectedRows : QList<int>{m_editor.selectedRow()})
+    for (int row : m_onlySelected ? m_selectedRows : QList<int>{selectedRow()})
         keys.append(m_birds.at(row).key);
     const QString question = m_onlySelected ? QStringLiteral("Are you sure you wish to DELETE all selected records ?")
                                             : QStringLiteral("Are you sure you wish to DELETE this single record ?");
@@ -364,7 +359,7 @@ void BirdInventory::deleteBirds()
     showFlyerBirds();
     if (!m_birds.isEmpty()) {
         showBird(0);
-        m_editor.focus(BirdFocus::BirdList);
+        focus(BirdFocus::BirdList);
     }
 }
 
@@ -401,10 +396,10 @@ void BirdInventory::sexChosen(bool cock)
 
 void BirdInventory::leaveOrg()
 {
-    if (!m_editor.changing() || m_fields.band.org.isEmpty() || IsNatOrg(m_fields.band.org))
+    if (!changing() || m_fields.band.org.isEmpty() || IsNatOrg(m_fields.band.org))
         return;
     m_prompter.inform(NatOrgMessage());
-    m_editor.focus(BirdFocus::Org);
+    focus(BirdFocus::Org);
 }
 
 bool BirdInventory::checkYear()
@@ -413,7 +408,7 @@ bool BirdInventory::checkYear()
     m_years.follow(m_clock.LmdVersion);
     if (!m_years.accepts(int(LenientNumber(toBytes(year))))) {
         m_prompter.inform(m_years.message());
-        m_editor.focus(BirdFocus::Year);
+        focus(BirdFocus::Year);
         return false;
     }
     year = PaddedYear(year);
@@ -423,26 +418,25 @@ bool BirdInventory::checkYear()
 void BirdInventory::leaveYear()
 {
     // An empty year is left to Save to name.
-    if (m_editor.changing() && !m_fields.band.year.isEmpty())
+    if (changing() && !m_fields.band.year.isEmpty())
         checkYear();
 }
 
 void BirdInventory::leaveClub()
 {
-    if (m_editor.changing() && !m_fields.band.club.isEmpty())
+    if (changing() && !m_fields.band.club.isEmpty())
         m_fields.band.club = PaddedClub(m_fields.band.club);
 }
 
 void BirdInventory::leaveIdNumber()
 {
-    if (m_editor.changing() && !m_fields.band.idNumber.isEmpty())
+    if (changing() && !m_fields.band.idNumber.isEmpty())
         m_fields.band.idNumber = PaddedIdNumber(m_fields.band.idNumber);
 }
 
 BirdInventoryView BirdInventory::view() const
 {
     BirdInventoryView v;
-    const bool browsing = m_editor.browsing();
     if (m_flyers.isEmpty()) {
         v.flyerLines = {QStringLiteral("No flyers available")};
         v.flyerCountLine = QStringLiteral(" 0 Flyers Listed");
@@ -463,24 +457,20 @@ BirdInventoryView BirdInventory::view() const
         v.birdLines = m_birdLines;
         v.birdListEnabled = true;
         v.birdCountLine = counted(m_birds.size(), " Pigeon(s) listed");
-        if (m_editor.chosen())
+        if (chosen())
             v.birdCountLine += QStringLiteral(", ") + counted(m_selectedRows.size(), " Pigeon(s) Selected");
     }
-    v.birdRow = m_editor.selectedRow();
+    v.birdRow = selectedRow();
     v.selectedBirdRows = m_selectedRows;
     v.fields = m_fields;
-    v.fieldsEnabled = !browsing;
-    v.addNewEnabled = browsing && m_flyerRow >= 0;
-    v.editEnabled = browsing && m_editor.chosen();
+    v.fieldsEnabled = !browsing();
+    v.addNewEnabled = browsing() && m_flyerRow >= 0;
+    v.editEnabled = browsing() && chosen();
     v.deleteEnabled = v.editEnabled;
-    v.saveEnabled = !browsing && fieldsFilled();
-    v.cancelEnabled = !browsing;
-    v.endEnabled = browsing;
+    v.saveEnabled = !browsing() && fieldsFilled();
+    v.cancelEnabled = !browsing();
+    v.endEnabled = browsing();
     v.sendBirdsEnabled = !m_birds.isEmpty();
     return v;
 }
 
-BirdFocus BirdInventory::takeFocus()
-{
-    return m_editor.takeFocus();
-}

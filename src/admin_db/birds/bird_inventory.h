@@ -49,7 +49,7 @@ struct BirdInventoryView {
 // The bird window without its widgets: the flyer list and its search, the
 // chosen flyer's birds, adding, editing and deleting birds with the band
 // rules, and the checks of the band fields.
-class BirdInventory {
+class BirdInventory : public RecordEditor<BirdFocus> {
 public:
     BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
                   std::function<QString()> nationalOrg);
@@ -74,9 +74,8 @@ public:
 
     void setOnlySelectedBirds(bool checked) { m_onlySelected = checked; }
     void addNew();
-    void edit();
     // Runs AddBird or editbird after the field checks.
-    void save();
+    void save() override;
     void cancel();
     void deleteBirds();
 
@@ -98,11 +97,7 @@ public:
     void leaveClub();
     void leaveIdNumber();
 
-    bool adding() const { return m_editor.adding(); }
-    bool editing() const { return m_editor.editing(); }
     BirdInventoryView view() const;
-    // Where the last action put the focus, once.
-    BirdFocus takeFocus();
 
 private:
     // The chosen flyer's birds, read anew; nothing shown in the fields.
@@ -131,7 +126,6 @@ private:
     std::function<QString()> m_nationalOrg;
     HatchYearWindow m_years;
 
-    RecordEditor<BirdFocus> m_editor;
     QString m_search;
     QList<FlyerEntry> m_flyers;
     int m_flyerRow = -1;

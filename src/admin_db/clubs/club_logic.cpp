@@ -10,13 +10,13 @@
 
 
 ClubLogic::ClubLogic(Database &db, Prompter &prompter, AdminSharedState &shared)
-    : m_store(db, ClubWindowName), m_prompter(prompter), m_shared(shared)
+    : RecordEditor(ClubFocus::Name), m_store(db, ClubWindowName), m_prompter(prompter), m_shared(shared)
 {
 }
 
 void ClubLogic::load()
 {
-    m_editor.open();
+    startBrowsing();
     clublistrecords();
     if (m_shared.noClubs) {
         m_prompter.inform(QStringLiteral("There must be at least one club entry."));
@@ -27,7 +27,7 @@ void ClubLogic::load()
 void ClubLogic::end()
 {
     m_store.close();
-    m_editor.close();
+    closeEditor();
 }
 
 qint64 ClubLogic::ClubCountRecords()
@@ -37,7 +37,7 @@ qint64 ClubLogic::ClubCountRecords()
 
 void ClubLogic::clublistrecords()
 {
-    const bool read = m_editor.readList(m_clubs, m_prompter, [this] {
+    const bool read = readList(m_clubs, m_prompter, [this] {
         return ClubCountRecords() == 0 ? QList<Club>() : m_store.clubs(m_search);
     });
     if (read && m_clubs.size() == 1)
@@ -46,7 +46,7 @@ void ClubLogic::clublistrecords()
 
 void ClubLogic::clickRow(int row)
 {
-    if (!m_editor.clickable(row, m_clubs.size()))
+    if (!clickable(row, m_clubs.size()))
         return;
     // By its number: two clubs may show the same name.
     std::optional<Club> club;
@@ -61,30 +61,17 @@ void ClubLogic::clickRow(int row)
         return;
     }
     m_clubs[row] = *club;
-    m_editor.choose(row);
+    choose(row);
     m_number = ClubNumberText(club->key);
     m_name = club->name;
 }
 
 void ClubLogic::addNew()
 {
-    if (!m_editor.startAdding(ClubFocus::Name))
+    if (!startAdding(ClubFocus::Name))
         return;
     m_number.clear();
     m_name.clear();
-}
-
-void ClubLogic::edit()
-{
-    m_editor.startEditing(ClubFocus::Name);
-}
-
-void ClubLogic::save()
-{
-    if (adding())
-        clubadd();
-    else if (editing())
-        clubedit();
 }
 
 QString ClubLogic::checkedName()
@@ -94,7 +81,7 @@ QString ClubLogic::checkedName()
     const QString name = CleanText(typed);
     if (name.isEmpty()) {
         ShowEntryError(m_prompter, MustEnterName);
-        m_editor.focus(ClubFocus::Name);
+        focus(ClubFocus::Name);
         return {};
     }
     m_name = name;
@@ -126,7 +113,7 @@ void ClubLogic::clubedit()
     if (name.isEmpty())
         return;
     try {
-        m_store.rename(m_clubs.at(m_editor.selectedRow()).key, name);
+        m_store.rename(m_clubs.at(selectedRow()).key, name);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
         return;
@@ -139,31 +126,31 @@ void ClubLogic::stored()
 {
     m_number.clear();
     m_name.clear();
-    m_editor.stopChanging();
+    stopChanging();
     clublistrecords();
     clickRow(0);
-    if (m_editor.chosen())
-        m_editor.focus(ClubFocus::List);
+    if (chosen())
+        focus(ClubFocus::List);
 }
 
 void ClubLogic::cancel()
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
-    const int remembered = m_editor.selectedRow();
+    const int remembered = selectedRow();
     m_number.clear();
     m_name.clear();
-    m_editor.stopChanging();
+    stopChanging();
     if (m_clubs.isEmpty())
         return;
     clublistrecords();
     clickRow(remembered);
-    m_editor.focus(ClubFocus::List);
+    focus(ClubFocus::List);
 }
 
 void ClubLogic::searchEdited(const QString &text)
 {
-    if (!m_editor.browsing())
+    if (!browsing())
         return;
     m_search = text;
     searchEntered();
@@ -171,7 +158,7 @@ void ClubLogic::searchEdited(const QString &text)
 
 void ClubLogic::searchEntered()
 {
-    if (!m_editor.browsing())
+    if (!browsing())
         return;
     m_number.clear();
     m_name.clear();
@@ -180,7 +167,7 @@ void ClubLogic::searchEntered()
 
 void ClubLogic::nameEdited(const QString &text)
 {
-    if (m_editor.changing() && FitsNameField(text, ClubNameLimit))
+    if (changing() && FitsNameField(text, ClubNameLimit))
         m_name = text;
 }
 
@@ -189,18 +176,14 @@ ClubView ClubLogic::view() const
     QStringList lines;
     for (const Club &club : m_clubs)
         lines.append(ClubListLine(club));
-    const bool changing = m_editor.changing();
+    const bool typing = changing();
     ClubView v;
     static_cast<ListWindowView &>(v) =
-        ListWindowViewOf(m_editor, lines, m_search, NoClubsLine, QStringLiteral("Clubs Listed"));
+        ListWindowViewOf(*this, lines, m_search, NoClubsLine, QStringLiteral("Clubs Listed"));
     v.deleteEnabled = false;
     v.number = m_number;
     v.name = m_name;
-    v.nameEnabled = changing;
+    v.nameEnabled = typing;
     return v;
 }
 
-ClubFocus ClubLogic::takeFocus()
-{
-    return m_editor.takeFocus();
-}

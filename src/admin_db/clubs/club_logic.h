@@ -26,7 +26,7 @@ struct ClubView : ListWindowView {
 
 // The club window without its widgets: listing and searching clubs, adding
 // and renaming them. Clubs are never deleted.
-class ClubLogic {
+class ClubLogic : public RecordEditor<ClubFocus> {
 public:
     ClubLogic(Database &db, Prompter &prompter, AdminSharedState &shared);
 
@@ -48,9 +48,6 @@ public:
 
     void clickRow(int row);
     void addNew();
-    void edit();
-    // Runs clubadd or clubedit.
-    void save();
     void cancel();
     void searchEdited(const QString &text);
     // A click or tab into the search field forgets the club shown.
@@ -59,13 +56,11 @@ public:
     // is refused whole.
     void nameEdited(const QString &text);
 
-    bool adding() const { return m_editor.adding(); }
-    bool editing() const { return m_editor.editing(); }
     ClubView view() const;
-    // Where the last action put the focus, once.
-    ClubFocus takeFocus();
 
 private:
+    void storeNew() override { clubadd(); }
+    void storeChanged() override { clubedit(); }
     // The name to store, cleaned; empty after saying a name is needed.
     QString checkedName();
     // After a club was stored: browsing again, the first club shown.
@@ -74,7 +69,6 @@ private:
     ClubStore m_store;
     Prompter &m_prompter;
     AdminSharedState &m_shared;
-    RecordEditor<ClubFocus> m_editor;
     QList<Club> m_clubs;
     QString m_search;
     QString m_number;

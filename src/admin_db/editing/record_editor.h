@@ -8,37 +8,57 @@
 
 class Prompter;
 
-// Where a data window stands, the same in all four: closed, browsing its
-// list, or adding or editing one record; which line is chosen; where the
-// focus goes after the last action. A window offers the list only while
-// browsing: a click while a record is typed would replace the fields.
+// What the four data windows share: where the window stands (closed,
+// browsing its list, or adding or editing one record), which line is chosen,
+// and where the focus goes after the last action. A window offers the list
+// only while browsing: a click while a record is typed would replace the
+// fields. Each window's logic derives from it.
 template <typename Focus>
 class RecordEditor {
 public:
-    void open() { m_mode = Mode::Browsing; }
-    void close() { m_mode = Mode::Closed; }
-    bool browsing() const { return m_mode == Mode::Browsing; }
+    virtual ~RecordEditor() = default;
+
     bool adding() const { return m_mode == Mode::Adding; }
     bool editing() const { return m_mode == Mode::Editing; }
+    // Edits the chosen record, from browsing only.
+    virtual void edit() { start(Mode::Editing, browsing() && chosen(), m_editFocus); }
+    // Stores what is typed: the window's own routine for a new record or
+    // for the chosen one.
+    virtual void save()
+    {
+        if (adding())
+            storeNew();
+        else if (editing())
+            storeChanged();
+    }
+    // Where the last action put the focus, once.
+    Focus takeFocus() { return std::exchange(m_focus, Focus::None); }
+
+    bool browsing() const { return m_mode == Mode::Browsing; }
     bool changing() const { return adding() || editing(); }
-    // Back to browsing after a record was stored or given up.
-    void stopChanging() { m_mode = Mode::Browsing; }
-
-    // From browsing only; focus: the field typed first.
-    bool startAdding(Focus focus) { return start(Mode::Adding, browsing(), focus); }
-    // The chosen record, from browsing only.
-    bool startEditing(Focus focus) { return start(Mode::Editing, browsing() && chosen(), focus); }
-
     int selectedRow() const { return m_selectedRow; }
     bool chosen() const { return m_selectedRow >= 0; }
+    bool listRead() const { return m_listRead; }
+
+protected:
+    // editFocus: the field an edit starts in.
+    explicit RecordEditor(Focus editFocus) : m_editFocus(editFocus) {}
+
+    virtual void storeNew() {}
+    virtual void storeChanged() {}
+
+    void startBrowsing() { m_mode = Mode::Browsing; }
+    void closeEditor() { m_mode = Mode::Closed; }
+    // Back to browsing after a record was stored or given up.
+    void stopChanging() { m_mode = Mode::Browsing; }
+    // From browsing only; focus: the field typed first.
+    bool startAdding(Focus focus) { return start(Mode::Adding, browsing(), focus); }
+
     // Whether a click on row of a list of count lines counts.
     bool clickable(int row, qsizetype count) const { return browsing() && row >= 0 && row < count; }
     void choose(int row) { m_selectedRow = row; }
     void forgetChoice() { m_selectedRow = -1; }
-
     void focus(Focus focus) { m_focus = focus; }
-    // Where the last action put the focus, once.
-    Focus takeFocus() { return std::exchange(m_focus, Focus::None); }
 
     // Lists the records read; a failure is reported and leaves the list empty
     // and unread, so that no line claims there are none. The choice is
@@ -57,7 +77,6 @@ public:
         }
         return m_listRead;
     }
-    bool listRead() const { return m_listRead; }
     void setListRead(bool read) { m_listRead = read; }
 
 private:
@@ -72,6 +91,7 @@ private:
         return true;
     }
 
+    Focus m_editFocus;
     Mode m_mode = Mode::Closed;
     int m_selectedRow = -1;
     bool m_listRead = false;

@@ -18,7 +18,8 @@
 
 FlyerLogic::FlyerLogic(Database &db, Prompter &prompter, AdminSharedState &shared,
                        std::function<BirdWindowAccess *()> birdWindow)
-    : m_db(db)
+    : RecordEditor(FlyerFocus::Name)
+    , m_db(db)
     , m_store(db)
     , m_clubStore(db, FlyerWindowName)
     , m_prompter(prompter)
@@ -29,7 +30,7 @@ FlyerLogic::FlyerLogic(Database &db, Prompter &prompter, AdminSharedState &share
 
 void FlyerLogic::load()
 {
-    m_editor.open();
+    startBrowsing();
     FillClubCombo();
     // One message is enough when the file cannot be read at all.
     if (m_clubsRead)
@@ -40,7 +41,7 @@ void FlyerLogic::end()
 {
     m_store.close();
     m_clubStore.close();
-    m_editor.close();
+    closeEditor();
     m_shared.receiveMode = false;
 }
 
@@ -59,13 +60,13 @@ void FlyerLogic::FillClubCombo()
 
 void FlyerLogic::FillFlyerList()
 {
-    if (m_editor.readList(m_flyers, m_prompter, [this] { return m_store.flyers(m_search); }) && m_flyers.size() == 1)
+    if (readList(m_flyers, m_prompter, [this] { return m_store.flyers(m_search); }) && m_flyers.size() == 1)
         clickRow(0);
 }
 
 void FlyerLogic::clickRow(int row)
 {
-    if (!m_editor.clickable(row, m_flyers.size()))
+    if (!clickable(row, m_flyers.size()))
         return;
     try {
         // By his number: an older file may hold two flyers of one name.
@@ -89,7 +90,7 @@ void FlyerLogic::clickRow(int row)
         m_clubIndex = int(index);
         m_fields = flyer->fields;
         m_flyers[row].name = flyer->fields.name;
-        m_editor.choose(row);
+        choose(row);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
     }
@@ -97,25 +98,10 @@ void FlyerLogic::clickRow(int row)
 
 void FlyerLogic::addNew()
 {
-    if (!m_editor.startAdding(FlyerFocus::Name))
+    if (!startAdding(FlyerFocus::Name))
         return;
     m_fields = {};
     FillClubCombo();
-}
-
-void FlyerLogic::edit()
-{
-    m_editor.startEditing(FlyerFocus::Name);
-}
-
-void FlyerLogic::save()
-{
-    if (m_clubIndex < 0)
-        m_clubIndex = 0;
-    if (adding())
-        add();
-    else if (editing())
-        edit_entry();
 }
 
 qint64 FlyerLogic::chosenClub() const
@@ -127,12 +113,14 @@ qint64 FlyerLogic::chosenClub() const
 
 std::optional<Flyer> FlyerLogic::checkedFlyer(qint64 key)
 {
+    if (m_clubIndex < 0)
+        m_clubIndex = 0;
     // A name of quotes and bars only would be stored empty.
     QString typed = m_fields.name;
     const QString name = CleanText(typed);
     if (name.isEmpty()) {
         ShowEntryError(m_prompter, MustEnterName);
-        m_editor.focus(FlyerFocus::Name);
+        focus(FlyerFocus::Name);
         return std::nullopt;
     }
     m_fields.name = name;
@@ -141,7 +129,7 @@ std::optional<Flyer> FlyerLogic::checkedFlyer(qint64 key)
     if (m_store.nameTaken(name, key)) {
         m_prompter.inform(name + QStringLiteral(" already exists, please choose another."));
         m_fields.name.clear();
-        m_editor.focus(FlyerFocus::Name);
+        focus(FlyerFocus::Name);
         return std::nullopt;
     }
     return Flyer{key, chosenClub(), m_fields};
@@ -192,7 +180,7 @@ bool FlyerLogic::storeReceivedBirds(const QString &name)
                       + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(m_shared.birdsUpdated)) + CRLF
                       + QStringLiteral("Birds Added = ") + toText(SignedNumberText(m_shared.birdsAdded)));
     m_fields = {};
-    m_editor.stopChanging();
+    stopChanging();
     m_closeRequested = true;
     birds->FillBirdFlyerList();
     birds->selectFlyer(name);
@@ -204,7 +192,7 @@ void FlyerLogic::edit_entry()
 {
     if (!editing())
         return;
-    const qint64 key = m_flyers.at(m_editor.selectedRow()).key;
+    const qint64 key = m_flyers.at(selectedRow()).key;
     try {
         const std::optional<Flyer> flyer = checkedFlyer(key);
         if (!flyer)
@@ -221,7 +209,7 @@ void FlyerLogic::showWholeList(std::optional<qint64> key)
 {
     m_fields = {};
     m_search.clear();
-    m_editor.stopChanging();
+    stopChanging();
     FillFlyerList();
     if (!key)
         return;
@@ -229,7 +217,7 @@ void FlyerLogic::showWholeList(std::optional<qint64> key)
     for (qsizetype row = 0; row < m_flyers.size(); ++row) {
         if (m_flyers.at(row).key == *key) {
             clickRow(int(row));
-            m_editor.focus(FlyerFocus::List);
+            focus(FlyerFocus::List);
             return;
         }
     }
@@ -237,24 +225,24 @@ void FlyerLogic::showWholeList(std::optional<qint64> key)
 
 void FlyerLogic::cancel()
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
     // Entering the received flyer was given up: a later add must not take
     // his birds.
     m_shared.receiveMode = false;
     const std::optional<qint64> shown =
-        m_editor.chosen() ? std::optional<qint64>(m_flyers.at(m_editor.selectedRow()).key) : std::nullopt;
+        chosen() ? std::optional<qint64>(m_flyers.at(selectedRow()).key) : std::nullopt;
     showWholeList(shown);
 }
 
 void FlyerLogic::deleteSelected()
 {
-    if (!m_editor.browsing() || !m_editor.chosen()
+    if (!browsing() || !chosen()
         || !ConfirmDelete(m_prompter,
                           QStringLiteral("Are you sure you wish to DELETE this flyer and all of their inventory?")))
         return;
     try {
-        m_store.removeWithBirds(m_flyers.at(m_editor.selectedRow()).key);
+        m_store.removeWithBirds(m_flyers.at(selectedRow()).key);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
         return;
@@ -263,13 +251,13 @@ void FlyerLogic::deleteSelected()
     showWholeList(std::nullopt);
     if (!m_flyers.isEmpty()) {
         clickRow(0);
-        m_editor.focus(FlyerFocus::List);
+        focus(FlyerFocus::List);
     }
 }
 
 void FlyerLogic::searchEdited(const QString &text)
 {
-    if (!m_editor.browsing())
+    if (!browsing())
         return;
     m_search = text;
     searchEntered();
@@ -277,7 +265,7 @@ void FlyerLogic::searchEdited(const QString &text)
 
 void FlyerLogic::searchEntered()
 {
-    if (!m_editor.browsing())
+    if (!browsing())
         return;
     m_clubIndex = -1;
     m_fields = {};
@@ -286,13 +274,13 @@ void FlyerLogic::searchEntered()
 
 void FlyerLogic::fieldEdited(FlyerField field, const QString &text)
 {
-    if (m_editor.changing() && FitsFlyerField(field, text))
+    if (changing() && FitsFlyerField(field, text))
         flyerFieldText(m_fields, field) = text;
 }
 
 void FlyerLogic::clubChosen(int index)
 {
-    if (m_editor.changing() && index >= 0 && index < m_clubs.size())
+    if (changing() && index >= 0 && index < m_clubs.size())
         m_clubIndex = index;
 }
 
@@ -301,11 +289,11 @@ FlyerView FlyerLogic::view() const
     QStringList lines;
     for (const FlyerLine &line : m_flyers)
         lines.append(line.name);
-    const bool changing = m_editor.changing();
+    const bool typing = changing();
     FlyerView v;
     static_cast<ListWindowView &>(v) =
-        ListWindowViewOf(m_editor, lines, m_search, QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
-    v.clubLabel = changing ? QStringLiteral("Choose Club") : QStringLiteral("Club");
+        ListWindowViewOf(*this, lines, m_search, QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
+    v.clubLabel = typing ? QStringLiteral("Choose Club") : QStringLiteral("Club");
     if (m_clubsRead) {
         for (const Club &club : m_clubs)
             v.clubItems.append(ClubComboItem(club));
@@ -313,16 +301,12 @@ FlyerView FlyerLogic::view() const
             v.clubItems.append(NoClubsComboItem);
     }
     v.clubIndex = m_clubIndex < v.clubItems.size() ? m_clubIndex : -1;
-    v.clubEnabled = changing && !m_clubs.isEmpty();
+    v.clubEnabled = typing && !m_clubs.isEmpty();
     v.fields = m_fields;
-    v.fieldsEnabled = changing;
+    v.fieldsEnabled = typing;
     return v;
 }
 
-FlyerFocus FlyerLogic::takeFocus()
-{
-    return m_editor.takeFocus();
-}
 
 bool FlyerLogic::takeCloseRequest()
 {

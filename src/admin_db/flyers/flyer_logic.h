@@ -31,7 +31,7 @@ struct FlyerView : ListWindowView {
 // The flyer window without its widgets: listing and searching flyers,
 // adding, editing and deleting them with their birds, each in a club; and
 // entering the flyer of birds read from the clock (receive mode).
-class FlyerLogic {
+class FlyerLogic : public RecordEditor<FlyerFocus> {
 public:
     // birdWindow gives the open bird window, or null while none is open.
     FlyerLogic(Database &db, Prompter &prompter, AdminSharedState &shared,
@@ -55,9 +55,6 @@ public:
 
     void clickRow(int row);
     void addNew();
-    void edit();
-    // Runs add or edit_entry.
-    void save();
     void cancel();
     void deleteSelected();
     void searchEdited(const QString &text);
@@ -67,15 +64,13 @@ public:
     void fieldEdited(FlyerField field, const QString &text);
     void clubChosen(int index);
 
-    bool adding() const { return m_editor.adding(); }
-    bool editing() const { return m_editor.editing(); }
     FlyerView view() const;
-    // Where the last action put the focus, once.
-    FlyerFocus takeFocus();
     // Whether the window should close now (a receive is done), once.
     bool takeCloseRequest();
 
 private:
+    void storeNew() override { add(); }
+    void storeChanged() override { edit_entry(); }
     // The typed flyer to store under key, name cleaned; nullopt after saying
     // what is wrong with the name. Throws JetError.
     std::optional<Flyer> checkedFlyer(qint64 key);
@@ -93,7 +88,6 @@ private:
     Prompter &m_prompter;
     AdminSharedState &m_shared;
     std::function<BirdWindowAccess *()> m_birdWindow;
-    RecordEditor<FlyerFocus> m_editor;
     QList<FlyerLine> m_flyers;
     QString m_search;
     QList<Club> m_clubs;

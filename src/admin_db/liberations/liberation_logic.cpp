@@ -7,38 +7,40 @@
 
 #include <algorithm>
 
-LiberationLogic::LiberationLogic(Database &db, Prompter &prompter) : m_store(db), m_prompter(prompter) {}
+LiberationLogic::LiberationLogic(Database &db, Prompter &prompter) : RecordEditor(LiberationFocus::RaceNumber), m_store(db), m_prompter(prompter)
+{
+}
 
 void LiberationLogic::load()
 {
-    m_editor.open();
+    startBrowsing();
     fillOrteList();
 }
 
 void LiberationLogic::end()
 {
     m_store.close();
-    m_editor.close();
+    closeEditor();
 }
 
 void LiberationLogic::fillOrteList()
 {
-    m_editor.forgetChoice();
+    forgetChoice();
     try {
         m_races = m_store.races();
-        m_editor.setListRead(true);
+        setListRead(true);
     } catch (const JetError &e) {
         m_races.clear();
-        m_editor.setListRead(false);
+        setListRead(false);
         m_prompter.inform(e.description());
     }
 }
 
 void LiberationLogic::clickRow(int row)
 {
-    if (!m_editor.clickable(row, m_races.size()))
+    if (!clickable(row, m_races.size()))
         return;
-    m_editor.forgetChoice();
+    forgetChoice();
     m_fields = {};
     try {
         const std::optional<LiberationRace> race = m_store.race(m_races.at(row).key);
@@ -48,7 +50,7 @@ void LiberationLogic::clickRow(int row)
             return;
         }
         m_fields = FieldsOf(*race);
-        m_editor.choose(row);
+        choose(row);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
     }
@@ -56,7 +58,7 @@ void LiberationLogic::clickRow(int row)
 
 void LiberationLogic::addNew()
 {
-    if (!m_editor.startAdding(LiberationFocus::RaceNumber))
+    if (!startAdding(LiberationFocus::RaceNumber))
         return;
     m_fields = {};
     m_fields.type = QStringLiteral("1");
@@ -65,16 +67,8 @@ void LiberationLogic::addNew()
 
 void LiberationLogic::edit()
 {
-    if (m_editor.startEditing(LiberationFocus::RaceNumber))
-        m_saveEnabled = false;
-}
-
-void LiberationLogic::save()
-{
-    if (adding())
-        OrteAdd();
-    else if (editing())
-        OrteEdit();
+    RecordEditor::edit();
+    m_saveEnabled = false;
 }
 
 void LiberationLogic::OrteAdd()
@@ -115,7 +109,7 @@ void LiberationLogic::storeChecked(const QString &emptyMessage,
     if (!checkDatePart(RaceField::Month) || !checkDatePart(RaceField::Day))
         return;
     try {
-        if (!write(RaceOf(m_fields, editing() ? m_races.at(m_editor.selectedRow()).key : 0)))
+        if (!write(RaceOf(m_fields, editing() ? m_races.at(selectedRow()).key : 0)))
             return;
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
@@ -126,25 +120,25 @@ void LiberationLogic::storeChecked(const QString &emptyMessage,
 
 void LiberationLogic::cancel()
 {
-    if (m_editor.changing())
+    if (changing())
         backToBrowsing();
 }
 
 void LiberationLogic::backToBrowsing()
 {
-    m_editor.stopChanging();
+    stopChanging();
     m_fields = {};
-    m_editor.focus(LiberationFocus::AddNew);
+    focus(LiberationFocus::AddNew);
     fillOrteList();
 }
 
 void LiberationLogic::deleteSelected()
 {
-    if (!m_editor.browsing() || !m_editor.chosen()
+    if (!browsing() || !chosen()
         || !ConfirmDelete(m_prompter, QStringLiteral("Are you sure you wish to DELETE this record?")))
         return;
     try {
-        m_store.remove(m_races.at(m_editor.selectedRow()).key);
+        m_store.remove(m_races.at(selectedRow()).key);
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
         return;
@@ -153,13 +147,13 @@ void LiberationLogic::deleteSelected()
     fillOrteList();
     if (!m_races.isEmpty()) {
         clickRow(0);
-        m_editor.focus(LiberationFocus::List);
+        focus(LiberationFocus::List);
     }
 }
 
 void LiberationLogic::fieldEdited(RaceField field, const QString &text)
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
     fieldText(m_fields, field) = text;
     enableOrteSave();
@@ -167,7 +161,7 @@ void LiberationLogic::fieldEdited(RaceField field, const QString &text)
 
 void LiberationLogic::leaveMonth()
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
     checkDatePart(RaceField::Month);
     enableOrteSave();
@@ -175,7 +169,7 @@ void LiberationLogic::leaveMonth()
 
 void LiberationLogic::leaveDay()
 {
-    if (!m_editor.changing())
+    if (!changing())
         return;
     checkDatePart(RaceField::Day);
     enableOrteSave();
@@ -189,7 +183,7 @@ bool LiberationLogic::checkDatePart(RaceField field)
     text = check.text;
     if (!check.inRange) {
         m_prompter.inform(month ? QStringLiteral("Invalid data for month ") : QStringLiteral("Invalid data for day"));
-        m_editor.focus(month ? LiberationFocus::Month : LiberationFocus::Day);
+        focus(month ? LiberationFocus::Month : LiberationFocus::Day);
     }
     return check.inRange;
 }
@@ -203,7 +197,7 @@ void LiberationLogic::enableOrteSave()
 LiberationView LiberationLogic::view() const
 {
     LiberationView v;
-    if (m_editor.listRead()) {
+    if (listRead()) {
         for (const LiberationRace &race : m_races)
             v.lines.append(OrteListLine(race));
         if (v.lines.isEmpty())
@@ -216,24 +210,19 @@ LiberationView LiberationLogic::view() const
     if (anyNotVentaro)
         v.ventaroWarning = NotVentaroWarning;
 
-    const bool browsing = m_editor.browsing();
-    const bool changing = m_editor.changing();
+    const bool typing = changing();
     // The list stays still while a race is typed: a click would replace the fields.
-    v.listEnabled = browsing && !m_races.isEmpty();
-    v.selectedRow = m_editor.selectedRow();
+    v.listEnabled = browsing() && !m_races.isEmpty();
+    v.selectedRow = selectedRow();
     v.fields = m_fields;
-    v.fieldsEnabled = changing;
-    v.addNewEnabled = browsing;
-    v.editEnabled = browsing && m_editor.chosen();
+    v.fieldsEnabled = typing;
+    v.addNewEnabled = browsing();
+    v.editEnabled = browsing() && chosen();
     v.deleteEnabled = v.editEnabled;
-    v.saveEnabled = changing && m_saveEnabled;
-    v.cancelEnabled = changing;
-    v.endEnabled = !changing;
-    v.sendEnabled = browsing;
+    v.saveEnabled = typing && m_saveEnabled;
+    v.cancelEnabled = typing;
+    v.endEnabled = !typing;
+    v.sendEnabled = browsing();
     return v;
 }
 
-LiberationFocus LiberationLogic::takeFocus()
-{
-    return m_editor.takeFocus();
-}

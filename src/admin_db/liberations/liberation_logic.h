@@ -38,7 +38,7 @@ struct LiberationView {
 
 // The liberation window without its widgets: the list of table orte, adding,
 // editing and deleting races, and the checks of the fields.
-class LiberationLogic {
+class LiberationLogic : public RecordEditor<LiberationFocus> {
 public:
     LiberationLogic(Database &db, Prompter &prompter);
 
@@ -55,9 +55,7 @@ public:
 
     void clickRow(int row);
     void addNew();
-    void edit();
-    // Runs OrteAdd or OrteEdit.
-    void save();
+    void edit() override;
     void cancel();
     void deleteSelected();
 
@@ -65,13 +63,11 @@ public:
     void leaveMonth();
     void leaveDay();
 
-    bool adding() const { return m_editor.adding(); }
-    bool editing() const { return m_editor.editing(); }
     LiberationView view() const;
-    // Where the last action put the focus, once.
-    LiberationFocus takeFocus();
 
 private:
+    void storeNew() override { OrteAdd(); }
+    void storeChanged() override { OrteEdit(); }
     void fillOrteList();
     // Fields emptied, the list read again.
     void backToBrowsing();
@@ -84,7 +80,6 @@ private:
 
     LiberationStore m_store;
     Prompter &m_prompter;
-    RecordEditor<LiberationFocus> m_editor;
     QList<LiberationRace> m_races;
     RaceFields m_fields;
     bool m_saveEnabled = false;
