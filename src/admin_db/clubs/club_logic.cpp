@@ -32,13 +32,13 @@ void ClubLogic::end()
 
 qint64 ClubLogic::ClubCountRecords()
 {
-    return m_store.count(m_search);
+    return m_store.count(search());
 }
 
 void ClubLogic::clublistrecords()
 {
     const bool read = readList(m_clubs, m_prompter, [this] {
-        return ClubCountRecords() == 0 ? QList<Club>() : m_store.clubs(m_search);
+        return ClubCountRecords() == 0 ? QList<Club>() : m_store.clubs(search());
     });
     if (read && m_clubs.size() == 1)
         clickRow(0);
@@ -118,7 +118,7 @@ void ClubLogic::clubedit()
         ShowUnexpectedError(m_prompter, e);
         return;
     }
-    m_search.clear();
+    clearSearch();
     stored();
 }
 
@@ -148,18 +148,8 @@ void ClubLogic::cancel()
     focus(ClubFocus::List);
 }
 
-void ClubLogic::searchEdited(const QString &text)
+void ClubLogic::listSearched()
 {
-    if (!browsing())
-        return;
-    m_search = text;
-    searchEntered();
-}
-
-void ClubLogic::searchEntered()
-{
-    if (!browsing())
-        return;
     m_number.clear();
     m_name.clear();
     clublistrecords();
@@ -179,7 +169,7 @@ ClubView ClubLogic::view() const
     const bool typing = changing();
     ClubView v;
     static_cast<ListWindowView &>(v) =
-        ListWindowViewOf(*this, lines, m_search, NoClubsLine, QStringLiteral("Clubs Listed"));
+        ListWindowViewOf(*this, lines, NoClubsLine, QStringLiteral("Clubs Listed"));
     v.deleteEnabled = false;
     v.number = m_number;
     v.name = m_name;

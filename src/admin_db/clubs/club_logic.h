@@ -49,9 +49,6 @@ public:
     void clickRow(int row);
     void addNew();
     void cancel();
-    void searchEdited(const QString &text);
-    // A click or tab into the search field forgets the club shown.
-    void searchEntered();
     // Text breaking the field's rules (too long, a character no name takes)
     // is refused whole.
     void nameEdited(const QString &text);
@@ -59,6 +56,7 @@ public:
     ClubView view() const;
 
 private:
+    void listSearched() override;
     void storeNew() override { clubadd(); }
     void storeChanged() override { clubedit(); }
     // The name to store, cleaned; empty after saying a name is needed.
@@ -70,7 +68,6 @@ private:
     Prompter &m_prompter;
     AdminSharedState &m_shared;
     QList<Club> m_clubs;
-    QString m_search;
     QString m_number;
     QString m_name;
 };

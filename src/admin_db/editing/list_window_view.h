@@ -42,9 +42,10 @@ struct ListWindowState {
 ListWindowView ListWindowViewOf(const ListWindowState &state, const QString &noneLine, const QString &counted);
 
 template <typename Focus>
-ListWindowView ListWindowViewOf(const RecordEditor<Focus> &editor, const QStringList &lines, const QString &search,
-                                const QString &noneLine, const QString &counted)
+ListWindowView ListWindowViewOf(const RecordEditor<Focus> &editor, const QStringList &lines, const QString &noneLine,
+                                const QString &counted)
 {
-    return ListWindowViewOf({editor.browsing(), editor.changing(), editor.selectedRow(), editor.listRead(), lines, search},
-                            noneLine, counted);
+    return ListWindowViewOf(
+        {editor.browsing(), editor.changing(), editor.selectedRow(), editor.listRead(), lines, editor.search()}, noneLine,
+        counted);
 }

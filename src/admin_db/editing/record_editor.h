@@ -4,6 +4,7 @@
 #include "admin_db/editing/entry_messages.h"
 
 #include <QList>
+#include <QString>
 #include <utility>
 
 class Prompter;
@@ -34,6 +35,22 @@ public:
     // Where the last action put the focus, once.
     Focus takeFocus() { return std::exchange(m_focus, Focus::None); }
 
+    // Windows with a search field: typing in it lists anew, and so does
+    // a click or tab into it, forgetting the record shown.
+    void searchEdited(const QString &text)
+    {
+        if (!browsing())
+            return;
+        m_search = text;
+        searchEntered();
+    }
+    void searchEntered()
+    {
+        if (browsing())
+            listSearched();
+    }
+    const QString &search() const { return m_search; }
+
     bool browsing() const { return m_mode == Mode::Browsing; }
     bool changing() const { return adding() || editing(); }
     int selectedRow() const { return m_selectedRow; }
@@ -46,6 +63,9 @@ protected:
 
     virtual void storeNew() {}
     virtual void storeChanged() {}
+    // Empties the fields and lists what the search text finds.
+    virtual void listSearched() {}
+    void clearSearch() { m_search.clear(); }
 
     void startBrowsing() { m_mode = Mode::Browsing; }
     void closeEditor() { m_mode = Mode::Closed; }
@@ -92,6 +112,7 @@ private:
     }
 
     Focus m_editFocus;
+    QString m_search;
     Mode m_mode = Mode::Closed;
     int m_selectedRow = -1;
     bool m_listRead = false;

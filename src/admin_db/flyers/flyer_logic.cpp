@@ -60,7 +60,7 @@ void FlyerLogic::FillClubCombo()
 
 void FlyerLogic::FillFlyerList()
 {
-    if (readList(m_flyers, m_prompter, [this] { return m_store.flyers(m_search); }) && m_flyers.size() == 1)
+    if (readList(m_flyers, m_prompter, [this] { return m_store.flyers(search()); }) && m_flyers.size() == 1)
         clickRow(0);
 }
 
@@ -208,7 +208,7 @@ void FlyerLogic::edit_entry()
 void FlyerLogic::showWholeList(std::optional<qint64> key)
 {
     m_fields = {};
-    m_search.clear();
+    clearSearch();
     stopChanging();
     FillFlyerList();
     if (!key)
@@ -255,18 +255,8 @@ void FlyerLogic::deleteSelected()
     }
 }
 
-void FlyerLogic::searchEdited(const QString &text)
+void FlyerLogic::listSearched()
 {
-    if (!browsing())
-        return;
-    m_search = text;
-    searchEntered();
-}
-
-void FlyerLogic::searchEntered()
-{
-    if (!browsing())
-        return;
     m_clubIndex = -1;
     m_fields = {};
     FillFlyerList();
@@ -292,7 +282,7 @@ FlyerView FlyerLogic::view() const
     const bool typing = changing();
     FlyerView v;
     static_cast<ListWindowView &>(v) =
-        ListWindowViewOf(*this, lines, m_search, QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
+        ListWindowViewOf(*this, lines, QStringLiteral("No flyers to Show"), QStringLiteral("Flyers Listed"));
     v.clubLabel = typing ? QStringLiteral("Choose Club") : QStringLiteral("Club");
     if (m_clubsRead) {
         for (const Club &club : m_clubs)

@@ -57,9 +57,6 @@ public:
     void addNew();
     void cancel();
     void deleteSelected();
-    void searchEdited(const QString &text);
-    // A click or tab into the search field forgets the flyer shown.
-    void searchEntered();
     // Text breaking the field's rules is refused whole.
     void fieldEdited(FlyerField field, const QString &text);
     void clubChosen(int index);
@@ -69,6 +66,7 @@ public:
     bool takeCloseRequest();
 
 private:
+    void listSearched() override;
     void storeNew() override { add(); }
     void storeChanged() override { edit_entry(); }
     // The typed flyer to store under key, name cleaned; nullopt after saying
@@ -89,7 +87,6 @@ private:
     AdminSharedState &m_shared;
     std::function<BirdWindowAccess *()> m_birdWindow;
     QList<FlyerLine> m_flyers;
-    QString m_search;
     QList<Club> m_clubs;
     bool m_clubsRead = false;
     int m_clubIndex = -1;
