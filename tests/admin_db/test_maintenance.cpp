@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -81,6 +82,44 @@ pid_t runInChild(Body body)
     return pid;
 }
 
+// Runs body in a child process without root's right to write anything, so
+// that read-only marks hold; what the child's prompter was told comes back.
+QStringList messagesOfUnprivileged(const std::function<void(RecordingPrompter &)> &body)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {QStringLiteral("no pipe")};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::close(pipeEnds[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        RecordingPrompter prompter;
+        body(prompter);
+        const QByteArray texts = prompter.texts().join(QLatin1Char('\n')).toUtf8();
+        _exit(write(pipeEnds[1], texts.constData(), size_t(texts.size())) == texts.size() ? 0 : 3);
+    }
+    ::close(pipeEnds[1]);
+    QByteArray texts;
+    char buffer[4096];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        texts.append(buffer, n);
+    ::close(pipeEnds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {QStringLiteral("the child failed")};
+    return texts.isEmpty() ? QStringList{} : QString::fromUtf8(texts).split(QLatin1Char('\n'));
+}
+
+void compactAsUnprivileged(const QString &path, RecordingPrompter &prompter)
+{
+    Database db;
+    db.setFile(path, DatabasePassword);
+    RecordingProgress progress;
+    CompactDatabase(db, progress, prompter);
+}
+
 int exitCodeOf(pid_t pid)
 {
     int status = 0;
@@ -104,6 +143,8 @@ private Q_SLOTS:
     void killedCompactLosesNothing();
     void compactKeepsLinkAndMode();
     void diskFullLeavesTheFile();
+    void readOnlyEpisodeLeavesNothingBehind_data();
+    void readOnlyEpisodeLeavesNothingBehind();
     void repairRebuildsADamagedIndex();
     void repairOfUnreadableDataSaysSo();
 };
@@ -169,7 +210,6 @@ void TestMaintenance::failedCompactLeavesTheFile_data()
     QTest::newRow("wrong key") << "wrong key" << "password is wrong";
     QTest::newRow("empty file") << "empty" << "not a database of this program";
     QTest::newRow("another program's database") << "foreign" << "not a database of this program";
-    QTest::newRow("read-only file") << "read-only" << "read-only";
 }
 
 void TestMaintenance::failedCompactLeavesTheFile()
@@ -188,13 +228,9 @@ void TestMaintenance::failedCompactLeavesTheFile()
     } else if (obstacle == QLatin1String("empty")) {
         QFile f(s.path());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    } else if (obstacle == QLatin1String("foreign")) {
+    } else {
         QFile::remove(s.path());
         MakeKeyedFile(s.path(), DatabasePassword);
-    } else {
-        if (geteuid() == 0)
-            QSKIP("root writes read-only files");
-        QVERIFY(QFile::setPermissions(s.path(), QFile::ReadOwner));
     }
     const QByteArray before = s.fileBytes();
     RecordingProgress progress;
@@ -419,6 +455,53 @@ void TestMaintenance::repairOfUnreadableDataSaysSo()
              qPrintable(prompter.texts().constFirst()));
     QCOMPARE(progress.steps.constLast(), QStringLiteral("close"));
     QCOMPARE(s.fileBytes(), before);
+    QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
+}
+
+void TestMaintenance::readOnlyEpisodeLeavesNothingBehind_data()
+{
+    QTest::addColumn<QString>("readOnly");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("file") << "file" << "is read-only";
+    QTest::newRow("folder") << "folder" << "cannot be written";
+}
+
+// A file or folder marked read-only for a while: Compact says so and touches
+// nothing, and once the mark is cleared every window and Compact work again,
+// with nothing left beside the file.
+void TestMaintenance::readOnlyEpisodeLeavesNothingBehind()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(QString, message);
+    ScratchDatabase s(QStringLiteral("readOnlyEpisode"));
+    addClub(s);
+    s.db.closeAll();
+    const QString path = s.path();
+    const QByteArray before = s.fileBytes();
+    const bool file = readOnly == QLatin1String("file");
+    QVERIFY(chmod(QFile::encodeName(path).constData(), file ? 0444 : 0666) == 0);
+    QVERIFY(chmod(QFile::encodeName(s.folder).constData(), file ? 0777 : 0555) == 0);
+
+    const QStringList refused = messagesOfUnprivileged([&](RecordingPrompter &p) { compactAsUnprivileged(path, p); });
+
+    QCOMPARE(refused.size(), 1);
+    QVERIFY2(refused.constFirst().contains(message), qPrintable(refused.constFirst()));
+    QCOMPARE(s.fileBytes(), before);
+    QVERIFY(chmod(QFile::encodeName(path).constData(), 0666) == 0);
+    QVERIFY(chmod(QFile::encodeName(s.folder).constData(), 0777) == 0);
+    QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
+
+    const QStringList afterwards = messagesOfUnprivileged([&](RecordingPrompter &p) {
+        Database db;
+        db.setFile(path, DatabasePassword);
+        db.use(Table::clubs, QStringLiteral("frmClubData")).execute("INSERT INTO clubs (ClubName) VALUES ('South')");
+        db.release(Table::clubs, QStringLiteral("frmClubData"));
+        RecordingProgress progress;
+        CompactDatabase(db, progress, p);
+    });
+
+    QCOMPARE(afterwards, QStringList{});
+    QCOMPARE(count(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(2));
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 }
 
