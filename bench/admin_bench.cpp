@@ -2,7 +2,7 @@
 
 #include "admin_db/records/admin_shared_state.h"
 #include "admin_db/birds/bird_inventory.h"
-#include "admin_db/db/lookup_sql.h"
+#include "admin_db/db/lookups.h"
 #include "clock/clock_identity.h"
 #include "common/folders.h"
 #include "bench_database.h"

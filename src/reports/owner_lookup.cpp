@@ -1,7 +1,7 @@
 #include "reports/owner_lookup.h"
 
 #include "admin_db/db/database.h"
-#include "admin_db/db/lookup_sql.h"
+#include "admin_db/db/lookups.h"
 
 QByteArray OwnerLookup::birdQuery()
 {

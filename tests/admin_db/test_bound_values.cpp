@@ -1,5 +1,5 @@
 #include "admin_db/db/database.h"
-#include "admin_db/db/lookup_sql.h"
+#include "admin_db/db/lookups.h"
 #include "scratch_database.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "admin_db/db/database.h"
 #include "admin_db/db/database_key.h"
 #include "admin_db/db/jet_error.h"
-#include "admin_db/db/lookup_sql.h"
+#include "admin_db/db/lookups.h"
 #include "admin_db/db/transaction.h"
 #include "scratch_database.h"
 

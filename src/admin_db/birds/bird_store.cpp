@@ -1,7 +1,7 @@
 #include "admin_db/birds/bird_store.h"
 
 #include "admin_db/db/jet_error.h"
-#include "admin_db/db/lookup_sql.h"
+#include "admin_db/db/lookups.h"
 #include "admin_db/db/transaction.h"
 
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin_db/clubs/club.h"
+#include "admin_db/clubs/club_store.h"
 
 #include <QString>
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "admin_db/clubs/club.h"
+#include "admin_db/clubs/club_store.h"
 #include "admin_db/editing/list_window_view.h"
 #include "admin_db/editing/record_editor.h"
-#include "admin_db/clubs/club_store.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "admin_db/clubs/club_store.h"
 
-#include "admin_db/db/name_queries.h"
+#include "admin_db/db/lookups.h"
 
 QList<Club> ClubStore::clubs(const QString &prefix)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "admin_db/db/lookups.h"
 #include "admin_db/db/table_hold.h"
-#include "admin_db/clubs/club.h"
 
 #include <QList>
 #include <QString>
@@ -9,6 +9,9 @@
 
 class Connection;
 class Database;
+
+// A club as the windows list it: its number and name.
+using Club = ListedName;
 
 // The statements on table clubs, held by the window named at construction
 // from the first call on. Every call but close() throws JetError.

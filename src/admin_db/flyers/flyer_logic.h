@@ -1,8 +1,7 @@
 #pragma once
 
-#include "admin_db/clubs/club.h"
-#include "admin_db/editing/list_window_view.h"
 #include "admin_db/clubs/club_store.h"
+#include "admin_db/editing/list_window_view.h"
 #include "admin_db/flyers/flyer_bird_window_access.h"
 #include "admin_db/flyers/flyer_fields.h"
 #include "admin_db/flyers/flyer_store.h"

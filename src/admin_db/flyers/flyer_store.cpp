@@ -1,6 +1,6 @@
 #include "admin_db/flyers/flyer_store.h"
 
-#include "admin_db/db/name_queries.h"
+#include "admin_db/db/lookups.h"
 #include "admin_db/db/transaction.h"
 
 namespace {

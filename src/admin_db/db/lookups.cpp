@@ -1,8 +1,7 @@
-#include "admin_db/db/name_queries.h"
+#include "admin_db/db/lookups.h"
 
+#include "admin_db/db/connection.h"
 #include "admin_db/db/jet_error.h"
-#include "admin_db/db/lookup_sql.h"
-
 
 void RequireChangedRow(Connection &connection)
 {
@@ -30,4 +29,16 @@ QList<ListedName> ListedNames(Connection &connection, const char *select, const 
     while (rows.next())
         out.append(ListedName{rows.number(0), rows.text(1)});
     return out;
+}
+
+QString PrefixLikeText(const QString &typed)
+{
+    QString escaped;
+    escaped.reserve(typed.size());
+    for (QChar c : typed) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
 }
