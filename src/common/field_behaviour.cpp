@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -30,9 +31,5 @@ void SelectAllOnFocus(QLineEdit *field)
 
 QValidator::State CharacterValidator::validate(QString &input, int &) const
 {
-    for (QChar c : input) {
-        if (!m_accepts(c))
-            return Invalid;
-    }
-    return Acceptable;
+    return std::all_of(input.cbegin(), input.cend(), m_accepts) ? Acceptable : Invalid;
 }

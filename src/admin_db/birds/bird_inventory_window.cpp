@@ -40,11 +40,6 @@ QList<int> selectedRowsOf(const QListWidget *list)
     return rows;
 }
 
-bool isLetter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-
 } // namespace
 
 BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
@@ -117,10 +112,10 @@ void BirdInventoryWindow::setUpFields()
     FillColorCombo();
     FillOrgCombo();
     ui->cmbOrg->lineEdit()->setMaxLength(2);
-    ui->cmbOrg->lineEdit()->setValidator(new CharacterValidator(isLetter, this));
-    ui->txtYear->setValidator(new CharacterValidator(IsBandDigit, this));
-    ui->txtIdNumber->setValidator(new CharacterValidator(IsBandDigit, this));
-    ui->txtClub->setValidator(new CharacterValidator(IsClubLetterCharacter, this));
+    ui->cmbOrg->lineEdit()->setValidator(new CharacterValidator(IsLatinLetter, this));
+    ui->txtYear->setValidator(new CharacterValidator(IsDigit, this));
+    ui->txtIdNumber->setValidator(new CharacterValidator(IsDigit, this));
+    ui->txtClub->setValidator(new CharacterValidator(IsNameCharacter, this));
     for (QLineEdit *field : {ui->txtYear, ui->txtClub, ui->txtIdNumber}) {
         SelectAllOnFocus(field);
         field->installEventFilter(this);
@@ -186,7 +181,7 @@ bool BirdInventoryWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched == ui->txtYear) {
         // A full year field hands further digits over to the club field.
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool digit = key->text().size() == 1 && IsBandDigit(key->text().at(0));
+        const bool digit = key->text().size() == 1 && IsDigit(key->text().at(0));
         if (digit && ui->txtYear->text().size() == 2 && ui->txtYear->selectedText().size() < 2) {
             ui->txtClub->setFocus();
             return true;

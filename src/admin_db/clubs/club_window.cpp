@@ -1,7 +1,6 @@
 #include "admin_db/clubs/club_window.h"
 
 #include "admin_db/editing/data_window_widgets.h"
-#include "admin_db/records/name_rule.h"
 #include "common/field_behaviour.h"
 #include "ui_club_window.h"
 

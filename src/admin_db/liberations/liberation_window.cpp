@@ -22,7 +22,7 @@ LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, QWidget *pa
     ui->lstOrteList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (RaceField f : AllFields) {
         QLineEdit *edit = field(f);
-        edit->setValidator(new CharacterValidator(f == RaceField::Name ? IsRaceNameCharacter : IsRaceDigit, this));
+        edit->setValidator(new CharacterValidator(f == RaceField::Name ? IsNameCharacter : IsDigit, this));
         SelectAllOnFocus(edit);
         connect(edit, &QLineEdit::textEdited, this, [this, f](const QString &text) {
             m_logic.fieldEdited(f, text);
