@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin_db/editing/data_window_widgets.h"
+#include "common/widgets/data_window_widgets.h"
 #include "widget_steps.h"
 
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include "admin_db/editing/data_window_widgets.h"
+#include "common/widgets/data_window_widgets.h"
 #include "widget_steps.h"
 
 #include <QListWidget>

@@ -1,7 +1,8 @@
 #include "admin_db/flyers/flyer_window.h"
 
-#include "admin_db/editing/data_window_widgets.h"
-#include "common/field_behaviour.h"
+#include "admin_db/editing/list_window_controls.h"
+#include "common/widgets/data_window_widgets.h"
+#include "common/widgets/field_behaviour.h"
 #include "ui_flyer_window.h"
 
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "common/field_behaviour.h"
+#include "common/widgets/field_behaviour.h"
 
 #include <QEvent>
 #include <QLineEdit>
