@@ -6,22 +6,6 @@
 
 namespace {
 
-bool codeChar(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-        || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('_');
-}
-
-bool anyChar(QChar c)
-{
-    return c.isPrint();
-}
-
-bool digitChar(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 QString fixed(const QString &text, int width, char pad)
 {
     return toText(FixWidth(toBytes(text), width, pad, true));
@@ -31,13 +15,7 @@ QString fixed(const QString &text, int width, char pad)
 
 bool FieldRule::acceptsText(const QString &text) const
 {
-    if (text.size() > maxLength)
-        return false;
-    for (QChar c : text) {
-        if (!accepts(c))
-            return false;
-    }
-    return true;
+    return FitsField(text, maxLength, accepts);
 }
 
 QString FieldRule::fit(const QString &text) const
@@ -59,10 +37,10 @@ QStringList nationalOrgs()
     return NatOrgCodes();
 }
 
-const FieldRule concourse{4, codeChar};
-const FieldRule combine{2, codeChar};
-const FieldRule combineName{20, anyChar};
-const FieldRule comPort{2, digitChar};
+const FieldRule concourse{4, IsCodeCharacter};
+const FieldRule combine{2, IsCodeCharacter};
+const FieldRule combineName{20, IsPrintableCharacter};
+const FieldRule comPort{2, IsDigit};
 
 } // namespace ConfigRules
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/character_rules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +18,7 @@ struct ConfigFields {
 // What a field accepts, character by character.
 struct FieldRule {
     int maxLength;
-    bool (*accepts)(QChar c);
+    CharacterRule accepts;
 
     bool acceptsText(const QString &text) const;
     // A text cut down to what the field would have let the user type.

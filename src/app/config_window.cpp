@@ -2,7 +2,7 @@
 
 #include "app/configuration.h"
 #include "clock/port_device.h"
-#include "common/field_behaviour.h"
+#include "common/widgets/field_behaviour.h"
 #include "ui_frmConfig.h"
 
 #include <QCloseEvent>

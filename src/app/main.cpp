@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 #include "clock/qt_serial_port.h"
-#include "common/qt_prompter.h"
+#include "common/widgets/qt_prompter.h"
 
 #include <QApplication>
 #include <QDesktopServices>

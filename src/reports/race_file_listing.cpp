@@ -1,5 +1,7 @@
 #include "reports/race_file_listing.h"
 
+#include "common/character_rules.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,8 +42,7 @@ bool IsListedRaceFileName(const QString &name)
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0 || dot + 1 >= name.size())
         return false;
-    const QChar first = name.at(dot + 1);
-    return first >= QLatin1Char('0') && first <= QLatin1Char('9');
+    return IsDigit(name.at(dot + 1));
 }
 
 QList<RaceFileEntry> ListRaceFiles(const QString &folder)

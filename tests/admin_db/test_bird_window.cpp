@@ -4,62 +4,23 @@
 #include "clock/clock_identity.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
+#include "widget_driver.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
-#include "admin_db/editing/data_window_widgets.h"
-#include "widget_steps.h"
-
-#include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
-
-class TestBirdWindow : public QObject {
+class TestBirdWindow : public QObject, private WindowDriver {
     Q_OBJECT
 private Q_SLOTS:
     void init();
     void cleanup();
     void asAUserWould();
-    void pastedText_data();
-    void pastedText();
 
 private:
-    template <typename T> T *find(const char *name) const
-    {
-        T *child = m_window->findChild<T *>(QLatin1String(name));
-        if (!child)
-            qFatal("missing control %s", name);
-        return child;
-    }
-    QLineEdit *field(const char *name) const { return find<QLineEdit>(name); }
     QListWidget *birds() const { return find<QListWidget>("lstPigeonList"); }
-    void click(const char *button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
-    void clickLine(int row, Qt::KeyboardModifiers keys = {}) const
-    {
-        QTest::mouseClick(birds()->viewport(), Qt::LeftButton, keys,
-                          birds()->visualItemRect(birds()->item(row)).center());
-    }
-    // Enters a field with the mouse and types over its text.
-    void typeInto(QWidget *target, const QString &text) const
-    {
-        QTest::mouseClick(target, Qt::LeftButton);
-        settle();
-        QTest::keyClicks(target, text);
-    }
-    void leaveWithTab(QWidget *from) const
-    {
-        QTest::keyClick(from, Qt::Key_Tab);
-        settle();
-    }
-    bool enabled(const char *button) const { return find<QPushButton>(button)->isEnabled(); }
     QStringList storedBands();
 
     std::unique_ptr<ScratchDatabase> m_scratch;
@@ -81,8 +42,7 @@ void TestBirdWindow::init()
     m_clock.LmdVersion = 3.40;
     m_window = new BirdInventoryWindow(m_scratch->db, m_prompter, m_shared, m_clock,
                                        [] { return QStringLiteral("US"); });
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(showWindow(m_window));
 }
 
 void TestBirdWindow::cleanup()
@@ -114,8 +74,7 @@ void TestBirdWindow::asAUserWould()
     QCOMPARE(find<QPushButton>("cmdReceiveBirds")->text(), QStringLiteral("&Receive Birds"));
     QCOMPARE(find<QCheckBox>("chkSendOnlySelectBirds")->text(),
              QStringLiteral("Check to send or delete only selected birds."));
-    const QFontMetrics pitch(birds()->font());
-    QCOMPARE(pitch.horizontalAdvance(QLatin1Char('i')), pitch.horizontalAdvance(QLatin1Char('M')));
+    QVERIFY(fixedPitch("lstPigeonList"));
     QCOMPARE(ListLines(flyers), (QStringList{"Abel", "Baker"}));
     QCOMPARE(flyers->currentRow(), 0);
     QCOMPARE(ListLines(birds()), (QStringList{" AU07  AB000123C 00000A1B2C BL", " AU07  AB000200H 0000000000 ____"}));
@@ -124,7 +83,7 @@ void TestBirdWindow::asAUserWould()
     QVERIFY(!field("txtYear")->isEnabled() && !org->isEnabled());
 
     // A bird shown, and the next band proposed from it.
-    clickLine(0);
+    clickLine("lstPigeonList", 0);
     QCOMPARE(field("txtIdNumber")->text(), QStringLiteral("000123"));
     QCOMPARE(color->currentText(), QStringLiteral("Blue"));
     QVERIFY(find<QRadioButton>("optCock")->isChecked());
@@ -163,7 +122,7 @@ void TestBirdWindow::asAUserWould()
 
     // Deleted after saying No once.
     m_prompter.reset();
-    clickLine(0);
+    clickLine("lstPigeonList", 0);
     m_prompter.answerNext(MsgAnswer::No);
     click("cmdBirdDelete");
     QCOMPARE(birds()->count(), 4);
@@ -175,8 +134,8 @@ void TestBirdWindow::asAUserWould()
 
     // Two selected lines deleted together.
     QTest::mouseClick(find<QCheckBox>("chkSendOnlySelectBirds"), Qt::LeftButton);
-    clickLine(0);
-    clickLine(2, Qt::ControlModifier);
+    clickLine("lstPigeonList", 0);
+    clickLine("lstPigeonList", 2, Qt::ControlModifier);
     QCOMPARE(count->text(), QStringLiteral(" 3 Pigeon(s) listed,  2 Pigeon(s) Selected"));
     m_prompter.answerNext(MsgAnswer::Yes);
     click("cmdBirdDelete");
@@ -225,33 +184,6 @@ void TestBirdWindow::asAUserWould()
     QVERIFY(m_window.isNull());
     for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
         QVERIFY(!m_scratch->db.isHeld(t));
-}
-
-void TestBirdWindow::pastedText_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("letters in the year") << "txtYear" << "1a" << "";
-    QTest::newRow("ID number too long") << "txtIdNumber" << "1234567" << "123456";
-    QTest::newRow("club letters with 0x81") << "txtClub" << "A\u0081" << "";
-    QTest::newRow("club letters beyond latin-1") << "txtClub" << "A\u4e2d" << "";
-    QTest::newRow("club letters with latin-1 letter") << "txtClub" << "Z\u00FC" << "Z\u00FC";
-    QTest::newRow("organisation too long") << "cmbOrg" << "usa" << "us";
-}
-
-void TestBirdWindow::pastedText()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, pasted);
-    QFETCH(QString, shown);
-    click("cmdBirdAddNew");
-    QLineEdit *edit = field == QLatin1String("cmbOrg") ? find<QComboBox>("cmbOrg")->lineEdit()
-                                                       : this->field(field.toLatin1().constData());
-    edit->clear();
-    QApplication::clipboard()->setText(pasted);
-    edit->paste();
-    QCOMPARE(edit->text(), shown);
 }
 
 QTEST_MAIN(TestBirdWindow)

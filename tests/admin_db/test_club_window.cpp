@@ -1,8 +1,8 @@
 #include "admin_db/records/admin_shared_state.h"
 #include "admin_db/clubs/club_window.h"
 #include "recording_prompter.h"
-#include "test_club_flyer_driver.h"
 #include "test_club_flyer_file.h"
+#include "widget_driver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,9 +23,7 @@ private:
     void open()
     {
         m_window = new ClubWindow(m_file.scratch.db, m_prompter, m_shared);
-        m_ui.window = m_window;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QVERIFY(m_ui.showWindow(m_window));
     }
     QString label(const char *name) const { return m_ui.find<QLabel>(name)->text(); }
 

@@ -1,8 +1,8 @@
 #include "admin_db/records/admin_shared_state.h"
 #include "admin_db/flyers/flyer_window.h"
 #include "recording_prompter.h"
-#include "test_club_flyer_driver.h"
 #include "test_club_flyer_file.h"
+#include "widget_driver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,9 +41,7 @@ void TestFlyerWindow::asAUserWould()
 {
     m_file.fill({"7|Northside", "12|Lakeside"}, {"Smith|7", "Jones|12"}, {3, 1});
     m_window = new FlyerWindow(m_file.scratch.db, m_prompter, m_shared, [] { return nullptr; });
-    m_ui.window = m_window;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(m_ui.showWindow(m_window));
     const WindowDriver &ui = m_ui;
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tamrel - Flyer List"));
     QVERIFY(ui.fixedPitch("lstFlyerList"));

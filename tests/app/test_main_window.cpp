@@ -5,6 +5,7 @@
 #include "admin_db/db/statement.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
+#include "widget_driver.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -265,24 +266,19 @@ void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()
     ConfigWindow *w = windows.first();
     QCOMPARE(w->windowTitle(), QStringLiteral("Configuration/Set-Up"));
 
-    auto *org = w->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    const WindowDriver ui{w};
+    auto *org = ui.find<QComboBox>("Combo1");
     QCOMPARE(org->count(), 7);
     QVERIFY(!org->isEditable());
     org->setCurrentText(QStringLiteral("US"));
 
-    const auto type = [&](const char *name, const QString &keys) {
-        auto *field = w->findChild<QLineEdit *>(QLatin1String(name));
-        field->clear();
-        QTest::keyClicks(field, keys);
-        return field->text();
-    };
-    QCOMPARE(type("concrs", QStringLiteral("1- b_9")), QStringLiteral("1b_9"));
-    QCOMPARE(type("combn", QStringLiteral("x y z")), QStringLiteral("xy"));
-    QCOMPARE(type("cmbname", QStringLiteral("Big Combine Name Too Long")), QStringLiteral("Big Combine Name Too"));
-    QCOMPARE(type("txtComPort", QStringLiteral("a3b4c5")), QStringLiteral("34"));
+    QCOMPARE(ui.retype("concrs", QStringLiteral("1- b_9")), QStringLiteral("1b_9"));
+    QCOMPARE(ui.retype("combn", QStringLiteral("x y z")), QStringLiteral("xy"));
+    QCOMPARE(ui.retype("cmbname", QStringLiteral("Big Combine Name Too Long")), QStringLiteral("Big Combine Name Too"));
+    QCOMPARE(ui.retype("txtComPort", QStringLiteral("a3b4c5")), QStringLiteral("34"));
 
     qputenv("TAMREL_COM34", QByteArray("/dev/null"));
-    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("save_config")), Qt::LeftButton);
+    ui.click("save_config");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rig.window.findChildren<ConfigWindow *>().isEmpty());
     QCOMPARE(rig.settings.value(QStringLiteral("Config/NationalOrg")).toString(), QStringLiteral("US"));

@@ -1,51 +1,14 @@
 #include "admin_db/birds/bird_inventory_window.h"
 
-#include "common/field_behaviour.h"
+#include "common/widgets/data_window_widgets.h"
+#include "common/widgets/field_behaviour.h"
 #include "ui_bird_inventory_window.h"
 
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
-
-namespace {
-
-void showText(QLineEdit *field, const QString &text)
-{
-    // Setting the same text again would move the cursor while the user types.
-    if (field->text() != text)
-        field->setText(text);
-}
-
-void showLines(QListWidget *list, const QStringList &lines, bool enabled)
-{
-    QStringList shown;
-    for (int row = 0; row < list->count(); ++row)
-        shown.append(list->item(row)->text());
-    if (shown != lines) {
-        list->clear();
-        list->addItems(lines);
-    }
-    list->setEnabled(enabled);
-}
-
-QList<int> selectedRowsOf(const QListWidget *list)
-{
-    QList<int> rows;
-    for (const QModelIndex &index : list->selectionModel()->selectedRows())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-bool isLetter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-
-} // namespace
 
 BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                                          const ClockIdentity &clock, std::function<QString()> nationalOrg,
@@ -117,10 +80,10 @@ void BirdInventoryWindow::setUpFields()
     FillColorCombo();
     FillOrgCombo();
     ui->cmbOrg->lineEdit()->setMaxLength(2);
-    ui->cmbOrg->lineEdit()->setValidator(new CharacterValidator(isLetter, this));
-    ui->txtYear->setValidator(new CharacterValidator(IsBandDigit, this));
-    ui->txtIdNumber->setValidator(new CharacterValidator(IsBandDigit, this));
-    ui->txtClub->setValidator(new CharacterValidator(IsClubLetterCharacter, this));
+    ui->cmbOrg->lineEdit()->setValidator(new CharacterValidator(IsLatinLetter, this));
+    ui->txtYear->setValidator(new CharacterValidator(IsDigit, this));
+    ui->txtIdNumber->setValidator(new CharacterValidator(IsDigit, this));
+    ui->txtClub->setValidator(new CharacterValidator(IsNameCharacter, this));
     for (QLineEdit *field : {ui->txtYear, ui->txtClub, ui->txtIdNumber}) {
         SelectAllOnFocus(field);
         field->installEventFilter(this);
@@ -166,7 +129,7 @@ void BirdInventoryWindow::connectControls()
 void BirdInventoryWindow::birdSelectionChanged()
 {
     const int row = ui->lstPigeonList->currentRow();
-    const QList<int> selected = selectedRowsOf(ui->lstPigeonList);
+    const QList<int> selected = SelectedRows(ui->lstPigeonList);
     run([this, row, selected] { m_logic.birdClicked(row, selected); });
 }
 
@@ -186,18 +149,14 @@ bool BirdInventoryWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched == ui->txtYear) {
         // A full year field hands further digits over to the club field.
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool digit = key->text().size() == 1 && IsBandDigit(key->text().at(0));
+        const bool digit = key->text().size() == 1 && IsDigit(key->text().at(0));
         if (digit && ui->txtYear->text().size() == 2 && ui->txtYear->selectedText().size() < 2) {
             ui->txtClub->setFocus();
             return true;
         }
     }
-    if (event->type() == QEvent::FocusOut) {
-        // Switching to another program or opening a list is no leaving.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            leave(watched);
-    }
+    if (IsFocusLeft(event))
+        leave(watched);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -220,11 +179,7 @@ void BirdInventoryWindow::leave(QObject *field)
 void BirdInventoryWindow::showState()
 {
     const BirdInventoryView v = m_logic.view();
-    {
-        const QSignalBlocker quiet(ui->lstBIFlyerList);
-        showLines(ui->lstBIFlyerList, v.flyerLines, v.flyerListEnabled);
-        ui->lstBIFlyerList->setCurrentRow(v.flyerRow);
-    }
+    ShowListLines(ui->lstBIFlyerList, v.flyerLines, v.flyerRow, v.flyerListEnabled);
     ui->lblBIFlyerListCount->setText(v.flyerCountLine);
     showBirdList(v);
     showFields(v.fields, v.fieldsEnabled);
@@ -241,8 +196,8 @@ void BirdInventoryWindow::showBirdList(const BirdInventoryView &v)
 {
     QListWidget *list = ui->lstPigeonList;
     const QSignalBlocker quiet(list);
-    showLines(list, v.birdLines, v.birdListEnabled);
-    if (selectedRowsOf(list) != v.selectedBirdRows) {
+    ShowListLines(list, v.birdLines, v.birdListEnabled);
+    if (SelectedRows(list) != v.selectedBirdRows) {
         list->clearSelection();
         for (int row : v.selectedBirdRows)
             list->item(row)->setSelected(true);
@@ -259,9 +214,9 @@ void BirdInventoryWindow::showFields(const BirdFields &fields, bool enabled)
     const QSignalBlocker quietCock(ui->optCock);
     if (ui->cmbOrg->currentText() != fields.band.org)
         ui->cmbOrg->setEditText(fields.band.org);
-    showText(ui->txtYear, fields.band.year);
-    showText(ui->txtClub, fields.band.club);
-    showText(ui->txtIdNumber, fields.band.idNumber);
+    ShowFieldText(ui->txtYear, fields.band.year);
+    ShowFieldText(ui->txtClub, fields.band.club);
+    ShowFieldText(ui->txtIdNumber, fields.band.idNumber);
     ui->cmbColor->setCurrentIndex(fields.colorIndex);
     (fields.cock ? ui->optCock : ui->optHen)->setChecked(true);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->cmbOrg, ui->txtYear, ui->txtClub, ui->txtIdNumber,

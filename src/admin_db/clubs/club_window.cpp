@@ -1,8 +1,8 @@
 #include "admin_db/clubs/club_window.h"
 
-#include "admin_db/editing/data_window_widgets.h"
-#include "admin_db/records/name_rule.h"
-#include "common/field_behaviour.h"
+#include "admin_db/editing/list_window_controls.h"
+#include "common/widgets/data_window_widgets.h"
+#include "common/widgets/field_behaviour.h"
 #include "ui_club_window.h"
 
 #include <QFontDatabase>

@@ -21,7 +21,7 @@
 // a table, and writes on one table never wait for a read on another. Read
 // what the window needs into its own values and let the statement go. Every
 // value goes in as a bound parameter (statement.h); the band and prefix
-// lookups are spelled as lookup_sql.h has them so that the indexes serve
+// lookups are spelled as lookups.h has them so that the indexes serve
 // them. Failures are thrown as JetError (jet_error.h) with the engine's
 // numbers. Compacting (maintenance.h) refuses while a data window holds a
 // table.

@@ -1,9 +1,5 @@
 #include "admin_db/flyers/flyer_fields.h"
 
-#include "admin_db/records/name_rule.h"
-
-#include <algorithm>
-
 QString &flyerFieldText(FlyerFields &fields, FlyerField field)
 {
     switch (field) {
@@ -32,14 +28,12 @@ int FlyerFieldLimit(FlyerField field)
     return 0;
 }
 
-bool IsCoordinateDigit(QChar c)
+CharacterRule FlyerFieldRule(FlyerField field)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    return field == FlyerField::Longitude || field == FlyerField::Latitude ? IsDigit : IsNameCharacter;
 }
 
 bool FitsFlyerField(FlyerField field, const QString &text)
 {
-    if (field == FlyerField::Longitude || field == FlyerField::Latitude)
-        return text.size() <= FlyerFieldLimit(field) && std::all_of(text.cbegin(), text.cend(), IsCoordinateDigit);
-    return FitsNameField(text, FlyerFieldLimit(field));
+    return FitsField(text, FlyerFieldLimit(field), FlyerFieldRule(field));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QChar>
+#include "common/character_rules.h"
+
 #include <QString>
 #include <array>
 
@@ -26,7 +27,7 @@ QString &flyerFieldText(FlyerFields &fields, FlyerField field);
 // The most characters the field takes.
 int FlyerFieldLimit(FlyerField field);
 // Longitude and latitude take digits only, the others name characters.
-bool IsCoordinateDigit(QChar c);
+CharacterRule FlyerFieldRule(FlyerField field);
 bool FitsFlyerField(FlyerField field, const QString &text);
 
 // A stored flyer: his number, his club's number and his fields.

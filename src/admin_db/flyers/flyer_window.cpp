@@ -1,8 +1,8 @@
 #include "admin_db/flyers/flyer_window.h"
 
-#include "admin_db/editing/data_window_widgets.h"
-#include "admin_db/records/name_rule.h"
-#include "common/field_behaviour.h"
+#include "admin_db/editing/list_window_controls.h"
+#include "common/widgets/data_window_widgets.h"
+#include "common/widgets/field_behaviour.h"
 #include "ui_flyer_window.h"
 
 #include <QFontDatabase>
@@ -28,8 +28,7 @@ void FlyerWindow::setUpFields()
 {
     for (FlyerField f : AllFlyerFields) {
         QLineEdit *edit = field(f);
-        const bool coordinate = f == FlyerField::Longitude || f == FlyerField::Latitude;
-        edit->setValidator(new CharacterValidator(coordinate ? IsCoordinateDigit : IsNameCharacter, this));
+        edit->setValidator(new CharacterValidator(FlyerFieldRule(f), this));
         edit->setMaxLength(FlyerFieldLimit(f));
         SelectAllOnFocus(edit);
         connect(edit, &QLineEdit::textEdited, this,

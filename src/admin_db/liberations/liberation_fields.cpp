@@ -16,17 +16,6 @@ QString &fieldText(RaceFields &fields, RaceField field)
     return fields.number;
 }
 
-bool IsRaceDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool IsRaceNameCharacter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF);
-}
-
 DatePartCheck CheckDatePart(const QString &typed, int highest)
 {
     const QByteArray padded = typed.size() < 2 ? FixWidth(toBytes(typed), 2, '0', false) : toBytes(typed);

@@ -17,11 +17,6 @@ enum class RaceField { Number, Month, Day, Name, Type };
 
 QString &fieldText(RaceFields &fields, RaceField field);
 
-// Race number, month, day and race type take digits only.
-bool IsRaceDigit(QChar c);
-// The name goes to the clock as bytes: printable Latin-1 characters only.
-bool IsRaceNameCharacter(QChar c);
-
 // A month or day field as it reads once left: two digits, or "01" when the
 // value lies outside 1 to highest.
 struct DatePartCheck {

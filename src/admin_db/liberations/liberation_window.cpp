@@ -1,10 +1,9 @@
 #include "admin_db/liberations/liberation_window.h"
 
-#include "admin_db/editing/data_window_widgets.h"
-#include "common/field_behaviour.h"
+#include "common/widgets/data_window_widgets.h"
+#include "common/widgets/field_behaviour.h"
 #include "ui_liberation_window.h"
 
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QTimer>
 
@@ -22,7 +21,7 @@ LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, QWidget *pa
     ui->lstOrteList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (RaceField f : AllFields) {
         QLineEdit *edit = field(f);
-        edit->setValidator(new CharacterValidator(f == RaceField::Name ? IsRaceNameCharacter : IsRaceDigit, this));
+        edit->setValidator(new CharacterValidator(f == RaceField::Name ? IsNameCharacter : IsDigit, this));
         SelectAllOnFocus(edit);
         connect(edit, &QLineEdit::textEdited, this, [this, f](const QString &text) {
             m_logic.fieldEdited(f, text);
@@ -70,24 +69,20 @@ void LiberationWindow::endLogic()
 
 bool LiberationWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && !m_returningFocus) {
-        // Switching to another program or opening a menu is no leaving.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == ui->txtRaceDateMonth)
-                m_logic.leaveMonth();
-            else
-                m_logic.leaveDay();
-            showState();
-            // The focus is still on its way to the next control: send it back
-            // afterwards, without that control counting as left.
-            const LiberationFocus focus = m_logic.takeFocus();
-            QTimer::singleShot(0, this, [this, focus] {
-                m_returningFocus = true;
-                showFocus(focus);
-                m_returningFocus = false;
-            });
-        }
+    if (!m_returningFocus && IsFocusLeft(event)) {
+        if (watched == ui->txtRaceDateMonth)
+            m_logic.leaveMonth();
+        else
+            m_logic.leaveDay();
+        showState();
+        // The focus is still on its way to the next control: send it back
+        // afterwards, without that control counting as left.
+        const LiberationFocus focus = m_logic.takeFocus();
+        QTimer::singleShot(0, this, [this, focus] {
+            m_returningFocus = true;
+            showFocus(focus);
+            m_returningFocus = false;
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -48,15 +48,3 @@ QString PaddedIdNumber(const QString &typed)
 {
     return padded(typed, 6, '0');
 }
-
-bool IsClubLetterCharacter(QChar c)
-{
-    // Control bytes, 0x81 among them, would travel into the module's records.
-    const char16_t u = c.unicode();
-    return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u <= 0xff);
-}
-
-bool IsBandDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}

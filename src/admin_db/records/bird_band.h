@@ -25,7 +25,3 @@ QString NatOrgMessage();
 QString PaddedYear(const QString &typed);
 QString PaddedClub(const QString &typed);
 QString PaddedIdNumber(const QString &typed);
-
-// Characters the club field takes: printable ones that fit in one byte.
-bool IsClubLetterCharacter(QChar c);
-bool IsBandDigit(QChar c);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/character_rules.h"
+
 #include <QValidator>
 
 class QLineEdit;
@@ -11,11 +13,11 @@ void SelectAllOnFocus(QLineEdit *field);
 // character is refused whole, so nothing half-typed slips through.
 class CharacterValidator : public QValidator {
 public:
-    CharacterValidator(bool (*accepts)(QChar), QObject *parent)
+    CharacterValidator(CharacterRule accepts, QObject *parent)
         : QValidator(parent), m_accepts(accepts) {}
 
     State validate(QString &input, int &pos) const override;
 
 private:
-    bool (*m_accepts)(QChar);
+    CharacterRule m_accepts;
 };

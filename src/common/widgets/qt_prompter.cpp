@@ -1,4 +1,4 @@
-#include "common/qt_prompter.h"
+#include "common/widgets/qt_prompter.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

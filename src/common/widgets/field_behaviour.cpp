@@ -1,8 +1,9 @@
-#include "common/field_behaviour.h"
+#include "common/widgets/field_behaviour.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -30,9 +31,5 @@ void SelectAllOnFocus(QLineEdit *field)
 
 QValidator::State CharacterValidator::validate(QString &input, int &) const
 {
-    for (QChar c : input) {
-        if (!m_accepts(c))
-            return Invalid;
-    }
-    return Acceptable;
+    return std::all_of(input.cbegin(), input.cend(), m_accepts) ? Acceptable : Invalid;
 }

@@ -1,14 +1,11 @@
-#include "admin_db/editing/data_window_widgets.h"
-
-#include "admin_db/editing/list_window_view.h"
+#include "common/widgets/data_window_widgets.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 void ShowFieldText(QLineEdit *field, const QString &text)
 {
@@ -24,17 +21,23 @@ QStringList ListLines(const QListWidget *list)
     return lines;
 }
 
-void ShowListLines(QListWidget *list, const QStringList &lines, int selectedRow, bool enabled)
+void ShowListLines(QListWidget *list, const QStringList &lines, bool enabled)
 {
     const QSignalBlocker quiet(list);
     if (ListLines(list) != lines) {
         list->clear();
         list->addItems(lines);
     }
+    list->setEnabled(enabled);
+}
+
+void ShowListLines(QListWidget *list, const QStringList &lines, int selectedRow, bool enabled)
+{
+    const QSignalBlocker quiet(list);
+    ShowListLines(list, lines, enabled);
     list->setCurrentRow(selectedRow);
     if (selectedRow < 0)
         list->clearSelection();
-    list->setEnabled(enabled);
 }
 
 void ShowComboItems(QComboBox *box, const QStringList &items, int currentIndex, bool enabled)
@@ -51,30 +54,39 @@ void ShowComboItems(QComboBox *box, const QStringList &items, int currentIndex, 
     box->setEnabled(enabled);
 }
 
+QList<int> SelectedRows(const QListWidget *list)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : list->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 int ChosenRow(const QListWidget *list)
 {
     const QList<QListWidgetItem *> chosen = list->selectedItems();
     return chosen.isEmpty() ? -1 : list->row(chosen.constFirst());
 }
 
-bool IsFocusEntered(const QEvent *event)
+namespace {
+
+bool IsUserFocusMove(const QEvent *event, QEvent::Type type)
 {
-    if (event->type() != QEvent::FocusIn)
+    if (event->type() != type)
         return false;
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-void ShowListWindow(const ListWindowControls &controls, const ListWindowView &view)
+} // namespace
+
+bool IsFocusEntered(const QEvent *event)
 {
-    ShowListLines(controls.list, view.lines, view.selectedRow, view.listEnabled);
-    controls.count->setText(view.countLine);
-    ShowFieldText(controls.search, view.search);
-    controls.search->setEnabled(view.searchEnabled);
-    controls.add->setEnabled(view.addEnabled);
-    controls.edit->setEnabled(view.editEnabled);
-    controls.erase->setEnabled(view.deleteEnabled);
-    controls.save->setEnabled(view.saveEnabled);
-    controls.cancel->setEnabled(view.cancelEnabled);
-    controls.end->setEnabled(view.endEnabled);
+    return IsUserFocusMove(event, QEvent::FocusIn);
+}
+
+bool IsFocusLeft(const QEvent *event)
+{
+    return IsUserFocusMove(event, QEvent::FocusOut);
 }
