@@ -13,8 +13,8 @@
 BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                                          const ClockIdentity &clock, std::function<QString()> nationalOrg,
                                          QWidget *parent)
-    : DataWindow(parent), ui(std::make_unique<Ui::frmBirdInventory>()),
-      m_logic(db, prompter, shared, clock, std::move(nationalOrg))
+    : DataWindowOf(parent, db, prompter, shared, clock, std::move(nationalOrg)),
+      ui(std::make_unique<Ui::frmBirdInventory>())
 {
     ui->setupUi(this);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -131,17 +131,6 @@ void BirdInventoryWindow::birdSelectionChanged()
     const int row = ui->lstPigeonList->currentRow();
     const QList<int> selected = SelectedRows(ui->lstPigeonList);
     run([this, row, selected] { m_logic.birdClicked(row, selected); });
-}
-
-void BirdInventoryWindow::showOutcome()
-{
-    showState();
-    showFocus(m_logic.takeFocus());
-}
-
-void BirdInventoryWindow::endLogic()
-{
-    m_logic.end();
 }
 
 bool BirdInventoryWindow::eventFilter(QObject *watched, QEvent *event)

@@ -14,7 +14,7 @@ class frmBirdInventory;
 // frmBirdInventory: shows BirdInventory's state and hands it the user's
 // clicks, edits and field exits. Modeless; deletes itself when closed. The
 // send and receive buttons have no handler yet.
-class BirdInventoryWindow : public DataWindow, public BirdWindowAccess {
+class BirdInventoryWindow : public DataWindowOf<BirdInventory>, public BirdWindowAccess {
     Q_OBJECT
 public:
     BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
@@ -35,15 +35,12 @@ private:
     void FillOrgCombo();
     void connectControls();
     void alignHeadings();
-    void showOutcome() override;
-    void endLogic() override;
-    void showState();
+    void showState() override;
     void showBirdList(const BirdInventoryView &v);
     void showFields(const BirdFields &fields, bool enabled);
-    void showFocus(BirdFocus focus);
+    void showFocus(BirdFocus focus) override;
     void leave(QObject *field);
     void birdSelectionChanged();
 
     std::unique_ptr<Ui::frmBirdInventory> ui;
-    BirdInventory m_logic;
 };

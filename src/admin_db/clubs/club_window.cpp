@@ -8,7 +8,7 @@
 #include <QFontDatabase>
 
 ClubWindow::ClubWindow(Database &db, Prompter &prompter, AdminSharedState &shared, QWidget *parent)
-    : DataWindow(parent), ui(std::make_unique<Ui::frmClubData>()), m_logic(db, prompter, shared)
+    : DataWindowOf(parent, db, prompter, shared), ui(std::make_unique<Ui::frmClubData>())
 {
     ui->setupUi(this);
     ui->lstClubList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -40,17 +40,6 @@ void ClubWindow::connectControls()
             [this](const QString &text) { run([this, text] { m_logic.searchEdited(text); }); });
     connect(ui->txtClubName, &QLineEdit::textEdited, this,
             [this](const QString &text) { run([this, text] { m_logic.nameEdited(text); }); });
-}
-
-void ClubWindow::showOutcome()
-{
-    showState();
-    showFocus(m_logic.takeFocus());
-}
-
-void ClubWindow::endLogic()
-{
-    m_logic.end();
 }
 
 bool ClubWindow::eventFilter(QObject *watched, QEvent *event)

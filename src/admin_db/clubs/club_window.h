@@ -11,7 +11,7 @@ class frmClubData;
 
 // frmClubData: shows ClubLogic's state and hands it the user's clicks and
 // typing. Modeless; deletes itself when closed.
-class ClubWindow : public DataWindow {
+class ClubWindow : public DataWindowOf<ClubLogic> {
     Q_OBJECT
 public:
     ClubWindow(Database &db, Prompter &prompter, AdminSharedState &shared, QWidget *parent = nullptr);
@@ -22,11 +22,8 @@ protected:
 
 private:
     void connectControls();
-    void showOutcome() override;
-    void endLogic() override;
-    void showState();
-    void showFocus(ClubFocus focus);
+    void showState() override;
+    void showFocus(ClubFocus focus) override;
 
     std::unique_ptr<Ui::frmClubData> ui;
-    ClubLogic m_logic;
 };

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 // What the four data windows share: a modeless window that deletes itself
 // when closed, hands every user action to its logic and then shows the
@@ -18,4 +19,30 @@ protected:
     virtual void endLogic() = 0;
 
     void closeEvent(QCloseEvent *event) override;
+};
+
+// A data window over its logic: after each action it shows the logic's state
+// and the focus the logic asks for, and it ends the logic when it closes.
+template <typename Logic>
+class DataWindowOf : public DataWindow {
+protected:
+    using Focus = decltype(std::declval<Logic &>().takeFocus());
+
+    template <typename... Arguments>
+    explicit DataWindowOf(QWidget *parent, Arguments &&...arguments)
+        : DataWindow(parent), m_logic(std::forward<Arguments>(arguments)...)
+    {
+    }
+
+    virtual void showState() = 0;
+    virtual void showFocus(Focus focus) = 0;
+
+    void showOutcome() override
+    {
+        showState();
+        showFocus(m_logic.takeFocus());
+    }
+    void endLogic() override { m_logic.end(); }
+
+    Logic m_logic;
 };

@@ -9,9 +9,7 @@
 
 FlyerWindow::FlyerWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                          std::function<BirdWindowAccess *()> birdWindow, QWidget *parent)
-    : DataWindow(parent)
-    , ui(std::make_unique<Ui::frmFlyerList>())
-    , m_logic(db, prompter, shared, std::move(birdWindow))
+    : DataWindowOf(parent, db, prompter, shared, std::move(birdWindow)), ui(std::make_unique<Ui::frmFlyerList>())
 {
     ui->setupUi(this);
     ui->lstFlyerList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -59,15 +57,9 @@ void FlyerWindow::connectControls()
 
 void FlyerWindow::showOutcome()
 {
-    showState();
-    showFocus(m_logic.takeFocus());
+    DataWindowOf::showOutcome();
     if (m_logic.takeCloseRequest())
         close();
-}
-
-void FlyerWindow::endLogic()
-{
-    m_logic.end();
 }
 
 bool FlyerWindow::eventFilter(QObject *watched, QEvent *event)

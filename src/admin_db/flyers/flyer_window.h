@@ -13,7 +13,7 @@ class QLineEdit;
 
 // frmFlyerList: shows FlyerLogic's state and hands it the user's clicks,
 // choices and typing. Modeless; deletes itself when closed.
-class FlyerWindow : public DataWindow {
+class FlyerWindow : public DataWindowOf<FlyerLogic> {
     Q_OBJECT
 public:
     // birdWindow gives the open bird window, or null while none is open.
@@ -27,12 +27,11 @@ protected:
 private:
     void setUpFields();
     void connectControls();
+    // A finished receive also closes the window.
     void showOutcome() override;
-    void endLogic() override;
-    void showState();
-    void showFocus(FlyerFocus focus);
+    void showState() override;
+    void showFocus(FlyerFocus focus) override;
     QLineEdit *field(FlyerField which) const;
 
     std::unique_ptr<Ui::frmFlyerList> ui;
-    FlyerLogic m_logic;
 };

@@ -15,7 +15,7 @@ constexpr RaceField AllFields[] = {RaceField::Number, RaceField::Month, RaceFiel
 } // namespace
 
 LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, QWidget *parent)
-    : DataWindow(parent), ui(std::make_unique<Ui::frmLiberations>()), m_logic(db, prompter)
+    : DataWindowOf(parent, db, prompter), ui(std::make_unique<Ui::frmLiberations>())
 {
     ui->setupUi(this);
     ui->lstOrteList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -54,17 +54,6 @@ void LiberationWindow::connectControls()
         if (!chosen.isEmpty())
             run([this, row = ui->lstOrteList->row(chosen.constFirst())] { m_logic.clickRow(row); });
     });
-}
-
-void LiberationWindow::showOutcome()
-{
-    showState();
-    showFocus(m_logic.takeFocus());
-}
-
-void LiberationWindow::endLogic()
-{
-    m_logic.end();
 }
 
 bool LiberationWindow::eventFilter(QObject *watched, QEvent *event)

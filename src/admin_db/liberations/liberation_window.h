@@ -12,7 +12,7 @@ class QLineEdit;
 
 // frmLiberations: shows LiberationLogic's state and hands it the user's
 // clicks, edits and field exits. Modeless; deletes itself when closed.
-class LiberationWindow : public DataWindow {
+class LiberationWindow : public DataWindowOf<LiberationLogic> {
     Q_OBJECT
 public:
     LiberationWindow(Database &db, Prompter &prompter, QWidget *parent = nullptr);
@@ -23,13 +23,10 @@ protected:
 
 private:
     void connectControls();
-    void showOutcome() override;
-    void endLogic() override;
-    void showState();
-    void showFocus(LiberationFocus focus);
+    void showState() override;
+    void showFocus(LiberationFocus focus) override;
     QLineEdit *field(RaceField which) const;
 
     std::unique_ptr<Ui::frmLiberations> ui;
-    LiberationLogic m_logic;
     bool m_returningFocus = false;
 };
