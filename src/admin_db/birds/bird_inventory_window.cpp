@@ -93,14 +93,10 @@ void BirdInventoryWindow::setUpFields()
 
 void BirdInventoryWindow::connectControls()
 {
-    const std::pair<QPushButton *, void (BirdInventory::*)()> buttons[] = {
-        {ui->cmdBirdAddNew, &BirdInventory::addNew}, {ui->cmdBirdEdit, &BirdInventory::edit},
-        {ui->cmdBirdSave, &BirdInventory::save},     {ui->cmdBirdCancel, &BirdInventory::cancel},
-        {ui->cmdBirdDelete, &BirdInventory::deleteBirds}};
-    for (const auto &[button, action] : buttons)
-        connect(button, &QPushButton::clicked, this,
-                [this, action = action] { run([this, action] { (m_logic.*action)(); }); });
-    connect(ui->cmdBirdEnd, &QPushButton::clicked, this, &QWidget::close);
+    connectButtons({{ui->cmdBirdAddNew, &BirdInventory::addNew}, {ui->cmdBirdEdit, &BirdInventory::edit},
+                    {ui->cmdBirdSave, &BirdInventory::save}, {ui->cmdBirdCancel, &BirdInventory::cancel},
+                    {ui->cmdBirdDelete, &BirdInventory::deleteBirds}},
+                   ui->cmdBirdEnd);
     connect(ui->chkSendOnlySelectBirds, &QCheckBox::toggled, this,
             [this](bool checked) { m_logic.setOnlySelectedBirds(checked); });
 

@@ -24,13 +24,9 @@ ClubWindow::~ClubWindow() = default;
 
 void ClubWindow::connectControls()
 {
-    const std::pair<QPushButton *, void (ClubLogic::*)()> buttons[] = {
-        {ui->cmdClubAddNew, &ClubLogic::addNew}, {ui->cmdClubEdit, &ClubLogic::edit},
-        {ui->cmdClubSave, &ClubLogic::save}, {ui->cmdClubCancel, &ClubLogic::cancel}};
-    for (const auto &[button, action] : buttons)
-        connect(button, &QPushButton::clicked, this,
-                [this, action = action] { run([this, action] { (m_logic.*action)(); }); });
-    connect(ui->cmdClubEnd, &QPushButton::clicked, this, &QWidget::close);
+    connectButtons({{ui->cmdClubAddNew, &ClubLogic::addNew}, {ui->cmdClubEdit, &ClubLogic::edit},
+                    {ui->cmdClubSave, &ClubLogic::save}, {ui->cmdClubCancel, &ClubLogic::cancel}},
+                   ui->cmdClubEnd);
     connect(ui->lstClubList, &QListWidget::itemSelectionChanged, this, [this] {
         const int row = ChosenRow(ui->lstClubList);
         if (row >= 0)

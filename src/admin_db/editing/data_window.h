@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <utility>
 
 // What the four data windows share: a modeless window that deletes itself
@@ -43,6 +45,16 @@ protected:
         showFocus(m_logic.takeFocus());
     }
     void endLogic() override { m_logic.end(); }
+
+    using Action = void (Logic::*)();
+    // Each button runs its action of the logic; end closes the window.
+    void connectButtons(std::initializer_list<std::pair<QPushButton *, Action>> buttons, QPushButton *end)
+    {
+        for (const auto &[button, action] : buttons)
+            connect(button, &QPushButton::clicked, this,
+                    [this, action = action] { run([this, action] { (m_logic.*action)(); }); });
+        connect(end, &QPushButton::clicked, this, &QWidget::close);
+    }
 
     Logic m_logic;
 };

@@ -36,14 +36,10 @@ void FlyerWindow::setUpFields()
 
 void FlyerWindow::connectControls()
 {
-    const std::pair<QPushButton *, void (FlyerLogic::*)()> buttons[] = {
-        {ui->cmdFlyerAddNew, &FlyerLogic::addNew}, {ui->cmdFlyerEdit, &FlyerLogic::edit},
-        {ui->cmdFlyerErase, &FlyerLogic::deleteSelected}, {ui->cmdFlyerSave, &FlyerLogic::save},
-        {ui->cmdFlyerCancel, &FlyerLogic::cancel}};
-    for (const auto &[button, action] : buttons)
-        connect(button, &QPushButton::clicked, this,
-                [this, action = action] { run([this, action] { (m_logic.*action)(); }); });
-    connect(ui->cmdFlyerEnd, &QPushButton::clicked, this, &QWidget::close);
+    connectButtons({{ui->cmdFlyerAddNew, &FlyerLogic::addNew}, {ui->cmdFlyerEdit, &FlyerLogic::edit},
+                    {ui->cmdFlyerErase, &FlyerLogic::deleteSelected}, {ui->cmdFlyerSave, &FlyerLogic::save},
+                    {ui->cmdFlyerCancel, &FlyerLogic::cancel}},
+                   ui->cmdFlyerEnd);
     connect(ui->lstFlyerList, &QListWidget::itemSelectionChanged, this, [this] {
         const int row = ChosenRow(ui->lstFlyerList);
         if (row >= 0)

@@ -39,14 +39,10 @@ LiberationWindow::~LiberationWindow() = default;
 
 void LiberationWindow::connectControls()
 {
-    const std::pair<QPushButton *, void (LiberationLogic::*)()> buttons[] = {
-        {ui->cmdOrteAddNew, &LiberationLogic::addNew}, {ui->cmdOrteEdit, &LiberationLogic::edit},
-        {ui->cmdOrteDelete, &LiberationLogic::deleteSelected}, {ui->cmdOrteSave, &LiberationLogic::save},
-        {ui->cmdOrteCancel, &LiberationLogic::cancel}};
-    for (const auto &[button, action] : buttons)
-        connect(button, &QPushButton::clicked, this,
-                [this, action = action] { run([this, action] { (m_logic.*action)(); }); });
-    connect(ui->cmdOrteEnd, &QPushButton::clicked, this, &QWidget::close);
+    connectButtons({{ui->cmdOrteAddNew, &LiberationLogic::addNew}, {ui->cmdOrteEdit, &LiberationLogic::edit},
+                    {ui->cmdOrteDelete, &LiberationLogic::deleteSelected}, {ui->cmdOrteSave, &LiberationLogic::save},
+                    {ui->cmdOrteCancel, &LiberationLogic::cancel}},
+                   ui->cmdOrteEnd);
     // A list taking the focus makes its first line current without choosing
     // it; only a line the user chose counts as a click.
     connect(ui->lstOrteList, &QListWidget::itemSelectionChanged, this, [this] {
