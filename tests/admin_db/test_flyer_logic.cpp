@@ -38,6 +38,8 @@ struct Rig {
         file.fill(clubs, flyers, birds);
         birdWindow.storedNow = [this] { return stored(); };
         birdWindow.shared = &shared;
+        AddFieldVerbs(verbs, {"name", "address", "city", "phone", "email", "longitude", "latitude"},
+                      &FlyerLogic::fieldEdited);
     }
 
     // name|club of every flyer, in table order.
@@ -61,22 +63,7 @@ struct Rig {
     // focus.
     FlyerFocus step(const QString &step)
     {
-        const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString rest = step.section(QLatin1Char(' '), 1);
-        const QHash<QString, FlyerField> fields{
-            {"name", FlyerField::Name},   {"address", FlyerField::Address},     {"city", FlyerField::City},
-            {"phone", FlyerField::Phone}, {"email", FlyerField::Email},         {"longitude", FlyerField::Longitude},
-            {"latitude", FlyerField::Latitude}};
-        if (verb == QLatin1String("delete")) {
-            prompter.answerNext(rest == QLatin1String("yes") ? MsgAnswer::Yes : MsgAnswer::No);
-            logic.deleteSelected();
-        } else if (verb == QLatin1String("club")) {
-            logic.clubChosen(rest.toInt());
-        } else if (fields.contains(verb)) {
-            logic.fieldEdited(fields.value(verb), rest);
-        } else if (!TakeCommonStep(logic, step)) {
-            qFatal("unknown step");
-        }
+        TakeStep(logic, verbs, step);
         return logic.takeFocus();
     }
 
@@ -100,6 +87,9 @@ struct Rig {
     FakeBirdWindow birdWindow;
     bool birdWindowOpen = true;
     FlyerLogic logic{file.scratch.db, prompter, shared, [this] { return birdWindowOpen ? &birdWindow : nullptr; }};
+    StepVerbs<FlyerLogic> verbs = ListWindowVerbs<FlyerLogic>(
+        {{"delete", Answered(prompter, &FlyerLogic::deleteSelected)},
+         {"club", [](FlyerLogic &l, const QString &row) { l.clubChosen(row.toInt()); }}});
 };
 
 const QStringList AddAdams{"add", "name Adams"};
@@ -464,18 +454,8 @@ void TestFlyerLogic::databaseFailure()
     QFETCH(QStringList, birdsAfterRetry);
     Rig rig(m_file, Clubs, Flyers, Birds);
     rig.logic.load();
-    rig.steps(script.mid(0, script.size() - 1));
-    rig.file.fail(fault);
-    const QString before = rig.view();
-    rig.step(script.constLast());
-    QVERIFY(!rig.prompter.messages.isEmpty());
-    const QString text = rig.prompter.messages.constLast().text;
-    QVERIFY2(text.contains(message), qPrintable(text));
-    QCOMPARE(rig.view(), before);
-
-    QCOMPARE(rig.birdCounts(), (QStringList{"1:30", "3:2"}));
-    rig.file.mend();
-    rig.step(script.constLast());
+    FailThenRetry(rig, m_file.scratch, fault, script, message,
+                  [&] { QCOMPARE(rig.birdCounts(), (QStringList{"1:30", "3:2"})); });
     QCOMPARE(rig.stored(), storedAfterRetry);
     QCOMPARE(rig.birdCounts(), birdsAfterRetry);
 }

@@ -32,6 +32,25 @@ QString DeliveredDatabase();
 
 // One field of every row a query gives, in order.
 QStringList FieldOfEveryRow(Statement &query, const char *field);
+// The first column of every row, as text.
+QStringList Rows(Connection &connection, const QByteArray &sql);
+// The first column of the first row as a number, -1 without a row.
+qint64 Number(Connection &connection, const QByteArray &sql);
+// Runs an insert once for each row, its fields ("a|b|c") bound in order, all
+// in one transaction.
+void InsertRows(Connection &connection, const QByteArray &sql, const QStringList &rows);
+
+// The file out of the program's reach until mended: "deleted" moves it
+// aside, "locked" has another program write to it.
+class FileFault {
+public:
+    FileFault(const ScratchDatabase &scratch, const QString &fault);
+    void mend();
+
+private:
+    const ScratchDatabase &m_scratch;
+    Connection m_locker;
+};
 
 // A keyed database file with one table, as something other than the program
 // might leave behind.
