@@ -85,10 +85,9 @@ void TestBoundValues::prefixSearch_data()
 void TestBoundValues::prefixSearch()
 {
     QFETCH(QString, typed);
-    QFETCH(QStringList, found);
     Statement search = m_clubs->prepare(QByteArray("SELECT * FROM clubs WHERE ClubName ") + LookupSql::PrefixLike);
     search.bind(1, PrefixLikeText(typed));
-    QCOMPARE(names(search), found);
+    QTEST(names(search), "found");
 }
 
 void TestBoundValues::birdLookupsIgnoreCase_data()

@@ -231,10 +231,9 @@ void TestLiberationLogic::databaseFailure()
     QFETCH(QString, fault);
     QFETCH(QStringList, script);
     QFETCH(int, number);
-    QFETCH(QStringList, storedAfterRetry);
     Rig rig(Std);
     FailThenRetry(rig, rig.scratch, fault, script, QStringLiteral(" #:%1.\r\nPlease notify").arg(number));
-    QCOMPARE(rig.stored(), storedAfterRetry);
+    QTEST(rig.stored(), "storedAfterRetry");
 }
 
 QTEST_GUILESS_MAIN(TestLiberationLogic)

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "admin_db/db/connection.h"
+#include "scratch_files.h"
 #include "sample_race_lines.h"
 #include "scratch_database.h"
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QList>
 
 // A race folder beside a scratch database that knows a few of the rings:
@@ -39,8 +39,7 @@ struct ReportWorld {
 
     void writeBytes(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(raceFile(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!WriteFileBytes(raceFile(name), bytes))
             qFatal("cannot write the race file");
     }
 

@@ -30,12 +30,6 @@ ScratchDatabase::ScratchDatabase(const QString &name)
     QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-QByteArray ScratchDatabase::fileBytes() const
-{
-    QFile file(db.path());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString DeliveredDatabase()
 {
     return qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamreldata.mdb");

@@ -2,6 +2,7 @@
 
 #include "admin_db/db/database.h"
 #include "common/folders.h"
+#include "scratch_files.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +19,7 @@ struct ScratchDatabase {
 
     const QString &path() const { return db.path(); }
     QString besideDatabase(const QString &fileName) const { return folders.inProgramDir(fileName); }
-    QByteArray fileBytes() const;
+    QByteArray fileBytes() const { return FileBytes(db.path()); }
 
     // A connection of the test's own, as another program would have.
     void openOwn(Connection &connection) const { connection.open(db.path(), db.key(), ShortBusyTimeoutMs); }
