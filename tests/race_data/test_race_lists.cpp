@@ -133,15 +133,13 @@ void TestRaceLists::overflowIsLeftOutAndCounted()
     QFETCH(bool, ventaro);
     QFETCH(RaceImage, image);
     QFETCH(int, arrivalsKept);
-    QFETCH(int, headersLeftOut);
-    QFETCH(int, arrivalsLeftOut);
     const RaceLists lists
         = ClassifyRaceImage(image, ventaro ? ReaderRules::ventaroWriter() : ReaderRules::raceReport());
     QCOMPARE(lists.RaceHeaderLines.size(), headersKept);
     QCOMPARE(lists.ArrivalLines.size(), arrivalsKept);
     QCOMPARE(lists.ArrivalRace.size(), arrivalsKept);
-    QCOMPARE(lists.headersLeftOut, headersLeftOut);
-    QCOMPARE(lists.arrivalsLeftOut, arrivalsLeftOut);
+    QTEST(lists.headersLeftOut, "headersLeftOut");
+    QTEST(lists.arrivalsLeftOut, "arrivalsLeftOut");
     // Every kept arrival points at a kept flight.
     for (qint16 race : lists.ArrivalRace)
         QVERIFY(race < lists.RaceHeaderLines.size());
