@@ -45,11 +45,7 @@ void TestBoundValues::init()
 {
     m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("boundValues"));
     m_clubs = &m_scratch->db.use(Table::clubs, QStringLiteral("frmClubData"));
-    Statement add = m_clubs->prepare("INSERT INTO clubs (ClubName) VALUES (?)");
-    for (const QString &name : ClubNames) {
-        add.bind(1, name).run();
-        add.reset();
-    }
+    InsertRows(*m_clubs, "INSERT INTO clubs (ClubName) VALUES (?)", ClubNames);
 }
 
 void TestBoundValues::cleanup()

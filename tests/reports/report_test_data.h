@@ -18,11 +18,8 @@ struct ReportWorld {
         Connection own;
         scratch.openOwn(own);
         own.prepare("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (5, 2, 'Jan Smith')").run();
-        for (const auto &[band, flyer] : {std::pair{101, 5}, {102, 5}, {103, 99}}) {
-            Statement add = own.prepare("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
-                                        "VALUES (?, 'AU', '24', 'DEMO', ?)");
-            add.bind(1, flyer).bind(2, QByteArray::number(band).rightJustified(6, '0')).run();
-        }
+        InsertRows(own, "INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
+                        "VALUES (?, 'AU', '24', 'DEMO', ?)", {"5|000101", "5|000102", "99|000103"});
     }
 
     QString raceFile(const QString &name) const { return scratch.folders.inRaceDir(name); }
