@@ -73,19 +73,8 @@ struct Rig {
     // selected), "flyer 1", "search ab", "add", "edit", "save", "cancel",
     // "check", "delete yes", "leave year", "hen", "color Blue", or a band
     // field and what it now holds: "club ab".
-    void step(const QString &step)
-    {
-        TakeStep(logic, verbs, step);
-        const BirdFocus f = logic.takeFocus();
-        if (f != BirdFocus::None)
-            focus = f;
-    }
-
-    void steps(const QStringList &all)
-    {
-        for (const QString &s : all)
-            step(s);
-    }
+    void step(const QString &step) { steps({step}); }
+    void steps(const QStringList &script) { TakeSteps(logic, verbs, script, focus); }
 
     // The enabled buttons, "fields" when the band fields are enabled.
     QString enabled() const

@@ -36,19 +36,8 @@ struct Rig {
 
     // One user step: "click 1", "add", "edit", "save", "cancel", "delete yes",
     // "leave month", or a field and what it now holds: "name Lake View".
-    void step(const QString &step)
-    {
-        TakeStep(logic, verbs, step);
-        const LiberationFocus f = logic.takeFocus();
-        if (f != LiberationFocus::None)
-            focus = f;
-    }
-
-    void steps(const QStringList &script)
-    {
-        for (const QString &s : script)
-            step(s);
-    }
+    void step(const QString &step) { steps({step}); }
+    void steps(const QStringList &script) { TakeSteps(logic, verbs, script, focus); }
 
     // "add end send list | 2 | 00|06|14|Home|3 | [ 3 Race(s) Listed] *": the
     // enabled buttons and list, the selected line, the fields ("on" when

@@ -21,6 +21,18 @@ template <typename Target> void TakeStep(Target &target, const StepVerbs<Target>
     (*action)(target, step.section(QLatin1Char(' '), 1));
 }
 
+// Takes a script's steps; focus keeps where the last step that moved it
+// put it.
+template <typename Logic, typename Focus>
+void TakeSteps(Logic &logic, const StepVerbs<Logic> &verbs, const QStringList &script, Focus &focus)
+{
+    for (const QString &step : script) {
+        TakeStep(logic, verbs, step);
+        if (const Focus f = logic.takeFocus(); f != Focus::None)
+            focus = f;
+    }
+}
+
 // A verb that calls a member without the rest of its step.
 template <typename Member> auto Call(Member member)
 {
