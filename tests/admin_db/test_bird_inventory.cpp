@@ -3,7 +3,7 @@
 #include "admin_db/db/transaction.h"
 #include "clock/clock_identity.h"
 #include "recording_prompter.h"
-#include "scratch_database.h"
+#include "step_verbs.h"
 
 #include <QFile>
 #include <QTest>
@@ -28,36 +28,28 @@ struct SeededFile {
     void seed(const QStringList &birds)
     {
         Transaction together(own);
-        own.execute("DELETE FROM birds");
-        own.execute("DELETE FROM flyerlist");
-        own.execute("DELETE FROM sqlite_sequence WHERE name = 'flyerlist'");
-        Statement flyer = own.prepare("INSERT INTO flyerlist (Name, ClubID) VALUES (?, 1)");
-        for (const QString &name : Flyers) {
-            flyer.bind(1, name).run();
-            flyer.reset();
-        }
-        Statement bird = own.prepare("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, "
-                                     "elecnumber, color, type) VALUES (?, ?, ?, ?, ?, ?, ?, ?, '0')");
+        for (const char *sql : {"DELETE FROM birds", "DELETE FROM flyerlist",
+                                "DELETE FROM sqlite_sequence WHERE name = 'flyerlist'"})
+            own.execute(sql);
+        InsertRows(own, "INSERT INTO flyerlist (Name, ClubID) VALUES (?, 1)", Flyers);
+        QStringList rows;
         for (const QString &row : birds) {
             const QStringList f = row.split(QLatin1Char('|'));
-            bird.bind(1, qint64(Flyers.indexOf(f.at(0)) + 1)).bind(2, f.at(1).mid(0, 2)).bind(3, f.at(1).mid(2, 2));
-            bird.bind(4, f.at(1).mid(4, 4)).bind(5, f.at(1).mid(8)).bind(6, f.at(2)).bind(7, f.at(3));
-            bird.bind(8, f.at(4)).run();
-            bird.reset();
+            const QString &band = f.at(1);
+            rows.append(QStringList{QString::number(Flyers.indexOf(f.at(0)) + 1), band.mid(0, 2), band.mid(2, 2),
+                                    band.mid(4, 4), band.mid(8), f.at(2), f.at(3), f.at(4)}
+                            .join(QLatin1Char('|')));
         }
+        InsertRows(own, "INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, "
+                        "type) VALUES (?, ?, ?, ?, ?, ?, ?, ?, '0')", rows);
         together.commit();
     }
 
     // flyer|band|sex|ring|colour|type of every bird, in table order.
     QStringList stored()
     {
-        Statement all = own.prepare("SELECT (SELECT Name FROM flyerlist WHERE FlyerID = BirdFlyerID)||'|'||NatOrg||"
-                                    "HatchYr||clubletters||bnumber||'|'||sex||'|'||elecnumber||'|'||color||'|'||type "
-                                    "FROM birds ORDER BY rowid");
-        QStringList out;
-        while (all.next())
-            out.append(all.text(0));
-        return out;
+        return Rows(own, "SELECT (SELECT Name FROM flyerlist WHERE FlyerID = BirdFlyerID)||'|'||NatOrg||HatchYr||"
+                         "clubletters||bnumber||'|'||sex||'|'||elecnumber||'|'||color||'|'||type FROM birds ORDER BY rowid");
     }
 
     ScratchDatabase scratch;
@@ -71,6 +63,7 @@ struct Rig {
     {
         clock.LmdVersion = lmdVersion;
         file.seed(birds);
+        AddFieldVerbs(verbs, {"org", "year", "club", "id"}, &BirdInventory::fieldEdited);
         logic.load();
     }
 
@@ -80,70 +73,16 @@ struct Rig {
     // selected), "flyer 1", "search ab", "add", "edit", "save", "cancel",
     // "check", "delete yes", "leave year", "hen", "color Blue", or a band
     // field and what it now holds: "club ab".
-    void step(const QString &step)
-    {
-        const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString rest = step.section(QLatin1Char(' '), 1);
-        const QStringList fields{"org", "year", "club", "id"};
-        if (verb == QLatin1String("click"))
-            logic.birdClicked(rest.toInt(), {rest.toInt()});
-        else if (verb == QLatin1String("select")) {
-            QList<int> rows;
-            for (const QString &r : rest.split(QLatin1Char(' ')))
-                rows.append(r.toInt());
-            logic.birdClicked(rows.constFirst(), rows);
-        } else if (verb == QLatin1String("flyer"))
-            logic.flyerClicked(rest.toInt());
-        else if (verb == QLatin1String("search"))
-            logic.searchChanged(rest);
-        else if (verb == QLatin1String("check"))
-            logic.setOnlySelectedBirds(true);
-        else if (verb == QLatin1String("delete")) {
-            prompter.answerNext(rest == QLatin1String("yes") ? MsgAnswer::Yes : MsgAnswer::No);
-            logic.deleteBirds();
-        } else if (verb == QLatin1String("color"))
-            logic.colorChosen(logic.colorNames().indexOf(rest));
-        else if (verb == QLatin1String("hen"))
-            logic.sexChosen(false);
-        else if (verb == QLatin1String("leave")) {
-            const QHash<QString, void (BirdInventory::*)()> leaving{
-                {"org", &BirdInventory::leaveOrg}, {"year", &BirdInventory::leaveYear},
-                {"club", &BirdInventory::leaveClub}, {"id", &BirdInventory::leaveIdNumber}};
-            (logic.*leaving.value(rest))();
-        } else if (fields.contains(verb))
-            logic.fieldEdited(BandField(fields.indexOf(verb)), rest);
-        else {
-            const QHash<QString, void (BirdInventory::*)()> actions{
-                {"add", &BirdInventory::addNew}, {"edit", &BirdInventory::edit},
-                {"save", &BirdInventory::save}, {"cancel", &BirdInventory::cancel}};
-            QVERIFY2(actions.contains(verb), qPrintable(step));
-            (logic.*actions.value(verb))();
-        }
-        const BirdFocus f = logic.takeFocus();
-        if (f != BirdFocus::None)
-            focus = f;
-    }
-
-    void steps(const QStringList &all)
-    {
-        for (const QString &s : all)
-            step(s);
-    }
+    void step(const QString &step) { steps({step}); }
+    void steps(const QStringList &script) { TakeSteps(logic, verbs, script, focus); }
 
     // The enabled buttons, "fields" when the band fields are enabled.
     QString enabled() const
     {
         const BirdInventoryView v = logic.view();
-        QStringList on;
-        const std::pair<bool, const char *> flags[] = {
-            {v.addNewEnabled, "add"},   {v.editEnabled, "edit"}, {v.saveEnabled, "save"},
-            {v.cancelEnabled, "cancel"}, {v.deleteEnabled, "delete"}, {v.endEnabled, "end"},
-            {v.sendBirdsEnabled, "send"}, {v.fieldsEnabled, "fields"}};
-        for (const auto &[flag, name] : flags) {
-            if (flag)
-                on.append(QLatin1String(name));
-        }
-        return on.join(QLatin1Char(' '));
+        return EnabledNames({{v.addNewEnabled, "add"}, {v.editEnabled, "edit"}, {v.saveEnabled, "save"},
+                             {v.cancelEnabled, "cancel"}, {v.deleteEnabled, "delete"}, {v.endEnabled, "end"},
+                             {v.sendBirdsEnabled, "send"}, {v.fieldsEnabled, "fields"}});
     }
 
     // org|year|club|id|colour name.
@@ -161,6 +100,29 @@ struct Rig {
     QString nationalOrg = QStringLiteral("US");
     BirdInventory logic{file.scratch.db, prompter, shared, clock, [this] { return nationalOrg; }};
     BirdFocus focus = BirdFocus::None;
+    StepVerbs<BirdInventory> verbs = RecordVerbs<BirdInventory>({
+        {"click", [](BirdInventory &l, const QString &row) { l.birdClicked(row.toInt(), {row.toInt()}); }},
+        {"select",
+         [](BirdInventory &l, const QString &rest) {
+             QList<int> rows;
+             for (const QString &r : rest.split(QLatin1Char(' ')))
+                 rows.append(r.toInt());
+             l.birdClicked(rows.constFirst(), rows);
+         }},
+        {"flyer", [](BirdInventory &l, const QString &row) { l.flyerClicked(row.toInt()); }},
+        {"search", [](BirdInventory &l, const QString &text) { l.searchChanged(text); }},
+        {"check", [](BirdInventory &l, const QString &) { l.setOnlySelectedBirds(true); }},
+        {"delete", Answered(prompter, &BirdInventory::deleteBirds)},
+        {"color", [](BirdInventory &l, const QString &name) { l.colorChosen(l.colorNames().indexOf(name)); }},
+        {"hen", [](BirdInventory &l, const QString &) { l.sexChosen(false); }},
+        {"leave",
+         [](BirdInventory &l, const QString &field) {
+             const QHash<QString, void (BirdInventory::*)()> leaving{
+                 {"org", &BirdInventory::leaveOrg}, {"year", &BirdInventory::leaveYear},
+                 {"club", &BirdInventory::leaveClub}, {"id", &BirdInventory::leaveIdNumber}};
+             (l.*leaving.value(field))();
+         }},
+    });
 };
 
 } // namespace
@@ -253,16 +215,12 @@ void TestBirdInventory::stateTable_data()
 void TestBirdInventory::stateTable()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QString, enabled);
-    QFETCH(int, birdRow);
-    QFETCH(QString, fields);
-    QFETCH(QString, countLine);
     Rig rig(*m_file);
     rig.steps(steps);
-    QCOMPARE(rig.enabled(), enabled);
-    QCOMPARE(rig.logic.view().birdRow, birdRow);
-    QCOMPARE(rig.fields(), fields);
-    QCOMPARE(rig.logic.view().birdCountLine, countLine);
+    QTEST(rig.enabled(), "enabled");
+    QTEST(rig.logic.view().birdRow, "birdRow");
+    QTEST(rig.fields(), "fields");
+    QTEST(rig.logic.view().birdCountLine, "countLine");
     QVERIFY(rig.prompter.messages.isEmpty());
 }
 
@@ -322,12 +280,11 @@ void TestBirdInventory::addBirdStoresFixedWidths_data()
 void TestBirdInventory::addBirdStoresFixedWidths()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QString, stored);
     QFETCH(QString, line);
     Rig rig(*m_file);
     rig.steps(steps);
     QCOMPARE(rig.prompter.texts(), QStringList{});
-    QCOMPARE(rig.stored().constLast(), stored);
+    QTEST(rig.stored().constLast(), "stored");
     QCOMPARE(rig.stored().size(), Birds.size() + 1);
     const BirdInventoryView v = rig.logic.view();
     QCOMPARE(v.birdLines, QStringList{line});
@@ -352,11 +309,10 @@ void TestBirdInventory::addNewProposal_data()
 void TestBirdInventory::addNewProposal()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QString, fields);
     QFETCH(BirdFocus, focus);
     Rig rig(*m_file);
     rig.steps(steps);
-    QCOMPARE(rig.fields(), fields);
+    QTEST(rig.fields(), "fields");
     QCOMPARE(rig.focus, focus);
     QCOMPARE(rig.logic.view().saveEnabled, focus == BirdFocus::Save);
     QVERIFY(rig.logic.adding());
@@ -390,11 +346,10 @@ void TestBirdInventory::bandRules()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, refused);
-    QFETCH(QStringList, stored);
     Rig rig(*m_file);
     rig.steps(steps);
     QCOMPARE(rig.prompter.texts(), refused.isEmpty() ? QStringList{} : QStringList{refused + Taken});
-    QCOMPARE(rig.stored(), stored);
+    QTEST(rig.stored(), "stored");
     // Refused, the fields stay as typed for another try.
     QCOMPARE(rig.logic.view().cancelEnabled, !refused.isEmpty());
 }
@@ -476,13 +431,12 @@ void TestBirdInventory::deleteBirds()
 {
     QFETCH(QStringList, birds);
     QFETCH(QStringList, steps);
-    QFETCH(QString, question);
     QFETCH(QStringList, left);
     Rig rig(*m_file, birds);
     rig.steps(steps);
     QCOMPARE(rig.prompter.messages.size(), 1);
     const Message &asked = rig.prompter.messages.constFirst();
-    QCOMPARE(asked.text, question);
+    QTEST(asked.text, "question");
     QCOMPARE(asked.title, QStringLiteral("Delete Record"));
     QCOMPARE(asked.buttons, MsgButtons::YesNo);
     QCOMPARE(asked.defaultButton, 1);

@@ -45,11 +45,7 @@ void TestBoundValues::init()
 {
     m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("boundValues"));
     m_clubs = &m_scratch->db.use(Table::clubs, QStringLiteral("frmClubData"));
-    Statement add = m_clubs->prepare("INSERT INTO clubs (ClubName) VALUES (?)");
-    for (const QString &name : ClubNames) {
-        add.bind(1, name).run();
-        add.reset();
-    }
+    InsertRows(*m_clubs, "INSERT INTO clubs (ClubName) VALUES (?)", ClubNames);
 }
 
 void TestBoundValues::cleanup()
@@ -85,10 +81,9 @@ void TestBoundValues::prefixSearch_data()
 void TestBoundValues::prefixSearch()
 {
     QFETCH(QString, typed);
-    QFETCH(QStringList, found);
     Statement search = m_clubs->prepare(QByteArray("SELECT * FROM clubs WHERE ClubName ") + LookupSql::PrefixLike);
     search.bind(1, PrefixLikeText(typed));
-    QCOMPARE(names(search), found);
+    QTEST(names(search), "found");
 }
 
 void TestBoundValues::birdLookupsIgnoreCase_data()

@@ -10,21 +10,15 @@
 // derivation, so each case empties the tables instead of copying a new file.
 // Connections the windows opened stay open from case to case.
 struct ClubFlyerFile {
-    explicit ClubFlyerFile(const QString &name);
+    explicit ClubFlyerFile(const QString &name) : scratch(name) { scratch.openOwn(own); }
 
     // Empty tables, numbers counting from 1 again, then clubs
     // ("number|name"), flyers ("name|club number", numbered from 1) and
     // the given number of birds for each flyer in turn.
     void fill(const QStringList &clubs, const QStringList &flyers = {}, const QList<int> &birds = {});
-    // The field named "row" of every row the query gives.
-    QStringList rows(const char *sql);
-
-    // "deleted": the file goes aside; "locked": another program writes to it.
-    void fail(const QString &fault);
-    // The file back as it was.
-    void mend();
+    // The first column of every row the query gives.
+    QStringList rows(const char *sql) { return Rows(own, sql); }
 
     ScratchDatabase scratch;
     Connection own;
-    Connection locker;
 };

@@ -1,34 +1,20 @@
 #pragma once
 
 #include "admin_db/editing/list_window_view.h"
+#include "step_verbs.h"
 
 #include <QString>
 #include <QStringList>
 
-// The steps of a test script that the club and the flyer window's logic take
-// alike: "click 1", "add", "edit", "save", "cancel", "search lake" and
-// "enter search". false for any other step.
-template <typename Logic> bool TakeCommonStep(Logic &logic, const QString &step)
+// The steps the club and the flyer window's logic take alike: "click 1",
+// "add", "edit", "save", "cancel", "search lake", "enter search", and more.
+template <typename Logic> StepVerbs<Logic> ListWindowVerbs(const StepVerbs<Logic> &more)
 {
-    const QString verb = step.section(QLatin1Char(' '), 0, 0);
-    const QString rest = step.section(QLatin1Char(' '), 1);
-    if (verb == QLatin1String("click"))
-        logic.clickRow(rest.toInt());
-    else if (verb == QLatin1String("add"))
-        logic.addNew();
-    else if (verb == QLatin1String("edit"))
-        logic.edit();
-    else if (verb == QLatin1String("save"))
-        logic.save();
-    else if (verb == QLatin1String("cancel"))
-        logic.cancel();
-    else if (verb == QLatin1String("search"))
-        logic.searchEdited(rest);
-    else if (step == QLatin1String("enter search"))
-        logic.searchEntered();
-    else
-        return false;
-    return true;
+    StepVerbs<Logic> verbs = RecordVerbs<Logic>({{"click", [](Logic &l, const QString &row) { l.clickRow(row.toInt()); }},
+                                                 {"search", [](Logic &l, const QString &text) { l.searchEdited(text); }},
+                                                 {"enter", Call(&Logic::searchEntered)}});
+    verbs.insert(more);
+    return verbs;
 }
 
 // Runs a script through rig.step; the focus its last step gave.
@@ -44,16 +30,9 @@ template <typename Rig> auto RunSteps(Rig &rig, const QStringList &script)
 // whether the list takes clicks.
 inline QString ListWindowText(const ListWindowView &v)
 {
-    QStringList on;
-    const std::pair<bool, const char *> buttons[] = {{v.addEnabled, "add"},       {v.editEnabled, "edit"},
-                                                     {v.deleteEnabled, "delete"}, {v.saveEnabled, "save"},
-                                                     {v.cancelEnabled, "cancel"}, {v.endEnabled, "end"}};
-    for (const auto &[enabled, name] : buttons) {
-        if (enabled)
-            on.append(QLatin1String(name));
-    }
     return QStringLiteral("%1 | %2 | list %3")
-        .arg(on.join(QLatin1Char(' ')))
+        .arg(EnabledNames({{v.addEnabled, "add"}, {v.editEnabled, "edit"}, {v.deleteEnabled, "delete"},
+                           {v.saveEnabled, "save"}, {v.cancelEnabled, "cancel"}, {v.endEnabled, "end"}}))
         .arg(v.selectedRow)
         .arg(QLatin1String(v.listEnabled ? "on" : "off"));
 }

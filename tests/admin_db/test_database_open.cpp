@@ -23,12 +23,6 @@ int jetNumberOf(Action action)
     return 0;
 }
 
-qint64 count(Connection &c, const QByteArray &table)
-{
-    Statement q = c.prepare("SELECT count(*) FROM " + table);
-    return q.next() ? q.number(0) : -1;
-}
-
 } // namespace
 
 class TestDatabaseOpen : public QObject {
@@ -62,7 +56,6 @@ void TestDatabaseOpen::openFailure_data()
 void TestDatabaseOpen::openFailure()
 {
     QFETCH(QString, file);
-    QFETCH(int, jetNumber);
     ScratchDatabase s(QStringLiteral("openFailure"));
     Connection locker;
     if (file == QLatin1String("locked")) {
@@ -80,7 +73,7 @@ void TestDatabaseOpen::openFailure()
     }
     const QByteArray before = s.fileBytes();
 
-    QCOMPARE(jetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmTest")); }), jetNumber);
+    QTEST(jetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmTest")); }), "jetNumber");
     QVERIFY(!s.db.isHeld(Table::clubs));
     QCOMPARE(s.fileBytes(), before);
     if (file == QLatin1String("missing"))
@@ -105,12 +98,11 @@ void TestDatabaseOpen::deliveredTables()
 {
     QFETCH(int, table);
     QFETCH(QByteArray, name);
-    QFETCH(QStringList, fields);
     ScratchDatabase s(QStringLiteral("deliveredTables"));
     Connection &c = s.db.use(Table(table), QStringLiteral("frmTest"));
     Statement info = c.prepare("PRAGMA table_info(" + name + ")");
-    QCOMPARE(FieldOfEveryRow(info, "name"), fields);
-    QCOMPARE(count(c, name), qint64(0));
+    QTEST(FieldOfEveryRow(info, "name"), "fields");
+    QCOMPARE(Number(c, "SELECT count(*) FROM " + name), qint64(0));
 }
 
 void TestDatabaseOpen::mkdbFailureLeavesNoFile()
@@ -177,12 +169,8 @@ void TestDatabaseOpen::earlierLogModeIsTurnedBack()
     QVERIFY(index.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
     Connection &c = s.db.use(Table::clubs, QStringLiteral("frmClubData"));
-    QCOMPARE(count(c, "clubs"), qint64(1));
-    {
-        Statement mode = c.prepare("PRAGMA journal_mode");
-        QVERIFY(mode.next());
-        QCOMPARE(mode.text(0), QStringLiteral("delete"));
-    }
+    QCOMPARE(Number(c, "SELECT count(*) FROM clubs"), qint64(1));
+    QCOMPARE(Rows(c, "PRAGMA journal_mode"), QStringList{"delete"});
     c.execute("INSERT INTO clubs (ClubName) VALUES ('Added')");
     const QStringList beside = QDir(s.folder).entryList(QDir::Files);
     QVERIFY2(beside == QStringList{QStringLiteral("tamreldata.mdb")}, qPrintable(beside.join(u' ')));
@@ -201,7 +189,7 @@ void TestDatabaseOpen::readOnOneTableDoesNotBlockWriteOnAnother()
     QVERIFY(reading.next());
     QCOMPARE(reading.text(0), QStringLiteral("B"));
     QVERIFY(!reading.next());
-    QCOMPARE(count(clubs, "flyerlist"), qint64(1));
+    QCOMPARE(Number(clubs, "SELECT count(*) FROM flyerlist"), qint64(1));
 }
 
 void TestDatabaseOpen::fieldsAndTransactions()
@@ -216,7 +204,7 @@ void TestDatabaseOpen::fieldsAndTransactions()
         c.execute("INSERT INTO flyerlist (ClubID, Name) VALUES (9, 'Gone too')");
         inner.commit();
     }
-    QCOMPARE(count(c, "flyerlist"), qint64(0));
+    QCOMPARE(Number(c, "SELECT count(*) FROM flyerlist"), qint64(0));
     Transaction kept(c);
     c.execute("INSERT INTO flyerlist (ClubID, Name) VALUES (3, 'Mia')");
     kept.commit();

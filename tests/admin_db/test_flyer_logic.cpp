@@ -38,6 +38,8 @@ struct Rig {
         file.fill(clubs, flyers, birds);
         birdWindow.storedNow = [this] { return stored(); };
         birdWindow.shared = &shared;
+        AddFieldVerbs(verbs, {"name", "address", "city", "phone", "email", "longitude", "latitude"},
+                      &FlyerLogic::fieldEdited);
     }
 
     // name|club of every flyer, in table order.
@@ -61,22 +63,7 @@ struct Rig {
     // focus.
     FlyerFocus step(const QString &step)
     {
-        const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString rest = step.section(QLatin1Char(' '), 1);
-        const QHash<QString, FlyerField> fields{
-            {"name", FlyerField::Name},   {"address", FlyerField::Address},     {"city", FlyerField::City},
-            {"phone", FlyerField::Phone}, {"email", FlyerField::Email},         {"longitude", FlyerField::Longitude},
-            {"latitude", FlyerField::Latitude}};
-        if (verb == QLatin1String("delete")) {
-            prompter.answerNext(rest == QLatin1String("yes") ? MsgAnswer::Yes : MsgAnswer::No);
-            logic.deleteSelected();
-        } else if (verb == QLatin1String("club")) {
-            logic.clubChosen(rest.toInt());
-        } else if (fields.contains(verb)) {
-            logic.fieldEdited(fields.value(verb), rest);
-        } else if (!TakeCommonStep(logic, step)) {
-            qFatal("unknown step");
-        }
+        TakeStep(logic, verbs, step);
         return logic.takeFocus();
     }
 
@@ -100,6 +87,9 @@ struct Rig {
     FakeBirdWindow birdWindow;
     bool birdWindowOpen = true;
     FlyerLogic logic{file.scratch.db, prompter, shared, [this] { return birdWindowOpen ? &birdWindow : nullptr; }};
+    StepVerbs<FlyerLogic> verbs = ListWindowVerbs<FlyerLogic>(
+        {{"delete", Answered(prompter, &FlyerLogic::deleteSelected)},
+         {"club", [](FlyerLogic &l, const QString &row) { l.clubChosen(row.toInt()); }}});
 };
 
 const QStringList AddAdams{"add", "name Adams"};
@@ -184,12 +174,10 @@ void TestFlyerLogic::states()
 {
     QFETCH(QStringList, flyers);
     QFETCH(QStringList, script);
-    QFETCH(QString, view);
-    QFETCH(FlyerFocus, focus);
     Rig rig(m_file, Clubs, flyers);
     rig.logic.load();
-    QCOMPARE(rig.steps(script), focus);
-    QCOMPARE(rig.view(), view);
+    QTEST(rig.steps(script), "focus");
+    QTEST(rig.view(), "view");
 }
 
 void TestFlyerLogic::listing_data()
@@ -213,17 +201,14 @@ void TestFlyerLogic::listing()
 {
     QFETCH(QStringList, clubs);
     QFETCH(QString, search);
-    QFETCH(QStringList, lines);
-    QFETCH(QString, count);
-    QFETCH(QStringList, clubItems);
     Rig rig(m_file, clubs, Flyers);
     rig.logic.load();
     rig.step(QStringLiteral("search ") + search);
     const FlyerView v = rig.logic.view();
-    QCOMPARE(v.lines, lines);
-    QCOMPARE(v.countLine, count);
+    QTEST(v.lines, "lines");
+    QTEST(v.countLine, "count");
     rig.steps({"enter search", "add"});
-    QCOMPARE(rig.logic.view().clubItems, clubItems);
+    QTEST(rig.logic.view().clubItems, "clubItems");
     QCOMPARE(rig.logic.view().clubEnabled, !clubs.isEmpty());
     QVERIFY(rig.prompter.messages.isEmpty());
 }
@@ -271,13 +256,10 @@ void TestFlyerLogic::storing()
 {
     QFETCH(QStringList, flyers);
     QFETCH(QStringList, script);
-    QFETCH(QStringList, messages);
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, birds);
     Rig rig(m_file, Clubs, flyers, Birds);
     rig.logic.load();
     rig.steps(script);
-    QCOMPARE(rig.prompter.texts(), messages);
+    QTEST(rig.prompter.texts(), "messages");
     for (const Message &m : std::as_const(rig.prompter.messages)) {
         if (m.text.startsWith(QLatin1String("Are you sure"))) {
             QCOMPARE(m.title, QStringLiteral("Delete Record"));
@@ -290,8 +272,8 @@ void TestFlyerLogic::storing()
             QCOMPARE(m.title, QStringLiteral("Error"));
         }
     }
-    QCOMPARE(rig.stored(), stored);
-    QCOMPARE(rig.birdCounts(), birds);
+    QTEST(rig.stored(), "stored");
+    QTEST(rig.birdCounts(), "birds");
 }
 
 void TestFlyerLogic::fieldRules_data()
@@ -342,15 +324,13 @@ void TestFlyerLogic::clubGone_data()
 void TestFlyerLogic::clubGone()
 {
     QFETCH(QStringList, clubs);
-    QFETCH(QString, storedClub);
-    QFETCH(QString, clubShown);
     Rig rig(m_file, clubs, QStringList{"Smith|7", "Brown|99"});
     rig.logic.load();
     rig.step(QStringLiteral("click 1"));
     const FlyerView v = rig.logic.view();
-    QCOMPARE(v.clubItems.value(v.clubIndex), clubShown);
+    QTEST(v.clubItems.value(v.clubIndex), "clubShown");
     QCOMPARE(v.fields.name, QStringLiteral("Brown"));
-    QCOMPARE(rig.stored().constLast(), storedClub);
+    QTEST(rig.stored().constLast(), "storedClub");
     QVERIFY(rig.prompter.messages.isEmpty());
 }
 
@@ -391,9 +371,6 @@ void TestFlyerLogic::receiving()
     QFETCH(bool, birdWindowOpen);
     QFETCH(bool, inserts);
     QFETCH(QStringList, script);
-    QFETCH(QStringList, calls);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, closes);
     QFETCH(bool, stillReceiving);
     Rig rig(m_file, Clubs, Flyers);
     rig.birdWindowOpen = birdWindowOpen;
@@ -403,9 +380,9 @@ void TestFlyerLogic::receiving()
     rig.shared.receiveMode = true;
     rig.step(QStringLiteral("name Adams"));
     rig.steps(script);
-    QCOMPARE(rig.birdWindow.calls, calls);
-    QCOMPARE(rig.prompter.texts(), messages);
-    QCOMPARE(rig.logic.takeCloseRequest(), closes);
+    QTEST(rig.birdWindow.calls, "calls");
+    QTEST(rig.prompter.texts(), "messages");
+    QTEST(rig.logic.takeCloseRequest(), "closes");
     QCOMPARE(rig.shared.receiveMode, stillReceiving);
     // Whatever became of the birds, the flyer the user saved is kept.
     const bool saved = script.constLast() == QLatin1String("save") && !stillReceiving;
@@ -460,24 +437,12 @@ void TestFlyerLogic::databaseFailure()
     QFETCH(QString, fault);
     QFETCH(QStringList, script);
     QFETCH(QString, message);
-    QFETCH(QStringList, storedAfterRetry);
-    QFETCH(QStringList, birdsAfterRetry);
     Rig rig(m_file, Clubs, Flyers, Birds);
     rig.logic.load();
-    rig.steps(script.mid(0, script.size() - 1));
-    rig.file.fail(fault);
-    const QString before = rig.view();
-    rig.step(script.constLast());
-    QVERIFY(!rig.prompter.messages.isEmpty());
-    const QString text = rig.prompter.messages.constLast().text;
-    QVERIFY2(text.contains(message), qPrintable(text));
-    QCOMPARE(rig.view(), before);
-
-    QCOMPARE(rig.birdCounts(), (QStringList{"1:30", "3:2"}));
-    rig.file.mend();
-    rig.step(script.constLast());
-    QCOMPARE(rig.stored(), storedAfterRetry);
-    QCOMPARE(rig.birdCounts(), birdsAfterRetry);
+    FailThenRetry(rig, m_file.scratch, fault, script, message,
+                  [&] { QCOMPARE(rig.birdCounts(), (QStringList{"1:30", "3:2"})); });
+    QTEST(rig.stored(), "storedAfterRetry");
+    QTEST(rig.birdCounts(), "birdsAfterRetry");
 }
 
 QTEST_GUILESS_MAIN(TestFlyerLogic)

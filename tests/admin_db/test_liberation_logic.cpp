@@ -1,9 +1,7 @@
 #include "admin_db/liberations/liberation_logic.h"
-#include "admin_db/db/transaction.h"
 #include "recording_prompter.h"
-#include "scratch_database.h"
+#include "step_verbs.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -25,55 +23,21 @@ QStringList numberedRaces(int count)
 struct Rig {
     explicit Rig(const QStringList &races) : scratch(QStringLiteral("liberationLogic"))
     {
-        Connection &orte = scratch.db.use(Table::orte, LiberationWindowName);
-        Transaction together(orte);
-        Statement add = orte.prepare("INSERT INTO orte (racenum, racedate, racename, racetype) VALUES (?, ?, ?, ?)");
-        for (const QString &race : races) {
-            const QStringList f = race.split(QLatin1Char('|'));
-            add.bind(1, f.at(0)).bind(2, f.at(1)).bind(3, f.at(2)).bind(4, f.at(3)).run();
-            add.reset();
-        }
-        together.commit();
+        InsertRows(scratch.db.use(Table::orte, LiberationWindowName),
+                   "INSERT INTO orte (racenum, racedate, racename, racetype) VALUES (?, ?, ?, ?)", races);
+        AddFieldVerbs(verbs, {"number", "month", "day", "name", "type"}, &LiberationLogic::fieldEdited);
         logic.load();
     }
 
     QStringList stored()
     {
-        Statement all = scratch.db.connection()
-                            .prepare("SELECT racenum||'|'||racedate||'|'||racename||'|'||racetype FROM orte");
-        QStringList out;
-        while (all.next())
-            out.append(all.text(0));
-        return out;
+        return Rows(scratch.db.connection(), "SELECT racenum||'|'||racedate||'|'||racename||'|'||racetype FROM orte");
     }
 
     // One user step: "click 1", "add", "edit", "save", "cancel", "delete yes",
     // "leave month", or a field and what it now holds: "name Lake View".
-    void step(const QString &step)
-    {
-        const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString rest = step.section(QLatin1Char(' '), 1);
-        const QStringList fields{"number", "month", "day", "name", "type"};
-        if (verb == QLatin1String("click"))
-            logic.clickRow(rest.toInt());
-        else if (verb == QLatin1String("delete")) {
-            prompter.answerNext(rest == QLatin1String("yes") ? MsgAnswer::Yes : MsgAnswer::No);
-            logic.deleteSelected();
-        } else if (verb == QLatin1String("leave"))
-            rest == QLatin1String("month") ? logic.leaveMonth() : logic.leaveDay();
-        else if (fields.contains(verb))
-            logic.fieldEdited(RaceField(fields.indexOf(verb)), rest);
-        else {
-            const QHash<QString, void (LiberationLogic::*)()> actions{
-                {"add", &LiberationLogic::addNew}, {"edit", &LiberationLogic::edit},
-                {"save", &LiberationLogic::save}, {"cancel", &LiberationLogic::cancel}};
-            QVERIFY2(actions.contains(verb), qPrintable(step));
-            (logic.*actions.value(verb))();
-        }
-        const LiberationFocus f = logic.takeFocus();
-        if (f != LiberationFocus::None)
-            focus = f;
-    }
+    void step(const QString &step) { steps({step}); }
+    void steps(const QStringList &script) { TakeSteps(logic, verbs, script, focus); }
 
     // "add end send list | 2 | 00|06|14|Home|3 | [ 3 Race(s) Listed] *": the
     // enabled buttons and list, the selected line, the fields ("on" when
@@ -81,17 +45,12 @@ struct Rig {
     QString view() const
     {
         const LiberationView v = logic.view();
-        QStringList on;
-        const std::pair<bool, const char *> controls[] = {
-            {v.addNewEnabled, "add"},   {v.editEnabled, "edit"}, {v.deleteEnabled, "delete"},
-            {v.saveEnabled, "save"},    {v.cancelEnabled, "cancel"}, {v.endEnabled, "end"},
-            {v.sendEnabled, "send"},    {v.listEnabled, "list"}};
-        for (const auto &[enabled, name] : controls) {
-            if (enabled)
-                on.append(QLatin1String(name));
-        }
         const RaceFields &f = v.fields;
-        return QStringList{on.join(QLatin1Char(' ')), QString::number(v.selectedRow),
+        return QStringList{EnabledNames({{v.addNewEnabled, "add"}, {v.editEnabled, "edit"},
+                                         {v.deleteEnabled, "delete"}, {v.saveEnabled, "save"},
+                                         {v.cancelEnabled, "cancel"}, {v.endEnabled, "end"},
+                                         {v.sendEnabled, "send"}, {v.listEnabled, "list"}}),
+                           QString::number(v.selectedRow),
                            QStringList{f.number, f.month, f.day, f.name, f.type}.join(QLatin1Char('|'))
                                + (v.fieldsEnabled ? QStringLiteral(" on") : QString()),
                            QLatin1Char('[') + v.countLine + QLatin1Char(']')
@@ -103,6 +62,12 @@ struct Rig {
     RecordingPrompter prompter;
     LiberationLogic logic{scratch.db, prompter};
     LiberationFocus focus = LiberationFocus::None;
+    StepVerbs<LiberationLogic> verbs = RecordVerbs<LiberationLogic>(
+        {{"click", [](LiberationLogic &l, const QString &row) { l.clickRow(row.toInt()); }},
+         {"delete", Answered(prompter, &LiberationLogic::deleteSelected)},
+         {"leave", [](LiberationLogic &l, const QString &field) {
+              field == QLatin1String("month") ? l.leaveMonth() : l.leaveDay();
+          }}});
 };
 
 } // namespace
@@ -208,17 +173,12 @@ void TestLiberationLogic::steps()
 {
     QFETCH(QStringList, races);
     QFETCH(QStringList, script);
-    QFETCH(QString, view);
-    QFETCH(LiberationFocus, focus);
-    QFETCH(QStringList, messages);
-    QFETCH(QStringList, stored);
     Rig rig(races);
-    for (const QString &s : script)
-        rig.step(s);
-    QCOMPARE(rig.view(), view);
-    QCOMPARE(rig.focus, focus);
-    QCOMPARE(rig.prompter.texts(), messages);
-    QCOMPARE(rig.stored(), stored);
+    rig.steps(script);
+    QTEST(rig.view(), "view");
+    QTEST(rig.focus, "focus");
+    QTEST(rig.prompter.texts(), "messages");
+    QTEST(rig.stored(), "stored");
     for (const Message &m : std::as_const(rig.prompter.messages)) {
         if (m.text == QLatin1String("Are you sure you wish to DELETE this record?")) {
             QCOMPARE(m.title, QStringLiteral("Delete Record"));
@@ -256,31 +216,9 @@ void TestLiberationLogic::databaseFailure()
     QFETCH(QString, fault);
     QFETCH(QStringList, script);
     QFETCH(int, number);
-    QFETCH(QStringList, storedAfterRetry);
     Rig rig(Std);
-    for (const QString &s : script.mid(0, script.size() - 1))
-        rig.step(s);
-    const QString aside = rig.scratch.besideDatabase(QStringLiteral("aside.mdb"));
-    Connection locker;
-    if (fault == QLatin1String("deleted")) {
-        QVERIFY(QFile::rename(rig.scratch.path(), aside));
-    } else {
-        rig.scratch.openOwn(locker);
-        locker.execute("BEGIN IMMEDIATE");
-    }
-    const QString before = rig.view();
-    rig.step(script.constLast());
-    QVERIFY(!rig.prompter.messages.isEmpty());
-    const QString text = rig.prompter.messages.constLast().text;
-    QVERIFY2(text.contains(QStringLiteral(" #:%1.\r\nPlease notify").arg(number)), qPrintable(text));
-    QCOMPARE(rig.view(), before);
-
-    if (fault == QLatin1String("deleted"))
-        QVERIFY(QFile::rename(aside, rig.scratch.path()));
-    else
-        locker.execute("ROLLBACK");
-    rig.step(script.constLast());
-    QCOMPARE(rig.stored(), storedAfterRetry);
+    FailThenRetry(rig, rig.scratch, fault, script, QStringLiteral(" #:%1.\r\nPlease notify").arg(number));
+    QTEST(rig.stored(), "storedAfterRetry");
 }
 
 QTEST_GUILESS_MAIN(TestLiberationLogic)

@@ -31,6 +31,16 @@ struct RecordingProgress : ProgressView {
 
 const QStringList CompactSteps{QStringLiteral("Please wait...|Compacting Database"), QStringLiteral("close")};
 
+// What a compact (or another command) on the database told the user.
+struct Told {
+    explicit Told(Database &db, void (*command)(Database &, ProgressView &, Prompter &) = CompactDatabase)
+    {
+        command(db, progress, prompter);
+    }
+    RecordingProgress progress;
+    RecordingPrompter prompter;
+};
+
 void addBirds(Connection &birds, int first, int count)
 {
     Transaction together(birds);
@@ -41,12 +51,6 @@ void addBirds(Connection &birds, int first, int count)
         add.reset();
     }
     together.commit();
-}
-
-qint64 count(Connection &c, const QByteArray &sql)
-{
-    Statement q = c.prepare(sql);
-    return q.next() ? q.number(0) : -1;
 }
 
 // The scratch folder holds nothing but the database and what compacting leaves.
@@ -62,7 +66,7 @@ void addClub(ScratchDatabase &s)
 
 qint64 birdCount(ScratchDatabase &s)
 {
-    return count(s.db.connection(), "SELECT count(*) FROM birds");
+    return Number(s.db.connection(), "SELECT count(*) FROM birds");
 }
 
 // A child process that runs body and reports what it returns (0 to 255) as
@@ -169,16 +173,13 @@ void TestMaintenance::compactWithAConnectionOpen()
     Connection &clubs = s.db.use(Table::clubs, holder);
     clubs.execute("INSERT INTO clubs (ClubName) VALUES ('North')");
     const QByteArray before = s.fileBytes();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db);
 
-    CompactDatabase(s.db, progress, prompter);
-
-    QCOMPARE(prompter.texts(), messages);
-    QCOMPARE(progress.steps, CompactSteps);
+    QCOMPARE(told.prompter.texts(), messages);
+    QCOMPARE(told.progress.steps, CompactSteps);
     QCOMPARE(s.fileBytes() == before, !messages.isEmpty());
     QCOMPARE(s.db.holders(Table::clubs), QStringList{holder});
-    QCOMPARE(count(clubs, "SELECT count(*) FROM clubs"), qint64(1));
+    QCOMPARE(Number(clubs, "SELECT count(*) FROM clubs"), qint64(1));
 }
 
 void TestMaintenance::compactShrinksKeepsDataAndClearsLeftovers()
@@ -188,17 +189,14 @@ void TestMaintenance::compactShrinksKeepsDataAndClearsLeftovers()
     addBirds(birds, 1, 3000);
     birds.execute("DELETE FROM birds WHERE bnumber > '000010'");
     const qint64 sizeBefore = QFileInfo(s.path()).size();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db);
 
-    CompactDatabase(s.db, progress, prompter);
-
-    QCOMPARE(prompter.texts(), QStringList{});
+    QCOMPARE(told.prompter.texts(), QStringList{});
     QVERIFY(QFileInfo(s.path()).size() < sizeBefore / 4);
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
     Connection &again = s.db.connection();
-    QCOMPARE(count(again, "SELECT count(*) FROM birds"), qint64(10));
-    QCOMPARE(count(again, "SELECT count(*) FROM sqlite_master WHERE type = 'index'"), qint64(7));
+    QCOMPARE(Number(again, "SELECT count(*) FROM birds"), qint64(10));
+    QCOMPARE(Number(again, "SELECT count(*) FROM sqlite_master WHERE type = 'index'"), qint64(7));
     QCOMPARE(IntegrityProblems(again), QStringList{});
 }
 
@@ -233,14 +231,11 @@ void TestMaintenance::failedCompactLeavesTheFile()
         MakeKeyedFile(s.path(), DatabasePassword);
     }
     const QByteArray before = s.fileBytes();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db);
 
-    CompactDatabase(s.db, progress, prompter);
-
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY2(prompter.texts().constFirst().contains(message), qPrintable(prompter.texts().constFirst()));
-    QCOMPARE(progress.steps, CompactSteps);
+    QCOMPARE(told.prompter.messages.size(), 1);
+    QVERIFY2(told.prompter.texts().constFirst().contains(message), qPrintable(told.prompter.texts().constFirst()));
+    QCOMPARE(told.progress.steps, CompactSteps);
     QCOMPARE(s.fileBytes(), before);
     QCOMPARE(filesBeside(s), expectedFiles);
 }
@@ -252,16 +247,13 @@ void TestMaintenance::compactKeepsWritesOfAnotherConnection()
     Connection other;
     s.openOwn(other);
     other.execute("INSERT INTO clubs (ClubName) VALUES ('Written elsewhere')");
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db);
 
-    CompactDatabase(s.db, progress, prompter);
-
-    QCOMPARE(prompter.texts(), QStringList{});
+    QCOMPARE(told.prompter.texts(), QStringList{});
     // Had the file been replaced, this write would go to the old one, lost.
     other.execute("INSERT INTO clubs (ClubName) VALUES ('Written later')");
     other.close();
-    QCOMPARE(count(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(3));
+    QCOMPARE(Number(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(3));
     QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
 }
 
@@ -346,12 +338,9 @@ void TestMaintenance::compactKeepsLinkAndMode()
     QVERIFY(QFile::link(real, s.path()));
     QVERIFY(chmod(QFile::encodeName(real).constData(), 0640) == 0);
     const qint64 sizeBefore = QFileInfo(real).size();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db);
 
-    CompactDatabase(s.db, progress, prompter);
-
-    QCOMPARE(prompter.texts(), QStringList{});
+    QCOMPARE(told.prompter.texts(), QStringList{});
     QVERIFY(QFileInfo(s.path()).isSymLink());
     QVERIFY(QFileInfo(real).size() < sizeBefore / 4);
     struct stat after {};
@@ -367,20 +356,17 @@ void TestMaintenance::diskFullLeavesTheFile()
     addBirds(s.db.connection(), 1, 3000);
     s.db.connection().execute("DELETE FROM birds WHERE bnumber > '002000'");
     const QByteArray before = s.fileBytes();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
     rlimit saved {};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 16 * 1024;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    CompactDatabase(s.db, progress, prompter);
+    const Told told(s.db);
 
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(told.prompter.messages.size(), 1);
     QCOMPARE(s.fileBytes(), before);
     QCOMPARE(birdCount(s), qint64(2000));
     QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
@@ -421,17 +407,14 @@ void TestMaintenance::repairRebuildsADamagedIndex()
     s.openOwn(check);
     QVERIFY(!IntegrityProblems(check).isEmpty());
     check.close();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db, RepairDatabase);
 
-    RepairDatabase(s.db, progress, prompter);
-
-    QVERIFY2(prompter.texts().isEmpty(), qPrintable(prompter.texts().join(QLatin1Char('|'))));
+    QVERIFY2(told.prompter.texts().isEmpty(), qPrintable(told.prompter.texts().join(QLatin1Char('|'))));
     const QStringList repairSteps{QStringLiteral("Please wait...|Repairing database"), QStringLiteral("close")};
-    QCOMPARE(progress.steps, repairSteps + CompactSteps);
+    QCOMPARE(told.progress.steps, repairSteps + CompactSteps);
     Connection &birds = s.db.connection();
     QCOMPARE(IntegrityProblems(birds), QStringList{});
-    QCOMPARE(count(birds, "SELECT count(*) FROM birds WHERE elecnumber > '0000000000'"), qint64(10));
+    QCOMPARE(Number(birds, "SELECT count(*) FROM birds WHERE elecnumber > '0000000000'"), qint64(10));
 }
 
 void TestMaintenance::repairOfUnreadableDataSaysSo()
@@ -445,15 +428,12 @@ void TestMaintenance::repairOfUnreadableDataSaysSo()
         f.write(QByteArray(16, '\x55'));
     }
     const QByteArray before = s.fileBytes();
-    RecordingProgress progress;
-    RecordingPrompter prompter;
+    const Told told(s.db, RepairDatabase);
 
-    RepairDatabase(s.db, progress, prompter);
-
-    QCOMPARE(prompter.messages.size(), 1);
-    QVERIFY2(prompter.texts().constFirst().startsWith(QStringLiteral("The database is damaged: ")),
-             qPrintable(prompter.texts().constFirst()));
-    QCOMPARE(progress.steps.constLast(), QStringLiteral("close"));
+    QCOMPARE(told.prompter.messages.size(), 1);
+    QVERIFY2(told.prompter.texts().constFirst().startsWith(QStringLiteral("The database is damaged: ")),
+             qPrintable(told.prompter.texts().constFirst()));
+    QCOMPARE(told.progress.steps.constLast(), QStringLiteral("close"));
     QCOMPARE(s.fileBytes(), before);
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 }
@@ -501,7 +481,7 @@ void TestMaintenance::readOnlyEpisodeLeavesNothingBehind()
     });
 
     QCOMPARE(afterwards, QStringList{});
-    QCOMPARE(count(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(2));
+    QCOMPARE(Number(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(2));
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 }
 

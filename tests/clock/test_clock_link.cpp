@@ -2,7 +2,6 @@
 #include "clock/framing.h"
 #include "link_rig.h"
 
-#include <QTemporaryFile>
 #include <QTest>
 
 using Script = QList<QList<FakeSerialPort::Piece>>;   // one reply per write, in order
@@ -29,13 +28,11 @@ private Q_SLOTS:
     void vanishedDeviceEndsWithoutWaitingOut();
 
 private:
-    QTemporaryFile m_device;
+    PortOneFile m_device;
 };
 
 void TestClockLink::initTestCase()
 {
-    QVERIFY(m_device.open());
-    qputenv("TAMREL_COM1", m_device.fileName().toLocal8Bit());
     qputenv("TAMREL_COM9", QByteArray("/nonexistent/tty-for-tests"));
 }
 
@@ -73,9 +70,8 @@ void TestClockLink::exchange_data()
 
 void TestClockLink::exchange()
 {
-    QFETCH(Script, script);
-    QFETCH(QByteArray, expected);
     QFETCH(int, writes);
+    QFETCH(Script, script);
     QFETCH(QString, messageStart);
     QFETCH(qint64, minMs);
     QFETCH(qint64, maxMs);
@@ -84,7 +80,7 @@ void TestClockLink::exchange()
     int call = 0;
     r.port.setResponder([&](const QByteArray &) { return script.value(call++); });
 
-    QCOMPARE(r.link.SendCommand("v"), expected);
+    QTEST(r.link.SendCommand("v"), "expected");
     QCOMPARE(r.port.written.size(), writes);
     for (const QByteArray &frame : r.port.written)
         QCOMPARE(frame, FrameCommand(ClockLink::ClockPrefix, "v"));
@@ -132,7 +128,7 @@ void TestClockLink::refusedOpenIsToldAndEmpty()
     QCOMPARE(r.link.SendCommand("v"), QByteArray());
     QVERIFY(r.port.written.isEmpty());
     QCOMPARE(r.prompter.messages.size(), 1);
-    QVERIFY(r.prompter.messages[0].text.contains(m_device.fileName()));
+    QVERIFY(r.prompter.messages[0].text.contains(m_device.file.fileName()));
 }
 
 void TestClockLink::portStaysOpenAcrossExchanges()
@@ -142,7 +138,7 @@ void TestClockLink::portStaysOpenAcrossExchanges()
     QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
     r.link.setAddressPrefix({});
     QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
-    QCOMPARE(r.port.openedDevices, QStringList{m_device.fileName()});
+    QCOMPARE(r.port.openedDevices, QStringList{m_device.file.fileName()});
     QCOMPARE(r.port.written.last(), FrameCommand({}, "v"));
 }
 

@@ -2,6 +2,7 @@
 #include "clock/framing.h"
 #include "clocksim_session.h"
 #include "module_file.h"
+#include "scratch_files.h"
 
 #include <QFile>
 #include <QMap>
@@ -53,11 +54,8 @@ Readout readOut(ClockLink &link, const QByteArray &start, int bound)
 // happened on the line: a NAK is sent once more, a second one is the result.
 QMap<QByteArray, int> outcomesFromLog(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     QList<QByteArray> faults;
-    for (const QByteArray &line : file.readAll().split('\n')) {
+    for (const QByteArray &line : FileBytes(path).split('\n')) {
         if (!line.isEmpty())
             faults.append(line.split('|').value(2).trimmed());
     }
@@ -69,12 +67,6 @@ QMap<QByteArray, int> outcomesFromLog(const QString &path)
         ++outcomes[f == "none" ? "ok" : f == "nak" ? NAK : QByteArray()];
     }
     return outcomes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -178,7 +170,7 @@ void TestClockLinkE2e::raceReadout()
         "E3",
     };
     const QString tam = m_dir.filePath(QStringLiteral("12340102.005"));
-    QVERIFY(writeFile(tam, lines.join("\r\n") + "\r\n"));
+    QVERIFY(WriteFileBytes(tam, lines.join("\r\n") + "\r\n"));
 
     Session s(QStringList{"--race", tam} + options);
     QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));

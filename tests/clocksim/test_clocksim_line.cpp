@@ -64,10 +64,9 @@ void TestClocksimLine::rates_data()
 void TestClocksimLine::rates()
 {
     QFETCH(QString, text);
-    QFETCH(bool, valid);
     QString error;
     const auto r = FaultRates::parse(text, &error);
-    QCOMPARE(r.has_value(), valid);
+    QTEST(r.has_value(), "valid");
     if (r)
         QTEST(r->percent, "percent");
     else

@@ -1,12 +1,11 @@
 #include "common/folders.h"
 #include "race_data/save_tam_race_data.h"
 #include "race_test_rig.h"
+#include "scratch_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 
 Q_DECLARE_METATYPE(MsgAnswer)
@@ -20,23 +19,13 @@ const QByteArray OldFile = "an older race\r\n";
 
 QByteArray contentOf(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return FileBytes(path, "(missing)");
 }
 } // namespace
 
 class TestSaveTamRaceData : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void savesNewFileInNewFolder();
     void existingFile_data();
@@ -54,16 +43,10 @@ private:
         return QDir(m_folders->raceDir()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     }
 
-    QTemporaryFile m_device;
+    PortOneFile m_device;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Folders> m_folders;
 };
-
-void TestSaveTamRaceData::initTestCase()
-{
-    QVERIFY(m_device.open());
-    qputenv("TAMREL_COM1", m_device.fileName().toLocal8Bit());
-}
 
 void TestSaveTamRaceData::init()
 {
@@ -107,13 +90,11 @@ void TestSaveTamRaceData::existingFile()
 {
     QFETCH(MsgAnswer, answer);
     QFETCH(bool, alternativeExists);
-    QFETCH(QByteArray, normalAfter);
-    QFETCH(QByteArray, alternativeAfter);
     QFETCH(QString, lastMessage);
 
-    put(racePath("12340102.005"), OldFile);
+    QVERIFY(WriteFileBytes(racePath("12340102.005"), OldFile));
     if (alternativeExists)
-        put(racePath("05102402.005"), OldFile);
+        QVERIFY(WriteFileBytes(racePath("05102402.005"), OldFile));
     RaceCommandRig rig;
     rig.clock.blocks = Memory;
     rig.prompter.answerNext(answer);
@@ -126,8 +107,8 @@ void TestSaveTamRaceData::existingFile()
     QCOMPARE(question.buttons, MsgButtons::YesNoCancel);
     QVERIFY2(rig.prompter.messages.constLast().text.startsWith(lastMessage),
              qPrintable(rig.prompter.messages.constLast().text));
-    QCOMPARE(contentOf(racePath("12340102.005")), normalAfter);
-    QCOMPARE(contentOf(racePath("05102402.005")), alternativeAfter);
+    QTEST(contentOf(racePath("12340102.005")), "normalAfter");
+    QTEST(contentOf(racePath("05102402.005")), "alternativeAfter");
 }
 
 void TestSaveTamRaceData::nothingSaved_data()
@@ -151,15 +132,14 @@ void TestSaveTamRaceData::nothingSaved()
 {
     QFETCH(RaceImage, memory);
     QFETCH(FakeRaceClock::Spoil, spoilThird);
-    QFETCH(QString, lastMessage);
 
-    put(racePath("keep.txt"), OldFile);
+    QVERIFY(WriteFileBytes(racePath("keep.txt"), OldFile));
     RaceCommandRig rig;
     rig.clock.blocks = memory;
     rig.clock.spoiled = {{3, spoilThird}};
     SaveTamRaceData(rig.context, *m_folders);
 
-    QCOMPARE(rig.prompter.texts().constLast(), lastMessage);
+    QTEST(rig.prompter.texts().constLast(), "lastMessage");
     QCOMPARE(raceFiles(), QStringList{"keep.txt"});
     QCOMPARE(contentOf(racePath("keep.txt")), OldFile);
     QVERIFY(!rig.progress.isOpen);
@@ -197,10 +177,9 @@ void TestSaveTamRaceData::notes_data()
 
 void TestSaveTamRaceData::notes()
 {
+    QFETCH(int, linesWritten);
     QFETCH(int, arrivals);
     QFETCH(bool, badChecksum);
-    QFETCH(int, linesWritten);
-    QFETCH(QString, note);
 
     RaceCommandRig rig;
     rig.clock.blocks = {SampleLines::raceHeader()};
@@ -215,7 +194,7 @@ void TestSaveTamRaceData::notes()
     QCOMPARE(written.count("\r\n"), linesWritten);
     QVERIFY(written.startsWith(SampleLines::raceHeader() + "\r\n"));
     QCOMPARE(rig.prompter.messages.size(), 2);
-    QCOMPARE(rig.prompter.messages.constLast().text, note);
+    QTEST(rig.prompter.messages.constLast().text, "note");
 }
 
 QTEST_APPLESS_MAIN(TestSaveTamRaceData)

@@ -1,19 +1,13 @@
 #include "clocksim_session.h"
 #include "common/folders.h"
+#include "scratch_files.h"
 #include "race_data/save_tam_race_data.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 const QString DemoRaceFile = QStringLiteral(TAMREL_DEMO_DIR "/12340102.005");
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // One save from a clock stand-in serving the demo race file.
 struct SaveRun {
@@ -31,7 +25,7 @@ SaveRun saveFromClocksim(const QStringList &simArguments)
     QTemporaryDir dir;
     const Folders folders(dir.path(), dir.filePath(QStringLiteral("TAM")));
     SaveTamRaceData(command.context, folders);
-    return {contentOf(folders.inRaceDir(QStringLiteral("12340102.005"))), command.prompter.texts()};
+    return {FileBytes(folders.inRaceDir(QStringLiteral("12340102.005"))), command.prompter.texts()};
 }
 } // namespace
 
@@ -59,7 +53,7 @@ void TestTamRaceFileE2e::sameFileBack()
     QCOMPARE(run.messages.size(), 1);
     QVERIFY2(run.messages.constFirst().startsWith("Race data file 12340102.005 saved to "),
              qPrintable(run.messages.constFirst()));
-    QCOMPARE(run.saved, contentOf(DemoRaceFile));
+    QCOMPARE(run.saved, FileBytes(DemoRaceFile));
 }
 
 void TestTamRaceFileE2e::damageIsNeverSilent_data()
@@ -76,7 +70,7 @@ void TestTamRaceFileE2e::damageIsNeverSilent()
     QVERIFY2(!run.saved.isEmpty(), qPrintable(run.messages.join('\n')));
 
     // A block damaged on the way is missing; every other one is as it was.
-    const QList<QByteArray> memory = contentOf(DemoRaceFile).split('\n');
+    const QList<QByteArray> memory = FileBytes(DemoRaceFile).split('\n');
     const QList<QByteArray> saved = run.saved.split('\n');
     qsizetype at = 0;
     for (const QByteArray &line : saved) {

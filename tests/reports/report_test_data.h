@@ -1,12 +1,12 @@
 #pragma once
 
 #include "admin_db/db/connection.h"
+#include "scratch_files.h"
 #include "sample_race_lines.h"
 #include "scratch_database.h"
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QList>
 
 // A race folder beside a scratch database that knows a few of the rings:
@@ -18,11 +18,8 @@ struct ReportWorld {
         Connection own;
         scratch.openOwn(own);
         own.prepare("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (5, 2, 'Jan Smith')").run();
-        for (const auto &[band, flyer] : {std::pair{101, 5}, {102, 5}, {103, 99}}) {
-            Statement add = own.prepare("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
-                                        "VALUES (?, 'AU', '24', 'DEMO', ?)");
-            add.bind(1, flyer).bind(2, QByteArray::number(band).rightJustified(6, '0')).run();
-        }
+        InsertRows(own, "INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
+                        "VALUES (?, 'AU', '24', 'DEMO', ?)", {"5|000101", "5|000102", "99|000103"});
     }
 
     QString raceFile(const QString &name) const { return scratch.folders.inRaceDir(name); }
@@ -39,8 +36,7 @@ struct ReportWorld {
 
     void writeBytes(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(raceFile(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!WriteFileBytes(raceFile(name), bytes))
             qFatal("cannot write the race file");
     }
 

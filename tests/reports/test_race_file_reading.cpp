@@ -83,10 +83,9 @@ void TestRaceFileReading::showsWhatCanBeShown_data()
 
 void TestRaceFileReading::showsWhatCanBeShown()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(RaceFileLoad, load);
-    QFETCH(int, flights);
     QFETCH(int, arrivalsShown);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, flights);
     QFETCH(int, linesNotShown);
     QFETCH(bool, cutShort);
     ReportWorld world(QStringLiteral("race_file_reading"));
@@ -94,7 +93,7 @@ void TestRaceFileReading::showsWhatCanBeShown()
     RaceFileModel model;
     model.RaceFilePath = world.raceFile(QStringLiteral("12340102.005"));
 
-    QCOMPARE(LoadRaceFile(model), load);
+    QTEST(LoadRaceFile(model), "load");
     QCOMPARE(model.flightCount(), flights);
     QCOMPARE(model.linesNotShown, linesNotShown);
     QCOMPARE(model.cutShort, cutShort);

@@ -8,6 +8,8 @@
 #include "recording_prompter.h"
 #include "transfer/transfer_context.h"
 
+#include <QTemporaryFile>
+
 #include <type_traits>
 
 // A clock link as the program holds one, telling a recording prompter, and
@@ -39,3 +41,14 @@ using LinkRig = BasicLinkRig<FakeClock, FakeSerialPort>;
 // On the real serial port, for runs against tamrel-clocksim (TAMREL_COM1
 // names its link).
 using LinkRigOnPort = BasicLinkRig<SteadyClock, QtSerialPort>;
+
+// Port 1 names a file of the test's own: the scripted port opens that name.
+struct PortOneFile {
+    PortOneFile()
+    {
+        if (!file.open())
+            qFatal("cannot make the port's file");
+        qputenv("TAMREL_COM1", file.fileName().toLocal8Bit());
+    }
+    QTemporaryFile file;
+};

@@ -2,6 +2,7 @@
 
 #include "admin_db/db/database.h"
 #include "common/folders.h"
+#include "scratch_files.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +19,7 @@ struct ScratchDatabase {
 
     const QString &path() const { return db.path(); }
     QString besideDatabase(const QString &fileName) const { return folders.inProgramDir(fileName); }
-    QByteArray fileBytes() const;
+    QByteArray fileBytes() const { return FileBytes(db.path()); }
 
     // A connection of the test's own, as another program would have.
     void openOwn(Connection &connection) const { connection.open(db.path(), db.key(), ShortBusyTimeoutMs); }
@@ -32,6 +33,25 @@ QString DeliveredDatabase();
 
 // One field of every row a query gives, in order.
 QStringList FieldOfEveryRow(Statement &query, const char *field);
+// The first column of every row, as text.
+QStringList Rows(Connection &connection, const QByteArray &sql);
+// The first column of the first row as a number, -1 without a row.
+qint64 Number(Connection &connection, const QByteArray &sql);
+// Runs an insert once for each row, its fields ("a|b|c") bound in order, all
+// in one transaction.
+void InsertRows(Connection &connection, const QByteArray &sql, const QStringList &rows);
+
+// The file out of the program's reach until mended: "deleted" moves it
+// aside, "locked" has another program write to it.
+class FileFault {
+public:
+    FileFault(const ScratchDatabase &scratch, const QString &fault);
+    void mend();
+
+private:
+    const ScratchDatabase &m_scratch;
+    Connection m_locker;
+};
 
 // A keyed database file with one table, as something other than the program
 // might leave behind.
