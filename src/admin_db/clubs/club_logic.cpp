@@ -4,7 +4,7 @@
 #include "admin_db/records/clean_text.h"
 #include "admin_db/editing/entry_messages.h"
 #include "admin_db/clubs/club_list_line.h"
-#include "admin_db/records/name_rule.h"
+#include "common/character_rules.h"
 #include "admin_db/db/jet_error.h"
 #include "common/prompter.h"
 

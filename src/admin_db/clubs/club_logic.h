@@ -13,6 +13,9 @@ class Prompter;
 
 inline const QString ClubWindowName = QStringLiteral("frmClubData");
 
+// A club name is a name field of this many characters.
+inline constexpr int ClubNameLimit = 20;
+
 enum class ClubFocus { None, Name, List };
 
 // What the club window shows, all of it derived from the logic's state. The
