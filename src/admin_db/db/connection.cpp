@@ -56,6 +56,7 @@ void Connection::open(const QString &path, const QByteArray &key, int busyTimeou
     }
     m_db = db;
     m_path = path;
+    m_file = FileIdentity::of(path);
 }
 
 void Connection::close()

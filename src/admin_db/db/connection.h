@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin_db/db/file_identity.h"
 #include "admin_db/db/statement.h"
 
 #include <QByteArray>
@@ -27,6 +28,9 @@ public:
     // Statements still alive stay usable until they are destroyed.
     void close();
     bool isOpen() const { return m_db != nullptr; }
+    // Whether the path still names the file the handle was opened on: not
+    // deleted, not replaced by another one.
+    bool stillOnItsFile() const { return isOpen() && FileIdentity::of(m_path) == m_file; }
 
     Statement prepare(const QByteArray &sql);
     // A statement without parameters or rows.
@@ -37,4 +41,5 @@ public:
 private:
     sqlite3 *m_db = nullptr;
     QString m_path;
+    FileIdentity m_file;
 };

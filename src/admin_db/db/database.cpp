@@ -4,7 +4,6 @@
 #include "admin_db/db/jet_error.h"
 #include "common/folders.h"
 
-#include <QFileInfo>
 
 void Database::setFile(QString path, QByteArray key)
 {
@@ -32,7 +31,7 @@ void requireTables(Connection &connection, const QString &path)
 
 Connection &Database::connection()
 {
-    if (m_connection.isOpen() && QFileInfo(m_path).isFile())
+    if (m_connection.stillOnItsFile())
         return m_connection;
     m_connection.open(m_path, m_key, m_busyTimeoutMs);
     try {

@@ -56,8 +56,9 @@ public:
     const BirdColors &colors() const { return m_colors; }
 
     // The connection, opened when it is closed or when the file went missing
-    // (an old handle would keep a deleted file alive unseen and take writes
-    // that vanish with it; opening says 3024 instead). Holds no table.
+    // or was replaced (an old handle would keep the old file alive unseen and
+    // take writes that vanish with it; opening says 3024 for a missing file).
+    // Holds no table.
     // Throws JetError: 3024, 3031 (also a file without this program's
     // tables), 3051.
     Connection &connection();
