@@ -1,8 +1,10 @@
 #include "admin_db/db/database.h"
 #include "admin_db/db/database_key.h"
+#include "admin_db/db/database_lock.h"
 #include "admin_db/db/jet_error.h"
 #include "admin_db/db/lookups.h"
 #include "admin_db/db/transaction.h"
+#include "child_process.h"
 #include "scratch_database.h"
 
 #include <QDir>
@@ -37,6 +39,8 @@ private Q_SLOTS:
     void mkdbFailureLeavesNoFile();
     void oneConnectionForEveryHolder();
     void earlierLogModeIsTurnedBack();
+    void fileReplacedDuringAChange();
+    void oneProgramPerDatabase();
     void readOnOneTableDoesNotBlockWriteOnAnother();
     void fieldsAndTransactions();
     void lookupsUseIndexes_data();
@@ -177,12 +181,69 @@ void TestDatabaseOpen::earlierLogModeIsTurnedBack()
     index.close();
     QVERIFY(index.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
-    Connection &c = s.db.use(Table::clubs, QStringLiteral("frmClubData"));
-    QCOMPARE(Number(c, "SELECT count(*) FROM clubs"), qint64(1));
-    QCOMPARE(Rows(c, "PRAGMA journal_mode"), QStringList{"delete"});
-    c.execute("INSERT INTO clubs (ClubName) VALUES ('Added')");
+    // As any user: root would write the read-only index anyway.
+    if (!UnprivilegedReaches(s.folder))
+        QSKIP("an unprivileged user cannot reach the scratch folder");
+    QVERIFY(QFile::setPermissions(s.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther
+                                                | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(s.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    const QString path = s.path();
+    const std::optional<QByteArray> seen = OutputOfUnprivileged([&] {
+        Database db;
+        db.setFile(path, DatabasePassword);
+        try {
+            Connection &c = db.use(Table::clubs, QStringLiteral("frmClubData"));
+            c.execute("INSERT INTO clubs (ClubName) VALUES ('Added')");
+            return (Rows(c, "PRAGMA journal_mode") + Rows(c, "SELECT ClubName FROM clubs")).join(u' ').toUtf8();
+        } catch (const JetError &e) {
+            return e.description().toUtf8();
+        }
+    });
+
+    QCOMPARE(seen, std::optional<QByteArray>("delete Kept Added"));
     const QStringList beside = QDir(s.folder).entryList(QDir::Files);
     QVERIFY2(beside == QStringList{QStringLiteral("tamreldata.mdb")}, qPrintable(beside.join(u' ')));
+}
+
+// The file replaced while a change is under way: nothing of the change is
+// stored anywhere, and the next change goes to the new file.
+void TestDatabaseOpen::fileReplacedDuringAChange()
+{
+    ScratchDatabase s(QStringLiteral("replacedDuringChange"));
+    const QString backup = s.besideDatabase(QStringLiteral("backup.mdb"));
+    QVERIFY(QFile::copy(s.path(), backup));
+    {
+        Transaction change(s.db.use(Table::clubs, QStringLiteral("frmClubData")));
+        s.db.connection().execute("INSERT INTO clubs (ClubName) VALUES ('Half')");
+        QVERIFY(std::rename(QFile::encodeName(backup).constData(), QFile::encodeName(s.path()).constData()) == 0);
+        QCOMPARE(jetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmClubData")); }), JetCode::FileLocked);
+    }
+    Connection &c = s.db.use(Table::clubs, QStringLiteral("frmClubData"));
+    QCOMPARE(Number(c, "SELECT count(*) FROM clubs"), qint64(0));
+    c.execute("INSERT INTO clubs (ClubName) VALUES ('Whole')");
+    QCOMPARE(Rows(c, "SELECT ClubName FROM clubs"), QStringList{"Whole"});
+}
+
+// One copy of the program per database; one that died leaves its claim
+// behind for the next start to take over.
+void TestDatabaseOpen::oneProgramPerDatabase()
+{
+    ScratchDatabase s(QStringLiteral("lock"));
+    const QString link = s.besideDatabase(QStringLiteral("link.mdb"));
+    QVERIFY(QFile::link(s.path(), link));
+    DatabaseLock first;
+    QVERIFY(first.claim(s.path()));
+    DatabaseLock second;
+    QVERIFY(!second.claim(link));
+    QVERIFY2(second.refusal().contains(QStringLiteral("in use by another copy of Tamrel")), qPrintable(second.refusal()));
+
+    DatabaseLock died;
+    const pid_t gone = StartChild([&] { return died.claim(s.besideDatabase(QStringLiteral("other.mdb"))) ? 0 : 1; });
+    QCOMPARE(ExitCodeOf(gone), 0);
+    QVERIFY(QFileInfo::exists(s.besideDatabase(QStringLiteral("other.mdb.lock"))));
+    DatabaseLock next;
+    QVERIFY(next.claim(s.besideDatabase(QStringLiteral("other.mdb"))));
 }
 
 void TestDatabaseOpen::readOnOneTableDoesNotBlockWriteOnAnother()
@@ -215,6 +276,11 @@ void TestDatabaseOpen::fieldsAndTransactions()
     }
     QCOMPARE(Number(c, "SELECT count(*) FROM flyerlist"), qint64(0));
     Transaction kept(c);
+    {
+        // An inner one left without commit undoes its own change only.
+        Transaction dropped(c);
+        c.execute("INSERT INTO flyerlist (ClubID, Name) VALUES (4, 'Dropped')");
+    }
     c.execute("INSERT INTO flyerlist (ClubID, Name) VALUES (3, 'Mia')");
     kept.commit();
     QCOMPARE(c.lastInsertId(), qint64(1));

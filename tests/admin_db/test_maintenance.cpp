@@ -3,10 +3,12 @@
 #include "admin_db/db/maintenance.h"
 #include "admin_db/db/transaction.h"
 #include "common/progress_view.h"
+#include "child_process.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
@@ -69,51 +71,17 @@ qint64 birdCount(ScratchDatabase &s)
     return Number(s.db.connection(), "SELECT count(*) FROM birds");
 }
 
-// A child process that runs body and reports what it returns (0 to 255) as
-// its exit code. It must not use the parent's connections.
-template <typename Body>
-pid_t runInChild(Body body)
+// What an unprivileged child's prompter was told.
+std::optional<QStringList> messagesOfUnprivileged(const std::function<void(RecordingPrompter &)> &body)
 {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        int result = 255;
-        try {
-            result = body();
-        } catch (...) {
-        }
-        _exit(result);
-    }
-    return pid;
-}
-
-// Runs body in a child process without root's right to write anything, so
-// that read-only marks hold; what the child's prompter was told comes back.
-QStringList messagesOfUnprivileged(const std::function<void(RecordingPrompter &)> &body)
-{
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {QStringLiteral("no pipe")};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        ::close(pipeEnds[0]);
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
+    const std::optional<QByteArray> told = OutputOfUnprivileged([&] {
         RecordingPrompter prompter;
         body(prompter);
-        const QByteArray texts = prompter.texts().join(QLatin1Char('\n')).toUtf8();
-        _exit(write(pipeEnds[1], texts.constData(), size_t(texts.size())) == texts.size() ? 0 : 3);
-    }
-    ::close(pipeEnds[1]);
-    QByteArray texts;
-    char buffer[4096];
-    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-        texts.append(buffer, n);
-    ::close(pipeEnds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {QStringLiteral("the child failed")};
-    return texts.isEmpty() ? QStringList{} : QString::fromUtf8(texts).split(QLatin1Char('\n'));
+        return prompter.texts().join(QLatin1Char('\n')).toUtf8();
+    });
+    if (!told)
+        return std::nullopt;
+    return told->isEmpty() ? QStringList{} : QString::fromUtf8(*told).split(QLatin1Char('\n'));
 }
 
 void compactAsUnprivileged(const QString &path, RecordingPrompter &prompter)
@@ -122,13 +90,6 @@ void compactAsUnprivileged(const QString &path, RecordingPrompter &prompter)
     db.setFile(path, DatabasePassword);
     RecordingProgress progress;
     CompactDatabase(db, progress, prompter);
-}
-
-int exitCodeOf(pid_t pid)
-{
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
@@ -150,6 +111,7 @@ private Q_SLOTS:
     void readOnlyEpisodeLeavesNothingBehind_data();
     void readOnlyEpisodeLeavesNothingBehind();
     void repairRebuildsADamagedIndex();
+    void repairOfALockedFileSaysSo();
     void repairOfUnreadableDataSaysSo();
 };
 
@@ -267,7 +229,7 @@ void TestMaintenance::writerBesideCompactLosesNothing()
     s.db.closeAll();
     s.db.setBusyTimeout(Connection::DefaultBusyTimeoutMs);
     const QString path = s.path();
-    const pid_t writer = runInChild([&] {
+    const pid_t writer = StartChild([&] {
         int stored = 0;
         for (int n = 0; n < 40; ++n) {
             Connection c;
@@ -280,11 +242,15 @@ void TestMaintenance::writerBesideCompactLosesNothing()
     RecordingProgress progress;
     RecordingPrompter prompter;
     int compacts = 0;
-    while (waitpid(writer, nullptr, WNOHANG) == 0 && compacts < 200) {
+    QElapsedTimer running;
+    running.start();
+    // Compacting for as long as the other program writes.
+    std::optional<int> ended;
+    while (!(ended = ExitCodeIfEnded(writer)) && running.elapsed() < 60000) {
         CompactDatabase(s.db, progress, prompter);
         ++compacts;
     }
-    const int stored = exitCodeOf(writer);
+    const int stored = ended.value_or(ExitCodeOf(writer));
 
     QCOMPARE(stored, 40);
     QVERIFY(compacts > 1);
@@ -295,22 +261,24 @@ void TestMaintenance::writerBesideCompactLosesNothing()
 
 void TestMaintenance::killedCompactLosesNothing_data()
 {
-    QTest::addColumn<int>("afterMs");
-    for (int ms : {0, 5, 20, 60, 150})
-        QTest::addRow("killed after %d ms", ms) << ms;
+    QTest::addColumn<int>("journal");
+    for (int n : {1, 2, 5})
+        QTest::addRow("while storing compact %d", n) << n;
 }
 
-// The program dies in the middle of a compact: the next start finds every
-// bird and a sound file.
+// The program dies while a compact writes the file back (its journal is
+// there): the next start finds every bird and a sound file, and its first
+// change leaves no journal behind.
 void TestMaintenance::killedCompactLosesNothing()
 {
-    QFETCH(int, afterMs);
+    QFETCH(int, journal);
     ScratchDatabase s(QStringLiteral("compactKilled"));
     addBirds(s.db.connection(), 1, 20000);
     s.db.connection().execute("DELETE FROM birds WHERE rowid % 2 = 0");
     s.db.closeAll();
     const QString path = s.path();
-    const pid_t compacting = runInChild([&] {
+    const QString journalPath = path + QStringLiteral("-journal");
+    const pid_t compacting = StartChild([&] {
         Database db;
         db.setFile(path, DatabasePassword);
         RecordingProgress progress;
@@ -319,12 +287,23 @@ void TestMaintenance::killedCompactLosesNothing()
             CompactDatabase(db, progress, prompter);
         return 0;
     });
-    QTest::qWait(afterMs);
+    int seen = 0;
+    bool there = false;
+    QElapsedTimer waiting;
+    waiting.start();
+    while (seen < journal && waiting.elapsed() < 30000) {
+        const bool now = QFileInfo::exists(journalPath);
+        seen += now && !there;
+        there = now;
+    }
     kill(compacting, SIGKILL);
-    QCOMPARE(exitCodeOf(compacting), -1);
+    QCOMPARE(ExitCodeOf(compacting), -1);
 
+    QCOMPARE(seen, journal);
     QCOMPARE(birdCount(s), qint64(10000));
     QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
+    addClub(s);
+    QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 }
 
 void TestMaintenance::compactKeepsLinkAndMode()
@@ -333,7 +312,9 @@ void TestMaintenance::compactKeepsLinkAndMode()
     addBirds(s.db.connection(), 1, 3000);
     s.db.connection().execute("DELETE FROM birds");
     s.db.closeAll();
-    const QString real = s.besideDatabase(QStringLiteral("real.mdb"));
+    // The real file in another folder: its journal belongs beside it.
+    QVERIFY(QDir(s.folder).mkdir(QStringLiteral("real")));
+    const QString real = s.besideDatabase(QStringLiteral("real/real.mdb"));
     QVERIFY(QFile::rename(s.path(), real));
     QVERIFY(QFile::link(real, s.path()));
     QVERIFY(chmod(QFile::encodeName(real).constData(), 0640) == 0);
@@ -346,7 +327,8 @@ void TestMaintenance::compactKeepsLinkAndMode()
     struct stat after {};
     QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
     QCOMPARE(after.st_mode & 0777, mode_t(0640));
-    QCOMPARE(filesBeside(s), (QStringList{QStringLiteral("real.mdb"), QStringLiteral("tamreldata.mdb")}));
+    QCOMPARE(filesBeside(s), (QStringList{QStringLiteral("real"), QStringLiteral("tamreldata.mdb")}));
+    QCOMPARE(QDir(s.besideDatabase(QStringLiteral("real"))).entryList(QDir::Files), QStringList{"real.mdb"});
 }
 
 // Writes past a small file-size limit fail as they do on a full disk.
@@ -367,7 +349,10 @@ void TestMaintenance::diskFullLeavesTheFile()
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     QCOMPARE(told.prompter.messages.size(), 1);
+    QVERIFY2(told.prompter.texts().constFirst().contains(QStringLiteral("the disk may be full")),
+             qPrintable(told.prompter.texts().constFirst()));
     QCOMPARE(s.fileBytes(), before);
+    QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
     QCOMPARE(birdCount(s), qint64(2000));
     QCOMPARE(IntegrityProblems(s.db.connection()), QStringList{});
 }
@@ -417,6 +402,24 @@ void TestMaintenance::repairRebuildsADamagedIndex()
     QCOMPARE(Number(birds, "SELECT count(*) FROM birds WHERE elecnumber > '0000000000'"), qint64(10));
 }
 
+// Another program holding the file is said as such, not as damage.
+void TestMaintenance::repairOfALockedFileSaysSo()
+{
+    ScratchDatabase s(QStringLiteral("repairLocked"));
+    addClub(s);
+    s.db.closeAll();
+    // Held for writing its change: nobody else may even read meanwhile.
+    Connection other;
+    s.openOwn(other);
+    other.execute("BEGIN EXCLUSIVE");
+    const Told told(s.db, RepairDatabase);
+
+    QCOMPARE(told.prompter.messages.size(), 1);
+    QVERIFY2(told.prompter.texts().constFirst().contains(QStringLiteral("locked by another program")),
+             qPrintable(told.prompter.texts().constFirst()));
+    QVERIFY(!told.prompter.texts().constFirst().contains(QStringLiteral("damaged")));
+}
+
 void TestMaintenance::repairOfUnreadableDataSaysSo()
 {
     ScratchDatabase s(QStringLiteral("repairUnreadable"));
@@ -454,6 +457,8 @@ void TestMaintenance::readOnlyEpisodeLeavesNothingBehind()
     QFETCH(QString, readOnly);
     QFETCH(QString, message);
     ScratchDatabase s(QStringLiteral("readOnlyEpisode"));
+    if (!UnprivilegedReaches(s.folder))
+        QSKIP("an unprivileged user cannot reach the scratch folder");
     addClub(s);
     s.db.closeAll();
     const QString path = s.path();
@@ -462,16 +467,17 @@ void TestMaintenance::readOnlyEpisodeLeavesNothingBehind()
     QVERIFY(chmod(QFile::encodeName(path).constData(), file ? 0444 : 0666) == 0);
     QVERIFY(chmod(QFile::encodeName(s.folder).constData(), file ? 0777 : 0555) == 0);
 
-    const QStringList refused = messagesOfUnprivileged([&](RecordingPrompter &p) { compactAsUnprivileged(path, p); });
+    const std::optional<QStringList> refused =
+        messagesOfUnprivileged([&](RecordingPrompter &p) { compactAsUnprivileged(path, p); });
 
-    QCOMPARE(refused.size(), 1);
-    QVERIFY2(refused.constFirst().contains(message), qPrintable(refused.constFirst()));
+    QVERIFY(refused && refused->size() == 1);
+    QVERIFY2(refused->constFirst().contains(message), qPrintable(refused->constFirst()));
     QCOMPARE(s.fileBytes(), before);
     QVERIFY(chmod(QFile::encodeName(path).constData(), 0666) == 0);
     QVERIFY(chmod(QFile::encodeName(s.folder).constData(), 0777) == 0);
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 
-    const QStringList afterwards = messagesOfUnprivileged([&](RecordingPrompter &p) {
+    const std::optional<QStringList> afterwards = messagesOfUnprivileged([&](RecordingPrompter &p) {
         Database db;
         db.setFile(path, DatabasePassword);
         db.use(Table::clubs, QStringLiteral("frmClubData")).execute("INSERT INTO clubs (ClubName) VALUES ('South')");
@@ -480,7 +486,7 @@ void TestMaintenance::readOnlyEpisodeLeavesNothingBehind()
         CompactDatabase(db, progress, p);
     });
 
-    QCOMPARE(afterwards, QStringList{});
+    QCOMPARE(afterwards, std::optional<QStringList>(QStringList{}));
     QCOMPARE(Number(s.db.connection(), "SELECT count(*) FROM clubs"), qint64(2));
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 }

@@ -33,6 +33,12 @@ void Connection::open(const QString &path, const QByteArray &key, int busyTimeou
                        QStringLiteral("The file '%1' cannot be written, it is read-only.").arg(Folders::native(path)));
     // The real file, so that its journal lies beside it even behind a link.
     const QString real = file.canonicalFilePath();
+    const QFileInfo folder(QFileInfo(real).absolutePath());
+    if (!folder.isWritable())
+        throw JetError(JetCode::FileLocked,
+                       QStringLiteral("The folder '%1' cannot be written: Tamrel keeps a journal beside the database "
+                                      "there while it stores a change.")
+                           .arg(Folders::native(folder.filePath())));
     removeOrphanedLogIndex(real);
     sqlite3 *db = nullptr;
     // Without SQLITE_OPEN_CREATE a file that vanished meanwhile stays missing.
@@ -84,4 +90,9 @@ qint64 Connection::lastInsertId() const
 bool Connection::inTransaction() const
 {
     return m_db && sqlite3_get_autocommit(m_db) == 0;
+}
+
+bool Connection::inUse() const
+{
+    return inTransaction() || (m_db && sqlite3_next_stmt(m_db, nullptr) != nullptr);
 }

@@ -37,6 +37,8 @@ public:
     void execute(const QByteArray &sql) { prepare(sql).run(); }
     qint64 lastInsertId() const;
     bool inTransaction() const;
+    // In a transaction, or a statement of it still alive.
+    bool inUse() const;
 
 private:
     sqlite3 *m_db = nullptr;

@@ -33,6 +33,12 @@ Connection &Database::connection()
 {
     if (m_connection.stillOnItsFile())
         return m_connection;
+    // Half a change would go to the old file and the rest to the new one.
+    if (m_connection.inUse())
+        throw JetError(JetCode::FileLocked,
+                       QStringLiteral("The file '%1' was replaced or removed while Tamrel was working on it. The "
+                                      "change was not stored.")
+                           .arg(Folders::native(m_path)));
     m_connection.open(m_path, m_key, m_busyTimeoutMs);
     try {
         requireTables(m_connection, m_path);

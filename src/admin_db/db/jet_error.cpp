@@ -26,6 +26,12 @@ JetError SqliteError(int resultCode, sqlite3 *db, const QString &path)
                         QStringLiteral("The file '%1' cannot be written, it is read-only or locked by another "
                                        "program (%2).")
                             .arg(file, reason));
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+        return JetError(JetCode::EngineError,
+                        QStringLiteral("The file '%1' could not be written: the disk may be full or failing. The "
+                                       "change was not stored (%2).")
+                            .arg(file, reason));
     default:
         break;
     }

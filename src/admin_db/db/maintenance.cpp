@@ -73,7 +73,9 @@ QStringList IntegrityProblems(Connection &connection)
                 problems.append(line);
         }
     } catch (const JetError &e) {
-        // A check that cannot read on has found damage too.
+        // A lock is no damage; a check that cannot read on has found some.
+        if (e.number() == JetCode::FileLocked)
+            throw;
         problems.append(e.description());
     }
     return problems;

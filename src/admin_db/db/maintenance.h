@@ -19,5 +19,6 @@ void CompactDatabase(Database &db, ProgressView &progress, Prompter &prompter);
 // builds every index anew from the table data.
 void RepairDatabase(Database &db, ProgressView &progress, Prompter &prompter);
 
-// What an integrity check finds wrong; empty for a sound file.
+// What an integrity check finds wrong; empty for a sound file. A locked file
+// is no finding: it throws JetError 3051.
 QStringList IntegrityProblems(Connection &connection);

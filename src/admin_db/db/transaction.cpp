@@ -3,11 +3,12 @@
 #include "admin_db/db/connection.h"
 #include "admin_db/db/jet_error.h"
 
-Transaction::Transaction(Connection &connection) : m_connection(connection), m_open(!connection.inTransaction())
+Transaction::Transaction(Connection &connection)
+    : m_connection(connection), m_inner(connection.inTransaction())
 {
-    // Takes the write lock at once, so a locked file fails here, before any work.
-    if (m_open)
-        m_connection.execute("BEGIN IMMEDIATE");
+    // An outer one takes the write lock at once, so a locked file fails here,
+    // before any work.
+    m_connection.execute(m_inner ? "SAVEPOINT inner_change" : "BEGIN IMMEDIATE");
 }
 
 Transaction::~Transaction()
@@ -15,7 +16,9 @@ Transaction::~Transaction()
     if (!m_open)
         return;
     try {
-        m_connection.execute("ROLLBACK");
+        if (m_inner)
+            m_connection.execute("ROLLBACK TO inner_change");
+        m_connection.execute(m_inner ? "RELEASE inner_change" : "ROLLBACK");
     } catch (const JetError &) {
         // The engine has already rolled back what failed.
     }
@@ -23,8 +26,8 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    if (!m_open)
-        return;
-    m_connection.execute("COMMIT");
+    // An outer transaction the engine ended on a failure must not turn the
+    // rest into changes of their own: releasing then fails loudly.
+    m_connection.execute(m_inner ? "RELEASE inner_change" : "COMMIT");
     m_open = false;
 }

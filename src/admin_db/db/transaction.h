@@ -4,8 +4,9 @@ class Connection;
 
 // Many writes on one connection as one commit: a thousand birds then cost one
 // flush to disk, not a thousand. Rolled back when left without commit().
-// Begun inside another transaction it is part of that one, which commits or
-// rolls back the whole.
+// Begun inside another transaction it is part of that one: its commit keeps
+// its changes for the outer one to commit or roll back, and leaving it
+// without commit undoes its own changes only.
 class Transaction {
 public:
     explicit Transaction(Connection &connection);
@@ -17,5 +18,6 @@ public:
 
 private:
     Connection &m_connection;
-    bool m_open;
+    bool m_inner;
+    bool m_open = true;
 };
