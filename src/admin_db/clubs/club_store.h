@@ -1,7 +1,7 @@
 #pragma once
 
 #include "admin_db/db/lookups.h"
-#include "admin_db/db/table_hold.h"
+#include "admin_db/db/database.h"
 
 #include <QList>
 #include <QString>

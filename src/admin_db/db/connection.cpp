@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // An index of a write-ahead log that is gone holds nothing; left read-only
@@ -18,6 +22,19 @@ void removeOrphanedLogIndex(const QString &path)
 }
 
 } // namespace
+
+FileIdentity FileIdentity::of(const QString &path)
+{
+#ifdef Q_OS_WIN
+    // An open database cannot be replaced there: its presence is all to know.
+    return {QFileInfo(path).isFile(), 0, 0};
+#else
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return {};
+    return {true, quint64(status.st_dev), quint64(status.st_ino)};
+#endif
+}
 
 void Connection::open(const QString &path, const QByteArray &key, int busyTimeoutMs)
 {

@@ -1,12 +1,24 @@
 #pragma once
 
-#include "admin_db/db/file_identity.h"
 #include "admin_db/db/statement.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 struct sqlite3;
+
+// Which file a path names now. A file renamed into the database's place (a
+// backup put back) must not be missed by a handle on the one it replaced:
+// writes there would vanish with it.
+struct FileIdentity {
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    static FileIdentity of(const QString &path);
+    bool operator==(const FileIdentity &) const = default;
+};
 
 // One handle on an existing keyed database file. Opening never creates a
 // file and proves the key at once, so a wrong key fails at open, not at the

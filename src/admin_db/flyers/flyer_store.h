@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin_db/db/table_hold.h"
+#include "admin_db/db/database.h"
 #include "admin_db/db/lookups.h"
 #include "admin_db/flyers/flyer_fields.h"
 

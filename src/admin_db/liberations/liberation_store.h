@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin_db/db/table_hold.h"
+#include "admin_db/db/database.h"
 #include "admin_db/records/liberation_race.h"
 
 #include <QList>
