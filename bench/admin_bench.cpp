@@ -28,13 +28,9 @@ void printPlan(Connection &c, const char *what, const QByteArray &sql)
 
 int RunAdminBench(const QStringList &arguments)
 {
-    int runs = 5;
-    if (arguments.size() == 2 && arguments.at(0) == QLatin1String("--runs") && arguments.at(1).toInt() > 0) {
-        runs = arguments.at(1).toInt();
-    } else if (!arguments.isEmpty()) {
-        std::fprintf(stderr, "usage: tamrel-bench admin [--runs N]\n");
+    const int runs = RunsOf(arguments, 5, "admin");
+    if (runs == 0)
         return 2;
-    }
     QTemporaryDir folder;
     Database db;
     if (!PrepareBenchDatabase(db, folder))

@@ -49,3 +49,13 @@ double median(QList<double> figures)
     std::sort(figures.begin(), figures.end());
     return figures.at(figures.size() / 2);
 }
+
+int RunsOf(const QStringList &arguments, int fallback, const char *subCommand)
+{
+    if (arguments.isEmpty())
+        return fallback;
+    if (arguments.size() == 2 && arguments.at(0) == QLatin1String("--runs") && arguments.at(1).toInt() > 0)
+        return arguments.at(1).toInt();
+    std::fprintf(stderr, "usage: tamrel-bench %s [--runs N]\n", subCommand);
+    return 0;
+}

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QStringList>
 
 class Database;
 class QTemporaryDir;
@@ -15,6 +16,10 @@ bool PrepareBenchDatabase(Database &db, const QTemporaryDir &folder);
 void FillFlyersAndBirds(Database &db, int flyers, int birdsPerFlyer);
 
 double median(QList<double> figures);
+
+// N of "--runs N", fallback without arguments; 0 after showing how the
+// sub-command is called.
+int RunsOf(const QStringList &arguments, int fallback, const char *subCommand);
 
 template <typename F> double millisecondsOf(F &&action)
 {

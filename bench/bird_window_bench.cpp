@@ -37,13 +37,9 @@ int openOnce(Database &db, StderrPrompter &prompter, AdminSharedState &shared, c
 
 int RunBirdWindowBench(const QStringList &arguments)
 {
-    int runs = 11;
-    if (arguments.size() == 2 && arguments.at(0) == QLatin1String("--runs") && arguments.at(1).toInt() > 0) {
-        runs = arguments.at(1).toInt();
-    } else if (!arguments.isEmpty()) {
-        std::fprintf(stderr, "usage: tamrel-bench birdwindow [--runs N]\n");
+    const int runs = RunsOf(arguments, 11, "birdwindow");
+    if (runs == 0)
         return 2;
-    }
     QTemporaryDir folder;
     Database db;
     if (!PrepareBenchDatabase(db, folder))
