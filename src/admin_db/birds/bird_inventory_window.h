@@ -1,7 +1,7 @@
 #pragma once
 
 #include "admin_db/birds/bird_inventory.h"
-#include "admin_db/editing/data_window.h"
+#include "common/widgets/data_window.h"
 #include "admin_db/flyers/flyer_bird_window_access.h"
 
 #include <functional>

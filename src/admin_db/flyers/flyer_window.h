@@ -1,7 +1,7 @@
 #pragma once
 
 #include "admin_db/flyers/flyer_logic.h"
-#include "admin_db/editing/data_window.h"
+#include "common/widgets/data_window.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "admin_db/editing/data_window.h"
+#include "common/widgets/data_window.h"
 
 #include <QCloseEvent>
 
