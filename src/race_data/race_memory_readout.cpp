@@ -6,7 +6,7 @@
 #include "common/line_breaks.h"
 #include "common/progress_view.h"
 #include "common/prompter.h"
-#include "race_data/race_block_reader.h"
+#include "transfer/block_reader.h"
 
 namespace {
 
@@ -44,15 +44,13 @@ RaceReadout ReadRaceMemory(TransferContext &context, int capacity)
     context.showClockStatus();
     context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
 
-    // A fresh reader starts with "W" even when an earlier readout broke off
-    // after the clock's ACK: a bare ACK would pick up that readout mid-way.
-    RaceBlockReader reader(context.link);
+    BlockReader reader(context.link, RaceReadoutCommand);
     int faultsInARow = 0;
     for (int replies = 0;; ++replies) {
         if (replies == ReadoutLimits::RunawayReplies || faultsInARow == ReadoutLimits::FaultsInARow)
             return brokenOff(context, QStringLiteral("The clock did not finish sending the race data.") + CRLF
                                           + QStringLiteral("Race data not saved."));
-        const QByteArray reply = reader.ReadRaceBlock();
+        const QByteArray reply = reader.readBlock();
         if (reply == "E2")
             return brokenOff(context, QStringLiteral("No LMD Inserted"));
         if (isSingle(reply, Ctl::EOT))
