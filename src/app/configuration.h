@@ -24,6 +24,7 @@ public:
     // Title from the fields, then the five keys in their fixed order. False
     // after a failed write, which has been reported.
     bool SaveSettings();
+
     // Runs LoadSettings when the window has saved since the last load, so
     // that a reader about to use the fields sees what the store holds.
     void loadIfSaved();

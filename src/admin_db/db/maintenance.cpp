@@ -6,8 +6,6 @@
 #include "common/progress_view.h"
 #include "common/prompter.h"
 
-#include <optional>
-
 namespace {
 
 const QString PleaseWait = QStringLiteral("Please wait...");
@@ -19,11 +17,13 @@ void refuseWhileWindowsHold(const Database &db)
         throw JetError(JetCode::FileInUse, QStringLiteral("The database is open in %1.").arg(windows.join(u", ")));
 }
 
-// reindex: build the indexes anew from the tables first; the rebuild alone
+enum class Rebuild { Compact, Repair };
+
+// A repair builds the indexes anew from the tables first; the rebuild alone
 // copies a damaged index as it is.
-void rebuild(Connection &connection, bool reindex)
+void rebuild(Connection &connection, Rebuild kind)
 {
-    if (reindex)
+    if (kind == Rebuild::Repair)
         connection.execute("REINDEX");
     connection.execute("VACUUM");
     const QStringList problems = IntegrityProblems(connection);
@@ -32,15 +32,14 @@ void rebuild(Connection &connection, bool reindex)
                        QStringLiteral("The compacted database is not sound: %1").arg(problems.constFirst()));
 }
 
-// damage: what a check found beforehand, put in front of a failure; a repair
-// has it.
-void compactShowingFailures(Database &db, ProgressView &progress, Prompter &prompter,
-                            const std::optional<QString> &damage)
+// damage: what a repair's check found beforehand, put in front of a failure.
+void compactShowingFailures(Database &db, ProgressView &progress, Prompter &prompter, Rebuild kind,
+                            const QString &damage = {})
 {
     progress.showProgress(PleaseWait, QStringLiteral("Compacting Database"));
     try {
         refuseWhileWindowsHold(db);
-        rebuild(db.connection(), damage.has_value());
+        rebuild(db.connection(), kind);
         progress.closeProgress();
     } catch (const JetError &e) {
         progress.closeProgress();
@@ -48,7 +47,7 @@ void compactShowingFailures(Database &db, ProgressView &progress, Prompter &prom
             prompter.inform(QStringLiteral("Database already open!") + CRLF
                             + QStringLiteral("Please close all data entry forms and try again."));
         else
-            prompter.inform(damage.value_or(QString()).isEmpty() ? e.description() : *damage + CRLF + e.description());
+            prompter.inform(damage.isEmpty() ? e.description() : damage + CRLF + e.description());
     }
 }
 
@@ -83,7 +82,7 @@ QStringList IntegrityProblems(Connection &connection)
 
 void CompactDatabase(Database &db, ProgressView &progress, Prompter &prompter)
 {
-    compactShowingFailures(db, progress, prompter, std::nullopt);
+    compactShowingFailures(db, progress, prompter, Rebuild::Compact);
 }
 
 void RepairDatabase(Database &db, ProgressView &progress, Prompter &prompter)
@@ -98,5 +97,5 @@ void RepairDatabase(Database &db, ProgressView &progress, Prompter &prompter)
         return;
     }
     progress.closeProgress();
-    compactShowingFailures(db, progress, prompter, damage);
+    compactShowingFailures(db, progress, prompter, Rebuild::Repair, damage);
 }

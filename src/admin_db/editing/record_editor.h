@@ -80,11 +80,11 @@ protected:
     void forgetChoice() { m_selectedRow = -1; }
     void focus(Focus focus) { m_focus = focus; }
 
-    // Lists the records read; a failure is reported and leaves the list empty
-    // and unread, so that no line claims there are none. The choice is
-    // forgotten either way.
-    template <typename Record, typename Read>
-    bool readList(QList<Record> &list, Prompter &prompter, Read read)
+    // Lists the records read; a failure is told through tell and leaves the
+    // list empty and unread, so that no line claims there are none. The
+    // choice is forgotten either way.
+    template <typename Record, typename Read, typename Tell>
+    bool readList(QList<Record> &list, Read read, Tell tell)
     {
         m_selectedRow = -1;
         try {
@@ -93,11 +93,16 @@ protected:
         } catch (const JetError &e) {
             list.clear();
             m_listRead = false;
-            ShowUnexpectedError(prompter, e);
+            tell(e);
         }
         return m_listRead;
     }
-    void setListRead(bool read) { m_listRead = read; }
+    // A failure told as one the window did not expect.
+    template <typename Record, typename Read>
+    bool readList(QList<Record> &list, Prompter &prompter, Read read)
+    {
+        return readList(list, read, [&prompter](const JetError &e) { ShowUnexpectedError(prompter, e); });
+    }
 
 private:
     enum class Mode { Closed, Browsing, Adding, Editing };

@@ -25,15 +25,8 @@ void LiberationLogic::end()
 
 void LiberationLogic::fillOrteList()
 {
-    forgetChoice();
-    try {
-        m_races = m_store.races();
-        setListRead(true);
-    } catch (const JetError &e) {
-        m_races.clear();
-        setListRead(false);
-        m_prompter.inform(e.description());
-    }
+    readList(m_races, [this] { return m_store.races(); },
+             [this](const JetError &e) { m_prompter.inform(e.description()); });
 }
 
 void LiberationLogic::clickRow(int row)
