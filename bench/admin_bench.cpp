@@ -6,6 +6,7 @@
 #include "clock/clock_identity.h"
 #include "common/folders.h"
 #include "bench_database.h"
+#include "no_transfers.h"
 #include "stderr_prompter.h"
 
 #include <QTemporaryDir>
@@ -40,7 +41,8 @@ int RunAdminBench(const QStringList &arguments)
     StderrPrompter prompter;
     AdminSharedState shared;
     ClockIdentity clock;
-    BirdInventory birds(db, prompter, shared, clock, [] { return QStringLiteral("US"); });
+    NoTransfers transfers;
+    BirdInventory birds(db, prompter, shared, clock, [] { return QStringLiteral("US"); }, transfers);
     birds.load();
 
     QList<double> list, add, search;

@@ -4,6 +4,7 @@
 #include "admin_db/db/database.h"
 #include "admin_db/records/admin_shared_state.h"
 #include "bench_database.h"
+#include "no_transfers.h"
 #include "clock/clock_identity.h"
 #include "stderr_prompter.h"
 
@@ -23,7 +24,8 @@ int openOnce(Database &db, StderrPrompter &prompter, AdminSharedState &shared, c
 {
     int listed = -1;
     ms = millisecondsOf([&] {
-        BirdInventoryWindow window(db, prompter, shared, clock, [] { return QStringLiteral("US"); });
+        NoTransfers transfers;
+        BirdInventoryWindow window(db, prompter, shared, clock, [] { return QStringLiteral("US"); }, transfers);
         window.show();
         QApplication::processEvents();
         const auto *birds = window.findChild<QListWidget *>(QStringLiteral("lstPigeonList"));

@@ -33,6 +33,10 @@ MainWindow::MainWindow(ProgramServices services, QWidget *parent)
     , m_link(m_services.port, m_services.clock, m_services.prompter)
     , m_store(m_services.settings)
     , m_configuration(m_store, m_link, m_services.prompter)
+    , m_clockCommands(m_link, m_identity, m_services.prompter, *m_statusBar, m_database, m_adminState,
+                      m_configuration,
+                      {[this] { ui->clubdata->trigger(); },
+                       [this](const QString &name) { enterReceivedFlyer(name); }})
     , m_raceReports(new RaceReports(m_database, m_services.folders, m_services.prompter, this))
 {
     ui->setupUi(this);
@@ -87,12 +91,19 @@ void MainWindow::connectMenus()
                                                m_configuration.loadIfSaved();
                                                return m_configuration.fields().nationalOrg;
                                            },
-                                           this);
+                                           m_clockCommands, this);
         });
     });
     connect(ui->liberationdata, &QAction::triggered, this, [this] {
         m_windows.show(QStringLiteral("frmLiberations"),
-                       [this] { return new LiberationWindow(m_database, m_services.prompter, this); });
+                       [this] {
+                           return new LiberationWindow(
+                               m_database, m_services.prompter,
+                               [this](const QList<LiberationRace> &races) {
+                                   m_clockCommands.sendLiberationPoints(races);
+                               },
+                               this);
+                       });
     });
     connect(ui->mnuRaceReport, &QAction::triggered, m_raceReports, &RaceReports::showBrowser);
     connect(ui->mnuDOSRaceData, &QAction::triggered, this, [this] {
@@ -105,6 +116,13 @@ void MainWindow::connectMenus()
         AboutWindow about(this);
         about.exec();
     });
+}
+
+void MainWindow::enterReceivedFlyer(const QString &name)
+{
+    ui->FlyerData->trigger();
+    if (auto *flyers = qobject_cast<FlyerWindow *>(m_windows.find(QStringLiteral("frmFlyerList"))))
+        flyers->enterReceivedFlyer(name);
 }
 
 void MainWindow::startUp()

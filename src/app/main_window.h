@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/clock_commands.h"
 #include "app/configuration.h"
 #include "app/program_services.h"
 #include "app/settings_store.h"
@@ -51,6 +52,8 @@ protected:
 
 private:
     void connectMenus();
+    // A receive whose flyer is new hands over to the flyer window.
+    void enterReceivedFlyer(const QString &name);
     void openDatabaseAtStartUp();
     void runMaintenance(void (*command)(Database &, ProgressView &, Prompter &));
     void layOutBackground();
@@ -70,6 +73,7 @@ private:
     DatabaseLock m_databaseLock;
     AdminSharedState m_adminState;
     SingleWindows m_windows;
+    ClockCommands m_clockCommands;
     RaceReports *m_raceReports;
     QString m_helpFile;
 };

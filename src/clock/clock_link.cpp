@@ -9,6 +9,11 @@
 namespace {
 // Waits are cut into slices so that windows can repaint in between.
 constexpr int kWaitSliceMs = 50;
+
+bool IsControlReply(char byte)
+{
+    return byte == Ctl::ACK || byte == Ctl::NAK || byte == Ctl::EOT || byte == Ctl::ESC;
+}
 } // namespace
 
 QString LinkMessages::checklist()
@@ -140,9 +145,18 @@ QByteArray ClockLink::SendCommand(const QByteArray &command)
         case Wait::TimedOut:
         case Wait::Broken: return fail("E2", LinkMessages::forCode("E2"));
         }
-        // A second byte tells a framed reply from a single control byte.
-        waitFor([this] { return m_port.bytesAvailable() >= 2; }, SecondByteWaitMs, false);
+        // A second byte tells a framed reply from a single byte. A control
+        // byte is a whole reply: once the line has stayed quiet for a few
+        // character times after it, nothing more is coming.
         QByteArray reply = m_port.readAll();
+        const int secondByteLimit = reply.size() == 1 && IsControlReply(reply.at(0)) ? ControlReplyQuietMs
+                                                                                     : SecondByteWaitMs;
+        waitFor(
+            [&] {
+                reply += m_port.readAll();
+                return reply.size() >= 2;
+            },
+            secondByteLimit, false);
 
         if (reply.size() == 1) {
             provisional = reply;

@@ -49,6 +49,10 @@ public:
     static constexpr int SendLimitMs = 125;
     static constexpr int FirstByteLimitMs = 2500;
     static constexpr int SecondByteWaitMs = 100;
+    // After a one-byte ACK, NAK, EOT or ESC: about three character times at
+    // 9600 baud. Waiting the full 100 ms after each of the thousand records
+    // of a bird list would add almost two minutes to loading a module.
+    static constexpr int ControlReplyQuietMs = 3;
     static constexpr int EndOfReplyLimitMs = 5000;
 
 private:

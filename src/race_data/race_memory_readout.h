@@ -17,12 +17,8 @@ struct RaceReadout {
     int faultyReplies = 0;
 };
 
-namespace ReadoutLimits {
-// A clock that never ends, or only answers with faults, must not hold the
-// program for ever.
-inline constexpr int RunawayReplies = 10000;
-inline constexpr int FaultsInARow = 3;
-} // namespace ReadoutLimits
+// Far beyond any module's race memory.
+inline constexpr int RaceReadoutReplyLimit = 10000;
 
 // Reads the race memory of the inserted module, block by block, counting the
 // blocks in the progress window. Keeps at most capacity blocks but reads on

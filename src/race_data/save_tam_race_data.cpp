@@ -62,7 +62,6 @@ QString readoutNotes(const RaceReadout &readout)
 
 void SaveTamRaceData(TransferContext &context, const Folders &folders)
 {
-    context.identity.LmdSerial.clear();
     const RaceReadout readout = ReadRaceMemory(context, TamBlockCapacity);
     context.link.closePort();
     if (readout.end != RaceReadout::End::Complete)

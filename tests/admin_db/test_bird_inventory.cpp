@@ -2,6 +2,7 @@
 #include "admin_db/birds/bird_inventory.h"
 #include "admin_db/db/transaction.h"
 #include "clock/clock_identity.h"
+#include "recording_bird_transfers.h"
 #include "recording_prompter.h"
 #include "step_verbs.h"
 
@@ -98,7 +99,8 @@ struct Rig {
     AdminSharedState shared;
     ClockIdentity clock;
     QString nationalOrg = QStringLiteral("US");
-    BirdInventory logic{file.scratch.db, prompter, shared, clock, [this] { return nationalOrg; }};
+    RecordingBirdTransfers transfers;
+    BirdInventory logic{file.scratch.db, prompter, shared, clock, [this] { return nationalOrg; }, transfers};
     BirdFocus focus = BirdFocus::None;
     StepVerbs<BirdInventory> verbs = RecordVerbs<BirdInventory>({
         {"click", [](BirdInventory &l, const QString &row) { l.birdClicked(row.toInt(), {row.toInt()}); }},
@@ -128,6 +130,7 @@ struct Rig {
 } // namespace
 
 Q_DECLARE_METATYPE(BirdFocus)
+Q_DECLARE_METATYPE(BirdTransferEnd)
 
 class TestBirdInventory : public QObject {
     Q_OBJECT
@@ -150,8 +153,8 @@ private Q_SLOTS:
     void deleteBirds_data();
     void deleteBirds();
     void sameLineActsOnTheClickedBird();
-    void receivedBirds_data();
-    void receivedBirds();
+    void afterTransfer_data();
+    void afterTransfer();
     void databaseGoneOrLocked();
     void flyerDeletedMeanwhile_data();
     void flyerDeletedMeanwhile();
@@ -193,15 +196,15 @@ void TestBirdInventory::stateTable_data()
                                   << oneSelected;
     QTest::newRow("several selected") << QStringList{"select 0 2"} << "add edit delete end send" << 0
                                       << "AU|07|  AB|990001|Other" << " 3 Pigeon(s) listed,  2 Pigeon(s) Selected";
-    QTest::newRow("adding") << QStringList{"click 1", "add"} << "save cancel send fields" << 1
+    QTest::newRow("adding") << QStringList{"click 1", "add"} << "save cancel fields" << 1
                             << "AU|07|  AB|000124|Blue" << oneSelected;
-    QTest::newRow("editing") << QStringList{"click 1", "edit"} << "save cancel send fields" << 1 << bird1
+    QTest::newRow("editing") << QStringList{"click 1", "edit"} << "save cancel fields" << 1 << bird1
                              << oneSelected;
-    QTest::newRow("editing, a field emptied") << QStringList{"click 1", "edit", "year "} << "cancel send fields"
+    QTest::newRow("editing, a field emptied") << QStringList{"click 1", "edit", "year "} << "cancel fields"
                                               << 1 << "AU||  AB|000123|Blue" << oneSelected;
     QTest::newRow("edit cancelled") << QStringList{"click 1", "edit", "club zz", "cancel"}
                                     << "add edit delete end send" << 1 << bird1 << oneSelected;
-    QTest::newRow("adding without a bird shown") << QStringList{"add"} << "cancel send fields" << -1
+    QTest::newRow("adding without a bird shown") << QStringList{"add"} << "cancel fields" << -1
                                                  << "US|||000001|Other" << listed;
     QTest::newRow("bird clicked while adding") << QStringList{"click 0", "add", "click 2"}
                                                << "add edit delete end send" << 2 << "AU|07|  AB|000200|Blue"
@@ -468,42 +471,43 @@ void TestBirdInventory::sameLineActsOnTheClickedBird()
     QCOMPARE(rig.stored(), (QStringList{same + "|0", edited}));
 }
 
-void TestBirdInventory::receivedBirds_data()
+void TestBirdInventory::afterTransfer_data()
 {
-    QTest::addColumn<QByteArray>("header");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<int>("added");
-    QTest::addColumn<int>("updated");
-    const QByteArray baker = QByteArray("S3xxxxxxxxxx") + QByteArray("Baker").leftJustified(20, ' ') + "0001";
-    QTest::newRow("flyer stored") << baker << true << 2 << 2;
-    QTest::newRow("flyer unknown") << QByteArray("S3xxxxxxxxxxNobody              0001") << false << 0 << 0;
+    using Then = BirdTransferEnd::Then;
+    QTest::addColumn<BirdTransferEnd>("reply");
+    QTest::addColumn<int>("flyerRow");   // the flyer chosen afterwards
+    QTest::addColumn<int>("birdRow");    // the bird the fields show
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("nothing") << BirdTransferEnd{} << 0 << 0 << false;
+    QTest::newRow("birds read anew") << BirdTransferEnd{Then::RefreshBirds, {}} << 0 << -1 << false;
+    QTest::newRow("flyers read anew") << BirdTransferEnd{Then::RefillFlyers, {}} << 0 << -1 << false;
+    QTest::newRow("the received flyer") << BirdTransferEnd{Then::ShowFlyer, Flyers.at(2)} << 2 << -1 << false;
+    QTest::newRow("another window takes over") << BirdTransferEnd{Then::Close, {}} << 0 << 0 << true;
 }
 
-void TestBirdInventory::receivedBirds()
+// Both commands follow what the clock commands say, sending the chosen
+// flyer's birds, or the selected ones with their keys.
+void TestBirdInventory::afterTransfer()
 {
-    QFETCH(QByteArray, header);
-    QFETCH(bool, found);
-    QFETCH(int, added);
-    QFETCH(int, updated);
+    QFETCH(BirdTransferEnd, reply);
     Rig rig(*m_file);
-    rig.logic.end();
-    rig.shared.receivedHeader = header;
-    // Two new birds, a band another flyer has (in other case), one band twice
-    // and a record cut short.
-    rig.shared.receivedRecords = {"ZUS20  XY000001C00000A1B2CJ", "Zau07  ab000124H0000000000J",
-                                  "ZUS20  XY000002H00000A1B2DJ", "ZUS20  XY000002H00000A1B2DJ", "Zshort"};
-    rig.shared.birdsAdded = 99;
-    QCOMPARE(rig.logic.InsertNewData(), found);
-    const QStringList expected = found
-        ? QStringList{"Baker|US20  XY000001|C|00000A1B2C|J|1", "Baker|US20  XY000002|H|00000A1B2D|J|1"}
-        : QStringList{};
-    QCOMPARE(rig.stored().mid(Birds.size()), expected);
-    QCOMPARE(rig.shared.birdsAdded, qint16(found ? added : 99));
-    QCOMPARE(rig.shared.birdsUpdated, qint16(updated));
-    // What it held for the call it released again.
-    for (Table t : {Table::flyerlist, Table::birds})
-        QVERIFY(!rig.file.scratch.db.isHeld(t));
-    QVERIFY(rig.prompter.messages.isEmpty());
+    rig.transfers.reply = reply;
+    rig.steps({"check", "select 0 2"});
+    rig.logic.sendBirds();
+    rig.transfers.reply = {};
+    rig.logic.receiveBirds();
+    QCOMPARE(rig.transfers.receives, 1);
+    QCOMPARE(rig.transfers.sent.size(), 1);
+    const BirdSendRequest &sent = rig.transfers.sent.constFirst();
+    QCOMPARE(sent.flyerName, Flyers.at(0));
+    QVERIFY(sent.onlySelected);
+    // Abel's list shows his birds 2, 1, 3 (keys): lines 0 and 2.
+    QCOMPARE(sent.selectedKeys, (QList<qint64>{2, 3}));
+    const BirdInventoryView v = rig.logic.view();
+    QTEST(v.flyerRow, "flyerRow");
+    QTEST(v.birdRow, "birdRow");
+    QTEST(rig.logic.takeCloseRequest(), "closes");
+    QVERIFY(!rig.logic.takeCloseRequest());
 }
 
 void TestBirdInventory::databaseGoneOrLocked()

@@ -2,6 +2,7 @@
 #include "admin_db/birds/bird_inventory_window.h"
 #include "admin_db/db/transaction.h"
 #include "clock/clock_identity.h"
+#include "recording_bird_transfers.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
 #include "widget_driver.h"
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void asAUserWould();
+    void transferButtons();
 
 private:
     QListWidget *birds() const { return find<QListWidget>("lstPigeonList"); }
@@ -27,6 +29,7 @@ private:
     RecordingPrompter m_prompter;
     AdminSharedState m_shared;
     ClockIdentity m_clock;
+    RecordingBirdTransfers m_transfers;
     QPointer<BirdInventoryWindow> m_window;
 };
 
@@ -41,7 +44,7 @@ void TestBirdWindow::init()
     m_prompter.reset();
     m_clock.LmdVersion = 3.40;
     m_window = new BirdInventoryWindow(m_scratch->db, m_prompter, m_shared, m_clock,
-                                       [] { return QStringLiteral("US"); });
+                                       [] { return QStringLiteral("US"); }, m_transfers);
     QVERIFY(showWindow(m_window));
 }
 
@@ -169,21 +172,40 @@ void TestBirdWindow::asAUserWould()
     QVERIFY(enabled("cmdSendBirds"));
 
     // What the flyer window asks after storing a flyer read from a module.
-    m_shared.receivedHeader = QByteArray("S3xxxxxxxxxxAbel                0001");
-    m_shared.receivedRecords = {"ZAU08  AB000001C00000A1B2CJ"};
     field("txtBISearch")->clear();
-    QVERIFY(m_window->InsertNewData());
-    QCOMPARE(m_shared.birdsAdded, qint16(1));
     m_window->FillBirdFlyerList();
     m_window->selectFlyer(QStringLiteral("Abel "));
     QCOMPARE(flyers->currentItem()->text(), QStringLiteral("Abel"));
-    QCOMPARE(birds()->count(), 2);
+    QCOMPARE(birds()->count(), 1);
 
     click("cmdBirdEnd");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_window.isNull());
     for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
         QVERIFY(!m_scratch->db.isHeld(t));
+}
+
+// The buttons hand the chosen birds to the clock commands and follow what
+// they say: a receive that hands over to another window closes this one.
+void TestBirdWindow::transferButtons()
+{
+    QTest::mouseClick(find<QCheckBox>("chkSendOnlySelectBirds"), Qt::LeftButton);
+    clickLine("lstPigeonList", 1);
+    m_transfers.reply = {BirdTransferEnd::Then::RefreshBirds, {}};
+    click("cmdSendBirds");
+    QCOMPARE(m_transfers.sent.size(), 1);
+    const BirdSendRequest &request = m_transfers.sent.constFirst();
+    QCOMPARE(request.flyerName, QStringLiteral("Abel"));
+    QVERIFY(request.onlySelected);
+    // The list shows 000123 before 000200: the second line is the first bird.
+    QCOMPARE(request.selectedKeys, QList<qint64>{1});
+    QCOMPARE(birds()->selectedItems().size(), 0);
+
+    m_transfers.reply = {BirdTransferEnd::Then::Close, {}};
+    click("cmdReceiveBirds");
+    QCOMPARE(m_transfers.receives, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_window.isNull());
 }
 
 QTEST_MAIN(TestBirdWindow)

@@ -60,7 +60,8 @@ struct Rig {
 
     ScratchDatabase scratch;
     RecordingPrompter prompter;
-    LiberationLogic logic{scratch.db, prompter};
+    QList<QList<LiberationRace>> sent;
+    LiberationLogic logic{scratch.db, prompter, [this](const QList<LiberationRace> &races) { sent.append(races); }};
     LiberationFocus focus = LiberationFocus::None;
     StepVerbs<LiberationLogic> verbs = RecordVerbs<LiberationLogic>(
         {{"click", [](LiberationLogic &l, const QString &row) { l.clickRow(row.toInt()); }},

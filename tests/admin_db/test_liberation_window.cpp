@@ -23,7 +23,7 @@ void TestLiberationWindow::init()
 {
     m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("liberationWindow"));
     m_prompter.reset();
-    m_window = new LiberationWindow(m_scratch->db, m_prompter);
+    m_window = new LiberationWindow(m_scratch->db, m_prompter, [](const QList<LiberationRace> &) {});
     QVERIFY(showWindow(m_window));
 }
 

@@ -2,6 +2,7 @@
 #include "admin_db/liberations/liberation_window.h"
 #include "admin_db/records/admin_shared_state.h"
 #include "clock/clock_identity.h"
+#include "recording_bird_transfers.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
 #include "widget_driver.h"
@@ -27,6 +28,7 @@ private:
     RecordingPrompter m_prompter;
     AdminSharedState m_shared;
     ClockIdentity m_clock;
+    RecordingBirdTransfers m_transfers;
     QPointer<QWidget> m_window;
 };
 
@@ -48,8 +50,8 @@ QWidget *TestPastedText::open(const QString &which)
 {
     if (which == QLatin1String("birds"))
         return m_window = new BirdInventoryWindow(m_scratch->db, m_prompter, m_shared, m_clock,
-                                                  [] { return QStringLiteral("US"); });
-    return m_window = new LiberationWindow(m_scratch->db, m_prompter);
+                                                  [] { return QStringLiteral("US"); }, m_transfers);
+    return m_window = new LiberationWindow(m_scratch->db, m_prompter, [](const QList<LiberationRace> &) {});
 }
 
 const char *TestPastedText::addButton(const QString &which)

@@ -47,9 +47,15 @@ void TestClockLink::exchange_data()
 
     const QByteArray good = reply("Av");
     QTest::newRow("payload after first byte") << Script{at(5, good)} << QByteArray("v") << 1 << QString() << 0LL << 150LL;
-    QTest::newRow("ack") << Script{at(5, ACK)} << ACK << 1 << QString() << 0LL << 150LL;
-    QTest::newRow("esc") << Script{at(5, ESC)} << ESC << 1 << QString() << 0LL << 150LL;
-    QTest::newRow("other single byte unchanged") << Script{at(5, "x")} << QByteArray("x") << 1 << QString() << 0LL << 150LL;
+    // A control byte ends its reply after a short quiet time; any other lone
+    // byte waits the whole 100 ms for a second one.
+    const qint64 quietEnd = 5 + ClockLink::ControlReplyQuietMs;
+    QTest::newRow("ack") << Script{at(5, ACK)} << ACK << 1 << QString() << quietEnd << quietEnd + 1;
+    QTest::newRow("esc") << Script{at(5, ESC)} << ESC << 1 << QString() << quietEnd << quietEnd + 1;
+    QTest::newRow("eot") << Script{at(5, "\x04")} << QByteArray("\x04") << 1 << QString() << quietEnd << quietEnd + 1;
+    QTest::newRow("other single byte unchanged") << Script{at(5, "x")} << QByteArray("x") << 1 << QString() << 105LL << 106LL;
+    QTest::newRow("ack with more inside the quiet time is no ack")
+        << Script{{{5, ACK}, {quietEnd - 1, "x\x03"}}} << QByteArray() << 1 << QString() << quietEnd - 1 << quietEnd;
     QTest::newRow("nak twice is two sends") << Script{at(5, NAK), at(5, NAK)} << NAK << 2 << QString() << 0LL << 300LL;
     QTest::newRow("nak then reply") << Script{at(5, NAK), at(5, good)} << QByteArray("v") << 2 << QString() << 0LL << 300LL;
     QTest::newRow("split reply joined")

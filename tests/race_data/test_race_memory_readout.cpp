@@ -132,7 +132,7 @@ void TestRaceMemoryReadout::endlessClockBreaksOff()
     });
     const RaceReadout readout = ReadRaceMemory(rig.context, 1010);
     QCOMPARE(readout.end, RaceReadout::End::BrokenOff);
-    QCOMPARE(blocksSent, ReadoutLimits::RunawayReplies);
+    QCOMPARE(blocksSent, RaceReadoutReplyLimit);
     QCOMPARE(rig.prompter.texts(),
              QStringList{"The clock did not finish sending the race data.\r\nRace data not saved."});
     QVERIFY(!rig.progress.isOpen);

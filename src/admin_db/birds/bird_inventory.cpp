@@ -1,6 +1,5 @@
 #include "admin_db/birds/bird_inventory.h"
 
-#include "admin_db/birds/bird_received.h"
 #include "admin_db/records/clean_text.h"
 #include "admin_db/db/jet_error.h"
 #include "clock/clock_identity.h"
@@ -23,9 +22,9 @@ QString counted(qsizetype count, const char *what)
 } // namespace
 
 BirdInventory::BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
-                             std::function<QString()> nationalOrg)
+                             std::function<QString()> nationalOrg, BirdTransfers &transfers)
     : RecordEditor(BirdFocus::Org), m_db(db), m_store(db), m_prompter(prompter), m_shared(shared), m_clock(clock),
-      m_nationalOrg(std::move(nationalOrg))
+      m_nationalOrg(std::move(nationalOrg)), m_transfers(transfers)
 {
     startBrowsing();
 }
@@ -363,14 +362,51 @@ void BirdInventory::deleteBirds()
     }
 }
 
-bool BirdInventory::InsertNewData()
+void BirdInventory::sendBirds()
 {
-    try {
-        return StoreReceivedBirds(m_db, m_shared);
-    } catch (const JetError &e) {
-        ShowUnexpectedError(m_prompter, e);
-        return false;
+    if (!browsing() || m_flyerRow < 0)
+        return;
+    BirdSendRequest request{m_flyers.at(m_flyerRow).id, m_flyers.at(m_flyerRow).name, m_onlySelected, {}};
+    if (m_onlySelected) {
+        for (int row : m_selectedRows) {
+            if (row >= 0 && row < m_birds.size())
+                request.selectedKeys.append(m_birds.at(row).key);
+        }
     }
+    follow(m_transfers.sendBirds(request));
+}
+
+void BirdInventory::receiveBirds()
+{
+    if (browsing())
+        follow(m_transfers.receiveBirds());
+}
+
+void BirdInventory::follow(const BirdTransferEnd &end)
+{
+    using Then = BirdTransferEnd::Then;
+    switch (end.then) {
+    case Then::Nothing:
+        return;
+    case Then::RefreshBirds:
+        showFlyerBirds();
+        return;
+    case Then::RefillFlyers:
+        FillBirdFlyerList();
+        return;
+    case Then::ShowFlyer:
+        FillBirdFlyerList();
+        selectFlyer(end.flyerName);
+        return;
+    case Then::Close:
+        m_closeRequested = true;
+        return;
+    }
+}
+
+bool BirdInventory::takeCloseRequest()
+{
+    return std::exchange(m_closeRequested, false);
 }
 
 void BirdInventory::fieldEdited(BandField field, const QString &text)
@@ -470,7 +506,9 @@ BirdInventoryView BirdInventory::view() const
     v.saveEnabled = !browsing() && fieldsFilled();
     v.cancelEnabled = !browsing();
     v.endEnabled = browsing();
-    v.sendBirdsEnabled = !m_birds.isEmpty();
+    v.sendBirdsEnabled = browsing() && !m_birds.isEmpty();
+    // Received birds would land beside a bird half typed.
+    v.receiveBirdsEnabled = browsing();
     return v;
 }
 

@@ -3,6 +3,7 @@
 #include "admin_db/records/bird_band.h"
 #include "admin_db/records/bird_hatch_years.h"
 #include "admin_db/birds/bird_store.h"
+#include "admin_db/birds/bird_transfers.h"
 #include "admin_db/editing/record_editor.h"
 
 #include <QList>
@@ -44,6 +45,7 @@ struct BirdInventoryView {
     bool deleteEnabled = false;
     bool endEnabled = false;
     bool sendBirdsEnabled = false;
+    bool receiveBirdsEnabled = false;
 };
 
 // The bird window without its widgets: the flyer list and its search, the
@@ -52,7 +54,7 @@ struct BirdInventoryView {
 class BirdInventory : public RecordEditor<BirdFocus> {
 public:
     BirdInventory(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
-                  std::function<QString()> nationalOrg);
+                  std::function<QString()> nationalOrg, BirdTransfers &transfers);
 
     // Window load: lists the flyers, the first one chosen.
     void load();
@@ -78,6 +80,13 @@ public:
     void save() override;
     void cancel();
     void deleteBirds();
+    // "Send Birds": the chosen flyer's birds, or the selected ones, into the
+    // memory module.
+    void sendBirds();
+    // "Receive Birds": the module's birds into the database.
+    void receiveBirds();
+    // Whether the window should close now (another window took over), once.
+    bool takeCloseRequest();
 
     // The clock system's own routines, under their own names.
 
@@ -86,8 +95,6 @@ public:
     void FillBirdFlyerList();
     bool AddBird();
     bool editbird();
-    // Stores the received birds (bird_received.h); failures are reported.
-    bool InsertNewData();
 
     void fieldEdited(BandField field, const QString &text);
     void colorChosen(int index);
@@ -117,6 +124,7 @@ private:
     // Another window deleted the chosen flyer: says so and lists the flyers
     // anew.
     void flyerGone();
+    void follow(const BirdTransferEnd &end);
 
     Database &m_db;
     BirdStore m_store;
@@ -124,6 +132,7 @@ private:
     AdminSharedState &m_shared;
     const ClockIdentity &m_clock;
     std::function<QString()> m_nationalOrg;
+    BirdTransfers &m_transfers;
     HatchYearWindow m_years;
 
     QString m_search;
@@ -134,4 +143,5 @@ private:
     QList<int> m_selectedRows;
     bool m_onlySelected = false;
     BirdFields m_fields;
+    bool m_closeRequested = false;
 };

@@ -12,8 +12,8 @@
 
 BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                                          const ClockIdentity &clock, std::function<QString()> nationalOrg,
-                                         QWidget *parent)
-    : DataWindowOf(parent, db, prompter, shared, clock, std::move(nationalOrg)),
+                                         BirdTransfers &transfers, QWidget *parent)
+    : DataWindowOf(parent, db, prompter, shared, clock, std::move(nationalOrg), transfers),
       ui(std::make_unique<Ui::frmBirdInventory>())
 {
     ui->setupUi(this);
@@ -31,11 +31,11 @@ BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, Admin
 
 BirdInventoryWindow::~BirdInventoryWindow() = default;
 
-bool BirdInventoryWindow::InsertNewData()
+void BirdInventoryWindow::showOutcome()
 {
-    const bool stored = m_logic.InsertNewData();
-    showState();
-    return stored;
+    DataWindowOf::showOutcome();
+    if (m_logic.takeCloseRequest())
+        close();
 }
 
 void BirdInventoryWindow::FillBirdFlyerList()
@@ -95,7 +95,8 @@ void BirdInventoryWindow::connectControls()
 {
     connectButtons({{ui->cmdBirdAddNew, &BirdInventory::addNew}, {ui->cmdBirdEdit, &BirdInventory::edit},
                     {ui->cmdBirdSave, &BirdInventory::save}, {ui->cmdBirdCancel, &BirdInventory::cancel},
-                    {ui->cmdBirdDelete, &BirdInventory::deleteBirds}},
+                    {ui->cmdBirdDelete, &BirdInventory::deleteBirds}, {ui->cmdSendBirds, &BirdInventory::sendBirds},
+                    {ui->cmdReceiveBirds, &BirdInventory::receiveBirds}},
                    ui->cmdBirdEnd);
     connect(ui->chkSendOnlySelectBirds, &QCheckBox::toggled, this,
             [this](bool checked) { m_logic.setOnlySelectedBirds(checked); });
@@ -175,6 +176,7 @@ void BirdInventoryWindow::showState()
     ui->cmdBirdDelete->setEnabled(v.deleteEnabled);
     ui->cmdBirdEnd->setEnabled(v.endEnabled);
     ui->cmdSendBirds->setEnabled(v.sendBirdsEnabled);
+    ui->cmdReceiveBirds->setEnabled(v.receiveBirdsEnabled);
 }
 
 void BirdInventoryWindow::showBirdList(const BirdInventoryView &v)

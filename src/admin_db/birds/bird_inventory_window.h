@@ -12,17 +12,16 @@ class frmBirdInventory;
 }
 
 // frmBirdInventory: shows BirdInventory's state and hands it the user's
-// clicks, edits and field exits. Modeless; deletes itself when closed. The
-// send and receive buttons have no handler yet.
+// clicks, edits and field exits. Modeless; deletes itself when closed.
 class BirdInventoryWindow : public DataWindowOf<BirdInventory>, public BirdWindowAccess {
     Q_OBJECT
 public:
     BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared, const ClockIdentity &clock,
-                        std::function<QString()> nationalOrg, QWidget *parent = nullptr);
+                        std::function<QString()> nationalOrg, BirdTransfers &transfers,
+                        QWidget *parent = nullptr);
     ~BirdInventoryWindow() override;
 
     // For the flyer window, after it stored a flyer read from the clock.
-    bool InsertNewData() override;
     void FillBirdFlyerList() override;
     void selectFlyer(const QString &name) override;
 
@@ -35,6 +34,8 @@ private:
     void FillOrgCombo();
     void connectControls();
     void alignHeadings();
+    // A receive that hands over to another window also closes this one.
+    void showOutcome() override;
     void showState() override;
     void showBirdList(const BirdInventoryView &v);
     void showFields(const BirdFields &fields, bool enabled);

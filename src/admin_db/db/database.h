@@ -100,6 +100,15 @@ private:
     QString m_holder;
 };
 
+// A table held for one call: released when the hold goes.
+class CallHold : public TableHold {
+public:
+    using TableHold::TableHold;
+    ~CallHold() { release(); }
+    CallHold(const CallHold &) = delete;
+    CallHold &operator=(const CallHold &) = delete;
+};
+
 // Start-up: the file in the program folder, its key, the colour table.
 // Opens nothing.
 void PrepareDatabase(Database &db, const Folders &folders);

@@ -1,5 +1,6 @@
 #include "admin_db/flyers/flyer_logic.h"
 
+#include "admin_db/birds/received_birds.h"
 #include "admin_db/records/admin_shared_state.h"
 #include "admin_db/records/clean_text.h"
 #include "admin_db/editing/entry_messages.h"
@@ -104,6 +105,15 @@ void FlyerLogic::addNew()
     FillClubCombo();
 }
 
+void FlyerLogic::enterReceivedFlyer(const QString &name)
+{
+    if (changing())
+        cancel();
+    addNew();
+    m_shared.receiveMode = true;
+    m_fields.name = name;
+}
+
 qint64 FlyerLogic::chosenClub() const
 {
     if (m_clubs.isEmpty())
@@ -149,7 +159,7 @@ void FlyerLogic::add()
         reportAddFailure(e);
         return;
     }
-    if (m_shared.receiveMode && storeReceivedBirds(flyer->fields.name))
+    if (m_shared.receiveMode && storeReceivedBirds(*flyer))
         return;
     showWholeList(flyer->key);
 }
@@ -164,27 +174,34 @@ void FlyerLogic::reportAddFailure(const JetError &error)
     ReportDatabaseError(m_prompter, error.number(), Folders::native(folder));
 }
 
-bool FlyerLogic::storeReceivedBirds(const QString &name)
+bool FlyerLogic::storeReceivedBirds(const Flyer &flyer)
 {
-    BirdWindowAccess *birds = m_birdWindow ? m_birdWindow() : nullptr;
-    if (!birds) {
-        m_shared.receiveMode = false;
-        m_prompter.inform(QStringLiteral("The birds read from the clock were not stored: the bird window is closed."));
+    m_shared.receiveMode = false;
+    std::optional<MergeCounts> merged;
+    try {
+        merged = InsertNewData(m_db, m_shared, flyer.key);
+    } catch (const JetError &e) {
+        m_prompter.inform(QStringLiteral("The birds read from the clock were not stored: ") + e.description());
         return false;
     }
-    if (!birds->InsertNewData()) {
-        m_shared.receiveMode = false;
+    if (!merged) {
+        m_prompter.inform(QStringLiteral("The birds read from the clock were not stored: the flyer is no longer in "
+                                         "the database."));
         return false;
     }
+    m_shared.receivedRecords.clear();
+    TellDuplicateRings(m_prompter, *merged);
+    const QString name = flyer.fields.name;
     m_prompter.inform(QStringLiteral("Data successfully retrieved for ") + name + QLatin1Char('.') + CRLF + CRLF
-                      + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(m_shared.birdsUpdated)) + CRLF
-                      + QStringLiteral("Birds Added = ") + toText(SignedNumberText(m_shared.birdsAdded)));
+                      + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(merged->updated)) + CRLF
+                      + QStringLiteral("Birds Added = ") + toText(SignedNumberText(merged->added)));
     m_fields = {};
     stopChanging();
     m_closeRequested = true;
-    birds->FillBirdFlyerList();
-    birds->selectFlyer(name);
-    m_shared.receiveMode = false;
+    if (BirdWindowAccess *birds = m_birdWindow ? m_birdWindow() : nullptr) {
+        birds->FillBirdFlyerList();
+        birds->selectFlyer(name);
+    }
     return true;
 }
 

@@ -54,6 +54,9 @@ public:
 
     void clickRow(int row);
     void addNew();
+    // Receive mode: adding the flyer a memory module named, whose birds wait
+    // in the shared state until he is saved.
+    void enterReceivedFlyer(const QString &name);
     void cancel();
     void deleteSelected();
     // Text breaking the field's rules is refused whole.
@@ -75,8 +78,9 @@ private:
     qint64 chosenClub() const;
     // Back to browsing the whole list, with the flyer of key shown if any.
     void showWholeList(std::optional<qint64> key);
-    // Whether the received birds went in with the new flyer.
-    bool storeReceivedBirds(const QString &name);
+    // Whether the received birds went in with the new flyer; told either
+    // way. The receive ends here.
+    bool storeReceivedBirds(const Flyer &flyer);
     void reportAddFailure(const JetError &error);
 
     Database &m_db;

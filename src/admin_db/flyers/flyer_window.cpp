@@ -51,6 +51,11 @@ void FlyerWindow::connectControls()
             [this](int index) { run([this, index] { m_logic.clubChosen(index); }); });
 }
 
+void FlyerWindow::enterReceivedFlyer(const QString &name)
+{
+    run([this, name] { m_logic.enterReceivedFlyer(name); });
+}
+
 void FlyerWindow::showOutcome()
 {
     DataWindowOf::showOutcome();

@@ -21,6 +21,10 @@ public:
                 std::function<BirdWindowAccess *()> birdWindow, QWidget *parent = nullptr);
     ~FlyerWindow() override;
 
+    // The flyer of birds read from a memory module, entered for the user to
+    // choose his club and save.
+    void enterReceivedFlyer(const QString &name);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 
-LiberationLogic::LiberationLogic(Database &db, Prompter &prompter) : RecordEditor(LiberationFocus::RaceNumber), m_store(db), m_prompter(prompter)
+LiberationLogic::LiberationLogic(Database &db, Prompter &prompter, SendToClock sendToClock)
+    : RecordEditor(LiberationFocus::RaceNumber), m_store(db), m_prompter(prompter),
+      m_sendToClock(std::move(sendToClock))
 {
 }
 
@@ -115,6 +117,22 @@ void LiberationLogic::cancel()
 {
     if (changing())
         backToBrowsing();
+}
+
+void LiberationLogic::sendOrte()
+{
+    if (!browsing())
+        return;
+    QList<LiberationRace> races;
+    try {
+        races = m_store.races();
+    } catch (const JetError &e) {
+        m_prompter.inform(e.description());
+        return;
+    }
+    m_sendToClock(races);
+    forgetChoice();
+    backToBrowsing();
 }
 
 void LiberationLogic::backToBrowsing()

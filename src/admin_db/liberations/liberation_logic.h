@@ -40,7 +40,10 @@ struct LiberationView {
 // editing and deleting races, and the checks of the fields.
 class LiberationLogic : public RecordEditor<LiberationFocus> {
 public:
-    LiberationLogic(Database &db, Prompter &prompter);
+    // The races of table orte, in table order, to the memory module.
+    using SendToClock = std::function<void(const QList<LiberationRace> &)>;
+
+    LiberationLogic(Database &db, Prompter &prompter, SendToClock sendToClock);
 
     // Window load: lists the races. When that fails the list stays empty,
     // and the next step tries again.
@@ -58,6 +61,8 @@ public:
     void edit() override;
     void cancel();
     void deleteSelected();
+    // "Send to Tamrel": every race as the table holds it now.
+    void sendOrte();
 
     void fieldEdited(RaceField field, const QString &text);
     void leaveMonth();
@@ -80,6 +85,7 @@ private:
 
     LiberationStore m_store;
     Prompter &m_prompter;
+    SendToClock m_sendToClock;
     QList<LiberationRace> m_races;
     RaceFields m_fields;
     bool m_saveEnabled = false;

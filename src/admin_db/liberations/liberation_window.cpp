@@ -14,8 +14,9 @@ constexpr RaceField AllFields[] = {RaceField::Number, RaceField::Month, RaceFiel
 
 } // namespace
 
-LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, QWidget *parent)
-    : DataWindowOf(parent, db, prompter), ui(std::make_unique<Ui::frmLiberations>())
+LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, LiberationLogic::SendToClock sendToClock,
+                                   QWidget *parent)
+    : DataWindowOf(parent, db, prompter, std::move(sendToClock)), ui(std::make_unique<Ui::frmLiberations>())
 {
     ui->setupUi(this);
     ui->lstOrteList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -41,7 +42,7 @@ void LiberationWindow::connectControls()
 {
     connectButtons({{ui->cmdOrteAddNew, &LiberationLogic::addNew}, {ui->cmdOrteEdit, &LiberationLogic::edit},
                     {ui->cmdOrteDelete, &LiberationLogic::deleteSelected}, {ui->cmdOrteSave, &LiberationLogic::save},
-                    {ui->cmdOrteCancel, &LiberationLogic::cancel}},
+                    {ui->cmdOrteCancel, &LiberationLogic::cancel}, {ui->cmdSendOrte, &LiberationLogic::sendOrte}},
                    ui->cmdOrteEnd);
     // A list taking the focus makes its first line current without choosing
     // it; only a line the user chose counts as a click.

@@ -15,7 +15,8 @@ class QLineEdit;
 class LiberationWindow : public DataWindowOf<LiberationLogic> {
     Q_OBJECT
 public:
-    LiberationWindow(Database &db, Prompter &prompter, QWidget *parent = nullptr);
+    LiberationWindow(Database &db, Prompter &prompter, LiberationLogic::SendToClock sendToClock,
+                     QWidget *parent = nullptr);
     ~LiberationWindow() override;
 
 protected:

@@ -12,13 +12,9 @@ struct AdminSharedState {
     // Raised by the receive transfer while the flyer window adds the flyer of
     // the module just read; lowered when that flyer is stored.
     bool receiveMode = false;
-    // Kept by InsertNewData for the closing message of a receive.
-    qint16 birdsUpdated = 0;
-    qint16 birdsAdded = 0;
-    // The bird window's received-records array: the header record read from
-    // the module (the flyer name at positions 13 to 32) and up to 1,000 bird
-    // records, positions as the module sends them.
-    static constexpr int MaxReceivedRecords = 1000;
-    QByteArray receivedHeader;
+    // The bird records last read from a module, as it sent them, kept while
+    // the flyer window enters their flyer; and the module's firmware, which
+    // says what their last character is.
     QList<QByteArray> receivedRecords;
+    double receivedLmdVersion = 0;
 };

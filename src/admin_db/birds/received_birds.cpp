@@ -1,9 +1,14 @@
-#include "transfer/received_birds_merge.h"
+#include "admin_db/birds/received_birds.h"
 
 #include "admin_db/db/connection.h"
+#include "admin_db/db/database.h"
 #include "admin_db/db/lookups.h"
 #include "admin_db/db/transaction.h"
+#include "admin_db/records/admin_shared_state.h"
 #include "admin_db/records/bird_record.h"
+#include "admin_db/records/clean_text.h"
+#include "common/latin1.h"
+#include "common/prompter.h"
 
 #include <optional>
 
@@ -42,13 +47,26 @@ void addBird(Connection &c, const BirdRecord &bird)
         .run();
 }
 
+bool flyerStored(Connection &c, qint64 flyerId)
+{
+    Statement find = c.prepare("SELECT 1 FROM flyerlist WHERE FlyerID = ?");
+    find.bind(1, flyerId);
+    return find.next();
+}
+
+const QString ReceiveHolder = QStringLiteral("InsertNewData");
+
 } // namespace
 
-MergeCounts MergeReceivedBirds(Connection &connection, qint64 flyerId, const QList<QByteArray> &records,
-                               double lmdVersion)
+std::optional<MergeCounts> MergeReceivedBirds(Connection &connection, qint64 flyerId,
+                                              const QList<QByteArray> &records, double lmdVersion)
 {
     MergeCounts counts;
     Transaction together(connection);
+    // Birds of a flyer deleted meanwhile would show nowhere and keep their
+    // bands for ever.
+    if (!flyerStored(connection, flyerId))
+        return std::nullopt;
     for (const QByteArray &record : records) {
         std::optional<BirdRecord> bird = ReceivedBird(record, flyerId);
         if (!bird)
@@ -79,4 +97,33 @@ MergeCounts MergeReceivedBirds(Connection &connection, qint64 flyerId, const QLi
     }
     together.commit();
     return counts;
+}
+
+std::optional<MergeCounts> InsertNewData(Database &db, const AdminSharedState &shared, qint64 flyerId)
+{
+    CallHold flyers(db, Table::flyerlist, ReceiveHolder);
+    CallHold birds(db, Table::birds, ReceiveHolder);
+    flyers.connection();
+    return MergeReceivedBirds(birds.connection(), flyerId, shared.receivedRecords, shared.receivedLmdVersion);
+}
+
+std::optional<FlyerEntry> FlyerOfModuleName(Database &db, const QByteArray &moduleName)
+{
+    CallHold flyers(db, Table::flyerlist, ReceiveHolder);
+    QString cleaned = toText(moduleName);
+    const QString asSent = cleaned.trimmed();
+    const QString asStored = CleanText(cleaned);
+    Statement find = flyers.connection().prepare(
+        "SELECT FlyerID, Name FROM flyerlist WHERE Name = ? OR Name = ? ORDER BY Name = ? DESC, FlyerID LIMIT 1");
+    find.bind(1, asSent).bind(2, asStored).bind(3, asSent);
+    if (!find.next())
+        return std::nullopt;
+    return FlyerEntry{find.number(0), find.text(1)};
+}
+
+void TellDuplicateRings(Prompter &prompter, const MergeCounts &counts)
+{
+    for (const QByteArray &ring : counts.duplicateRings)
+        prompter.inform(QStringLiteral("Duplicate electronic numbers (") + toText(ring)
+                        + QStringLiteral(") not allowed."));
 }

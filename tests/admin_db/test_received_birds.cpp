@@ -1,6 +1,7 @@
+#include "admin_db/birds/received_birds.h"
 #include "admin_db/db/jet_error.h"
+#include "admin_db/records/admin_shared_state.h"
 #include "scratch_database.h"
-#include "transfer/received_birds_merge.h"
 
 #include <QTest>
 
@@ -14,15 +15,18 @@ QByteArray z(const char *band, const char *ring, char last = 'J')
 
 } // namespace
 
-class TestReceivedBirdsMerge : public QObject {
+class TestReceivedBirds : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void merge_data();
     void merge();
     void nothingStoredOnFailure();
+    void flyerGoneStoresNothing();
+    void flyerByEitherSpelling_data();
+    void flyerByEitherSpelling();
 };
 
-void TestReceivedBirdsMerge::merge_data()
+void TestReceivedBirds::merge_data()
 {
     QTest::addColumn<QList<QByteArray>>("received");
     QTest::addColumn<double>("firmware");
@@ -47,7 +51,7 @@ void TestReceivedBirdsMerge::merge_data()
     QTest::newRow("record cut short") << QList<QByteArray>{"ZAU25DEMO"} << 3.5 << QList<int>{0, 0, 0, 0} << before;
 }
 
-void TestReceivedBirdsMerge::merge()
+void TestReceivedBirds::merge()
 {
     QFETCH(QList<QByteArray>, received);
     QFETCH(double, firmware);
@@ -55,11 +59,17 @@ void TestReceivedBirdsMerge::merge()
     QFETCH(QStringList, stored);
     ScratchDatabase s(QStringLiteral("merge"));
     Connection &c = s.db.connection();
+    c.execute("INSERT INTO flyerlist (Name, ClubID) VALUES ('Abel', 1)");
     c.execute("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, type) "
               "VALUES (1, 'AU', '24', 'DEMO', '000101', 'C', '0000000101', 'J', '0'), "
               "(1, 'AU', '24', 'DEMO', '000102', 'C', '0000000000', 'J', '0')");
 
-    const MergeCounts merged = MergeReceivedBirds(c, 1, received, firmware);
+    AdminSharedState shared;
+    shared.receivedRecords = received;
+    shared.receivedLmdVersion = firmware;
+    const MergeCounts merged = InsertNewData(s.db, shared, 1).value();
+    // Held for the call only.
+    QVERIFY(s.db.dataWindows().isEmpty());
 
     QCOMPARE((QList<int>{merged.added, merged.updated, merged.assignmentsChanged, int(merged.duplicateRings.size())}),
              counts);
@@ -68,9 +78,10 @@ void TestReceivedBirdsMerge::merge()
              stored);
 }
 
-void TestReceivedBirdsMerge::nothingStoredOnFailure()
+void TestReceivedBirds::nothingStoredOnFailure()
 {
     ScratchDatabase s(QStringLiteral("mergeLocked"));
+    s.db.connection().execute("INSERT INTO flyerlist (Name, ClubID) VALUES ('Abel', 1)");
     Connection other;
     s.openOwn(other);
     other.execute("BEGIN IMMEDIATE");
@@ -79,5 +90,37 @@ void TestReceivedBirdsMerge::nothingStoredOnFailure()
     QCOMPARE(Number(s.db.connection(), "SELECT count(*) FROM birds"), qint64(0));
 }
 
-QTEST_GUILESS_MAIN(TestReceivedBirdsMerge)
-#include "test_received_birds_merge.moc"
+void TestReceivedBirds::flyerGoneStoresNothing()
+{
+    ScratchDatabase s(QStringLiteral("mergeFlyerGone"));
+    QVERIFY(!MergeReceivedBirds(s.db.connection(), 7, {z("AU25DEMO000201", "0000000201")}, 3.5));
+    QCOMPARE(Number(s.db.connection(), "SELECT count(*) FROM birds"), qint64(0));
+}
+
+void TestReceivedBirds::flyerByEitherSpelling_data()
+{
+    QTest::addColumn<QByteArray>("moduleName");
+    QTest::addColumn<QString>("found");   // empty: none
+    QTest::newRow("as stored, blank-filled") << QByteArray("Abel                ") << "Abel";
+    QTest::newRow("other case") << QByteArray("ABEL") << "Abel";
+    QTest::newRow("apostrophe stored as a blank") << QByteArray("O'Neil") << "O Neil";
+    QTest::newRow("stored with its quote") << QByteArray("D\"Arcy") << "D\"Arcy";
+    QTest::newRow("nobody") << QByteArray("Nobody") << QString();
+}
+
+// The flyer window stores names cleaned, an older file may not have: the
+// module's name finds him either way, the exact spelling first.
+void TestReceivedBirds::flyerByEitherSpelling()
+{
+    QFETCH(QByteArray, moduleName);
+    ScratchDatabase s(QStringLiteral("flyerByName"));
+    InsertRows(s.db.connection(), "INSERT INTO flyerlist (Name, ClubID) VALUES (?, 1)",
+               {"Abel", "O Neil", "D\"Arcy", "D Arcy"});
+    const std::optional<FlyerEntry> flyer = FlyerOfModuleName(s.db, moduleName);
+    QTEST(flyer ? flyer->name : QString(), "found");
+    QVERIFY(s.db.dataWindows().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestReceivedBirds)
+#include "test_received_birds.moc"
+

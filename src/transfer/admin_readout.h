@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+struct TransferContext;
+
+// A module's admin data read back, records exactly as they came.
+struct AdminReadout {
+    enum class End { Complete, BrokenOff };
+    End end = End::Complete;
+    QByteArray flyerRecord;            // S3; empty when the module has none
+    QList<QByteArray> birdRecords;     // Z, at most MaxReadoutBirds
+    int birdsLeftOut = 0;
+    // Error codes and replies lost to a bad checksum: records missing.
+    int faultyReplies = 0;
+};
+
+// The ACK to "X", three headers, a thousand birds and the end, with room
+// for faults.
+inline constexpr int AdminReadoutReplyLimit = 1100;
+inline constexpr int MaxReadoutBirds = 1000;
+
+// Reads the whole admin data of the inserted module, counting the bird
+// records in the progress window. A readout that breaks off (no connection,
+// a clock that does not end, faults in a row) has told the user why,
+// followed by consequence ("Nothing was stored.").
+AdminReadout ReadAdminData(TransferContext &context, const QString &consequence);
+
+// The admin data up to the flyer record, which is all a name check needs.
+struct FlyerRecordRead {
+    enum class End {
+        Found,
+        NoAdminData,   // the module holds none ("***"), or no flyer record
+        BrokenOff,     // told as for ReadAdminData
+    };
+    End end = End::NoAdminData;
+    QByteArray record;
+};
+
+// Reads up to the S3 record and ends the readout with EOT.
+FlyerRecordRead ReadFlyerRecord(TransferContext &context, const QString &consequence);
+
+// The clock system's own routine: reads up to the module's S3 record, whose
+// flyer name FlyerNameOf gives, counting the blocks in the progress window.
+// Ends with a plain "X" rather than EOT, as the clock system does.
+FlyerRecordRead ReadModuleFlyerName(TransferContext &context, const QString &consequence);
