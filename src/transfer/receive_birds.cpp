@@ -69,9 +69,10 @@ ReceiveEnd merge(TransferContext &context, Database &db, AdminSharedState &share
         context.progress.closeProgress();
         QString name = toText(moduleName);
         CleanText(name);
-        if (!addFlyer(context.prompter, name.trimmed()))
+        if (!addFlyer(context.prompter, name.trimmed())) {
+            shared.receivedRecords.clear();
             return {};
-        shared.receiveMode = true;
+        }
         return {Then::EnterFlyer, name.trimmed()};
     }
     context.progress.showProgress(QStringLiteral("Updating list..."), QStringLiteral("Please wait"));

@@ -66,6 +66,7 @@ struct Rig {
     StepVerbs<LiberationLogic> verbs = RecordVerbs<LiberationLogic>(
         {{"click", [](LiberationLogic &l, const QString &row) { l.clickRow(row.toInt()); }},
          {"delete", Answered(prompter, &LiberationLogic::deleteSelected)},
+         {"send", Call(&LiberationLogic::sendOrte)},
          {"leave", [](LiberationLogic &l, const QString &field) {
               field == QLatin1String("month") ? l.leaveMonth() : l.leaveDay();
           }}});
@@ -101,6 +102,8 @@ void TestLiberationLogic::steps_data()
     QTest::newRow("empty table") << none << none << "add end send | -1 | |||| | [0 Races Listed]" << F::None << none
                                  << none;
     QTest::newRow("loaded") << Std << none << browsing << F::None << none << Std;
+    QTest::newRow("sent from a chosen line") << Std << QStringList{"click 2", "send"} << browsing << F::AddNew << none
+                                             << Std;
     QTest::newRow("clicked") << Std << QStringList{"click 2"}
                              << "add edit delete end send list | 2 | 00|06|14|Home|3" + listed << F::None << none
                              << Std;
@@ -180,6 +183,14 @@ void TestLiberationLogic::steps()
     QTEST(rig.focus, "focus");
     QTEST(rig.prompter.texts(), "messages");
     QTEST(rig.stored(), "stored");
+    // Sending hands over every race the table holds, in table order.
+    if (script.contains(QLatin1String("send"))) {
+        QCOMPARE(rig.sent.size(), 1);
+        QStringList sent;
+        for (const LiberationRace &r : rig.sent.constFirst())
+            sent.append(QStringList{r.number, r.date, r.name, r.type}.join(QLatin1Char('|')));
+        QCOMPARE(sent, rig.stored());
+    }
     for (const Message &m : std::as_const(rig.prompter.messages)) {
         if (m.text == QLatin1String("Are you sure you wish to DELETE this record?")) {
             QCOMPARE(m.title, QStringLiteral("Delete Record"));

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "clock/control_chars.h"
+#include "fake_clock_peer.h"
+
+#include <QMap>
+
+// A clock on a fake port with a memory module that keeps admin data and
+// liberation points: it identifies itself like FakeClockPeer, takes every
+// record with ACK and reads its admin data out ("X", then bare ACKs, EOT at
+// the end). Chosen records, numbered from 1 over everything but the
+// identification and the readout, get another reply; after unplugAfter of
+// them the clock is gone.
+struct FakeModuleClock {
+    FakeClockPeer identity;
+    QList<QByteArray> adminData;      // what a readout gives
+    QList<QByteArray> taken;          // the records the module took
+    QMap<int, QByteArray> replyTo;    // record number -> reply byte
+    int unplugAfter = -1;
+    int records = 0;
+    // A readout that never ends: every bare ACK gets another block.
+    bool endless = false;
+
+    // Identity payload for a model ("0150", "0216"), version ("0157") and
+    // state.
+    void identify(const QByteArray &version, const QByteArray &model, char state = '0')
+    {
+        identity.lmd = "v" + version + model + "000" + state + "12AB34CD";
+    }
+
+    QList<FakeSerialPort::Piece> operator()(const QByteArray &frame)
+    {
+        if (frame == QByteArray(1, Ctl::ACK))
+            return {{3, nextBlock()}};
+        if (frame == QByteArray(1, Ctl::EOT)) {
+            m_next = -1;
+            return {{3, QByteArray(1, Ctl::ACK)}};
+        }
+        const QByteArray command = frame.mid(2, frame.size() - 5);
+        if (command == "v" || !frame.startsWith(QByteArray("\x02") + ClockLink::ClockPrefix))
+            return identity(frame);
+        if (command == "X") {
+            m_next = 0;
+            return {{3, QByteArray(1, Ctl::ACK)}};
+        }
+        if (++records > unplugAfter && unplugAfter >= 0)
+            return {};
+        const QByteArray reply = replyTo.value(records, QByteArray(1, Ctl::ACK));
+        if (reply == QByteArray(1, Ctl::ACK))
+            taken.append(command);
+        return {{3, reply}};
+    }
+
+private:
+    QByteArray nextBlock()
+    {
+        if (endless && m_next >= 0)
+            return FrameReply("#Z" + QByteArray::number(m_next++).rightJustified(26, '0'));
+        if (m_next < 0 || m_next >= adminData.size()) {
+            m_next = -1;
+            return QByteArray(1, Ctl::EOT);
+        }
+        return FrameReply('#' + adminData.at(m_next++));
+    }
+
+    qsizetype m_next = -1;
+};
