@@ -3,6 +3,7 @@
 #include "link_bench.h"
 #include "readout_bench.h"
 #include "report_bench.h"
+#include "transfer_bench.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ constexpr SubCommand SubCommands[] = {
     {"birdwindow", RunBirdWindowBench},
     {"readout", RunReadoutBench},
     {"report", RunReportBench},
+    {"transfer", RunTransferBench},
 };
 
 int usage()
