@@ -41,6 +41,10 @@ bool runReadout(TransferContext &context, const QString &consequence, int &fault
             failure = QStringLiteral("The admin data could not be read from the memory module.");
             break;
         }
+        if (IsSingleByte(reply, Ctl::ESC)) {
+            failure = QStringLiteral("The memory module refused to give its admin data.");
+            break;
+        }
         if (IsSingleByte(reply, Ctl::EOT))
             return true;
         guard.count(reply);
@@ -113,12 +117,14 @@ FlyerRecordRead ReadFlyerRecord(TransferContext &context, const QString &consequ
 FlyerRecordRead ReadModuleFlyerName(TransferContext &context, const QString &consequence)
 {
     context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
-    FlyerRecordRead read = readUpToFlyer(context, consequence, [&](int blocks) {
+    const FlyerRecordRead read = readUpToFlyer(context, consequence, [&](int blocks) {
         context.progress.setSecondLine(QString::number(blocks) + QStringLiteral(" Blocks Transferred"));
     });
     if (read.end == FlyerRecordRead::End::BrokenOff)
         return read;
     context.progress.closeProgress();
-    context.link.SendCommand(AdminReadoutCommand);
+    // EOT ends the readout; a fresh "X" would leave the clock waiting in
+    // a readout nobody continues.
+    context.link.SendCommand(QByteArray(1, Ctl::EOT));
     return read;
 }

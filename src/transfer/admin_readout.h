@@ -24,7 +24,7 @@ inline constexpr int MaxReadoutBirds = 1000;
 
 // Reads the whole admin data of the inserted module, counting the bird
 // records in the progress window. A readout that breaks off (no connection,
-// a clock that does not end, faults in a row) has told the user why,
+// a refusal, a clock that does not end, faults in a row) has told the user why,
 // followed by consequence ("Nothing was stored.").
 AdminReadout ReadAdminData(TransferContext &context, const QString &consequence);
 
@@ -42,7 +42,7 @@ struct FlyerRecordRead {
 // Reads up to the S3 record and ends the readout with EOT.
 FlyerRecordRead ReadFlyerRecord(TransferContext &context, const QString &consequence);
 
-// The clock system's own routine: reads up to the module's S3 record, whose
-// flyer name FlyerNameOf gives, counting the blocks in the progress window.
-// Ends with a plain "X" rather than EOT, as the clock system does.
+// The same for a command that shows its progress: the blocks read are
+// counted in the progress window. FlyerNameOf gives the flyer's name. Named
+// as the clock system names it.
 FlyerRecordRead ReadModuleFlyerName(TransferContext &context, const QString &consequence);

@@ -17,6 +17,8 @@
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_start.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 using Then = ReceiveEnd::Then;
@@ -26,9 +28,8 @@ const QString NothingStored = QStringLiteral("Nothing was stored.");
 bool noClubs(Database &db)
 {
     ClubStore clubs(db, QStringLiteral("cmdReceiveBirds"));
-    const qint64 count = clubs.count(QString());
-    clubs.close();
-    return count == 0;
+    const auto release = qScopeGuard([&clubs] { clubs.close(); });
+    return clubs.count(QString()) == 0;
 }
 
 bool addFlyer(Prompter &prompter, const QString &name)
@@ -57,7 +58,7 @@ ReceiveEnd merge(TransferContext &context, Database &db, AdminSharedState &share
     const QByteArray moduleName = FlyerNameOf(readout.flyerRecord);
     if (moduleName.trimmed().isEmpty()) {
         context.progress.closeProgress();
-        context.prompter.inform(readout.flyerRecord.isEmpty()
+        context.prompter.inform(readout.flyerRecord.isEmpty() && readout.birdRecords.isEmpty()
                                     ? QStringLiteral("There are no birds in the memory module.")
                                     : QStringLiteral("The memory module names no flyer.") + CRLF + NothingStored);
         return {};

@@ -2,9 +2,12 @@
 
 #include "clock/clock_link.h"
 #include "clock/control_chars.h"
+#include "common/line_breaks.h"
 #include "transfer/replies.h"
 
-RecordReply SendRecord(ClockLink &link, const QByteArray &record)
+namespace {
+
+RecordReply sendRecord(ClockLink &link, const QByteArray &record)
 {
     const QByteArray reply = link.SendCommand(record);
     if (IsLinkFailure(reply))
@@ -16,16 +19,29 @@ RecordReply SendRecord(ClockLink &link, const QByteArray &record)
     return RecordReply::Taken;
 }
 
-QString StopReason(RecordReply reply)
+} // namespace
+
+SentRecords SendRecords(ClockLink &link, const QList<QByteArray> &records, const std::function<void(int)> &counted)
 {
-    switch (reply) {
-    case RecordReply::Refused:
-        return QStringLiteral("The memory module refused a record.");
-    case RecordReply::NotReceived:
-        return QStringLiteral("The Tamrel could not read a record, twice.");
-    case RecordReply::Taken:
-    case RecordReply::LinkFailed:
-        break;
+    SentRecords run;
+    for (const QByteArray &record : records) {
+        run.stop = sendRecord(link, record);
+        if (!run.complete())
+            break;
+        ++run.taken;
+        if (counted)
+            counted(run.taken);
     }
-    return {};
+    return run;
+}
+
+QString StoppedMessage(const SentRecords &run, qsizetype meant, const QString &what, const QString &advice)
+{
+    QString text;
+    if (run.stop == RecordReply::Refused)
+        text = QStringLiteral("The memory module refused a record.") + CRLF + CRLF;
+    else if (run.stop == RecordReply::NotReceived)
+        text = QStringLiteral("The Tamrel could not read a record, twice.") + CRLF + CRLF;
+    return text + QStringLiteral("Sending stopped after %1 of %2 ").arg(run.taken).arg(meant) + what
+         + QStringLiteral(".") + CRLF + advice;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <functional>
 
 class ClockLink;
 
@@ -13,10 +15,21 @@ enum class RecordReply {
     NotReceived,   // the clock could not read the frame, twice (NAK)
 };
 
-// Sends one record. Only a failure is examined: a clock that answers with
-// anything but a failure has taken the record.
-RecordReply SendRecord(ClockLink &link, const QByteArray &record);
+// How a run of records went.
+struct SentRecords {
+    int taken = 0;
+    // What stopped the run; Taken when every record was.
+    RecordReply stop = RecordReply::Taken;
 
-// Why a run of records stopped, for the user; empty after a link failure,
-// which the link has told already.
-QString StopReason(RecordReply reply);
+    bool complete() const { return stop == RecordReply::Taken; }
+};
+
+// Sends records in order until one is not taken; counted(records taken so
+// far) runs after each one taken. Only a failure is examined: a clock that
+// answers with anything but a failure has taken the record.
+SentRecords SendRecords(ClockLink &link, const QList<QByteArray> &records,
+                        const std::function<void(int taken)> &counted = {});
+
+// For a run that broke off: why (a link failure the link has told already),
+// "Sending stopped after N of M <what>." and the advice.
+QString StoppedMessage(const SentRecords &run, qsizetype meant, const QString &what, const QString &advice);

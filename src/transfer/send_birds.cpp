@@ -104,45 +104,44 @@ QString refusal(const QList<BirdRecord> &birds, const ClockIdentity &identity)
     return {};
 }
 
-QString brokenOffMessage(RecordReply reply, int birdsSent, qsizetype birdsMeant)
+QList<QByteArray> birdRecords(const QList<BirdRecord> &birds, double lmdVersion)
 {
-    QString text = StopReason(reply);
-    if (!text.isEmpty())
-        text += CRLF + CRLF;
-    return text + QStringLiteral("Sending stopped after %1 of %2 birds.").arg(birdsSent).arg(birdsMeant) + CRLF
-         + QStringLiteral("The memory module does not hold the whole bird list: please send the birds again.");
+    QList<QByteArray> records;
+    for (const BirdRecord &bird : birds)
+        records.append(BirdAdminRecord(bird, lmdVersion));
+    return records;
 }
 
 // Sends the records; the closing message either way.
 void sendAll(TransferContext &context, const SendMaterial &m, bool onlySelected)
 {
     context.progress.setSecondLine(QStringLiteral("Connecting..."));
-    RecordReply reply = SendRecord(context.link, m.headers.at(0));
-    if (reply != RecordReply::Taken) {
+    const QString checkConnection = QStringLiteral("Check Connection to Tamrel");
+    const SentRecords combine = SendRecords(context.link, m.headers.mid(0, 1));
+    if (!combine.complete()) {
         context.progress.closeProgress();
-        QString text = StopReason(reply);
-        context.prompter.inform(text.isEmpty() ? QStringLiteral("Check Connection to Tamrel")
-                                               : text + CRLF + QStringLiteral("No birds were sent."));
+        context.prompter.inform(combine.stop == RecordReply::LinkFailed
+                                    ? checkConnection
+                                    : StoppedMessage(combine, m.birds.size(), QStringLiteral("birds"), checkConnection));
         return;
     }
-    for (qsizetype i = 1; i < m.headers.size() && reply == RecordReply::Taken; ++i)
-        reply = SendRecord(context.link, m.headers.at(i));
-    int sent = 0;
-    for (qsizetype i = 0; i < m.birds.size() && reply == RecordReply::Taken; ++i) {
-        reply = SendRecord(context.link, BirdAdminRecord(m.birds.at(i), context.identity.LmdVersion));
-        if (reply != RecordReply::Taken)
-            break;
-        ++sent;
-        context.progress.setSecondLine(QString::number(sent) + QStringLiteral(" Birds Transferred"));
-    }
+    SentRecords run = SendRecords(context.link, m.headers.mid(1));
+    if (run.complete())
+        run = SendRecords(context.link, birdRecords(m.birds, context.identity.LmdVersion), [&context](int taken) {
+            context.progress.setSecondLine(QString::number(taken) + QStringLiteral(" Birds Transferred"));
+        });
+    else
+        run.taken = 0;   // headers, no birds
     context.progress.closeProgress();
-    if (reply != RecordReply::Taken) {
-        context.prompter.inform(brokenOffMessage(reply, sent, m.birds.size()));
+    if (!run.complete()) {
+        context.prompter.inform(StoppedMessage(
+            run, m.birds.size(), QStringLiteral("birds"),
+            QStringLiteral("The memory module does not hold the whole bird list: please send the birds again.")));
         return;
     }
-    context.prompter.inform(onlySelected ? QStringLiteral("  ") + QString::number(sent)
+    context.prompter.inform(onlySelected ? QStringLiteral("  ") + QString::number(run.taken)
                                                + QStringLiteral(" selected birds sent")
-                                         : QStringLiteral("       Birds sent = ") + QString::number(sent));
+                                         : QStringLiteral("       Birds sent = ") + QString::number(run.taken));
 }
 
 BirdTransferEnd sendChecked(TransferContext &context, Database &db, const AdminHeaderSettings &settings,

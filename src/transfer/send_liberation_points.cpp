@@ -36,25 +36,19 @@ void SendLiberationPoints(TransferContext &context, const QList<LiberationRace> 
         return;
     }
     context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
-    RecordReply reply = SendRecord(context.link, QByteArrayLiteral("IC0"));
-    int sent = 0;
-    for (qsizetype i = 0; i < races.size() && reply == RecordReply::Taken; ++i) {
-        reply = SendRecord(context.link, LiberationCommand(races.at(i)));
-        if (reply != RecordReply::Taken)
-            break;
-        ++sent;
-        context.progress.setSecondLine(QString::number(sent) + QStringLiteral(" Races Transferred"));
-    }
+    QList<QByteArray> commands;
+    for (const LiberationRace &race : races)
+        commands.append(LiberationCommand(race));
+    SentRecords run = SendRecords(context.link, {QByteArrayLiteral("IC0")});
+    if (run.complete())
+        run = SendRecords(context.link, commands, [&context](int taken) {
+            context.progress.setSecondLine(QString::number(taken) + QStringLiteral(" Races Transferred"));
+        });
+    else
+        run.taken = 0;   // the clear command, no point
     EndTransfer(context);
-    if (reply == RecordReply::Taken)
-        return;
-    QString text = StopReason(reply);
-    if (!text.isEmpty())
-        text += CRLF + CRLF;
-    context.prompter.inform(text + QStringLiteral("Sending stopped after %1 of %2 liberation points.")
-                                       .arg(sent)
-                                       .arg(races.size())
-                            + CRLF
-                            + QStringLiteral("The memory module may have lost its liberation points: please send "
-                                             "all liberation points again."));
+    if (!run.complete())
+        context.prompter.inform(StoppedMessage(run, races.size(), QStringLiteral("liberation points"),
+                                               QStringLiteral("The memory module may have lost its liberation points: "
+                                                              "please send all liberation points again.")));
 }

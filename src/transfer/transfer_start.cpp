@@ -10,8 +10,11 @@ bool StartTransfer(TransferContext &context)
     context.link.setAddressPrefix(ClockLink::ClockPrefix);
     context.identity.LmdSerial.clear();
     ReadClockInfo(context.link, context.identity);
-    if (!context.identity.connected())
+    if (!context.identity.connected()) {
+        // A damaged or strange answer leaves the port open.
+        context.link.closePort();
         return false;
+    }
     context.showClockStatus();
     return true;
 }

@@ -101,6 +101,7 @@ private Q_SLOTS:
     void clubGone();
     void receiving_data();
     void receiving();
+    void receivingWhileTyping();
     void connections();
     void databaseFailure_data();
     void databaseFailure();
@@ -374,6 +375,26 @@ void TestFlyerLogic::receiving()
         QCOMPARE(rig.query("SELECT count(*) AS row FROM birds JOIN flyerlist ON FlyerID = BirdFlyerID "
                            "WHERE Name = 'Baker'"),
                  QStringList{"0"});
+    }
+}
+
+// A flyer half typed is only given up for the received one when the user
+// says so.
+void TestFlyerLogic::receivingWhileTyping()
+{
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        Rig rig(m_file, Clubs, Flyers);
+        rig.shared.receivedRecords = {"ZUS20  XY000001C00000A1B2CJ"};
+        rig.logic.load();
+        rig.steps({"add", "name Zed"});
+        rig.prompter.answerNext(answer);
+        rig.logic.enterReceivedFlyer(QStringLiteral("Adams"));
+        const bool given = answer == MsgAnswer::Yes;
+        QCOMPARE(rig.logic.view().fields.name, given ? QStringLiteral("Adams") : QStringLiteral("Zed"));
+        QCOMPARE(rig.shared.receiveMode, given);
+        QCOMPARE(rig.shared.receivedRecords.size(), given ? 1 : 0);
+        QCOMPARE(rig.prompter.texts().size(), given ? 1 : 2);
+        QVERIFY(rig.prompter.texts().constFirst().startsWith(QLatin1String("The flyer being entered has not been saved.")));
     }
 }
 

@@ -48,6 +48,9 @@ void TestReceivedBirds::merge_data()
     QTest::newRow("3.37 sends the type") << QList<QByteArray>{z("AU25DEMO000204", "0000000204", '1')} << 3.37
                                          << QList<int>{1, 0, 0, 0}
                                          << before + QStringList{"AU25DEMO000204|0000000204|NONE|1"};
+    QTest::newRow("3.37 changed ring keeps the colour")
+        << QList<QByteArray>{z("AU24DEMO000102", "0000000777", '1')} << 3.37 << QList<int>{0, 1, 1, 0}
+        << QStringList{before[0], "AU24DEMO000102|0000000777|J|0"};
     QTest::newRow("record cut short") << QList<QByteArray>{"ZAU25DEMO"} << 3.5 << QList<int>{0, 0, 0, 0} << before;
 }
 
@@ -78,16 +81,18 @@ void TestReceivedBirds::merge()
              stored);
 }
 
+// The second bird fails: the first is not kept either.
 void TestReceivedBirds::nothingStoredOnFailure()
 {
-    ScratchDatabase s(QStringLiteral("mergeLocked"));
-    s.db.connection().execute("INSERT INTO flyerlist (Name, ClubID) VALUES ('Abel', 1)");
-    Connection other;
-    s.openOwn(other);
-    other.execute("BEGIN IMMEDIATE");
-    QVERIFY_THROWS_EXCEPTION(JetError, MergeReceivedBirds(s.db.connection(), 1, {z("AU25DEMO000201", "0000000201")}, 3.5));
-    other.execute("ROLLBACK");
-    QCOMPARE(Number(s.db.connection(), "SELECT count(*) FROM birds"), qint64(0));
+    ScratchDatabase s(QStringLiteral("mergeFails"));
+    Connection &c = s.db.connection();
+    c.execute("INSERT INTO flyerlist (Name, ClubID) VALUES ('Abel', 1)");
+    c.execute("CREATE TEMP TRIGGER refuse BEFORE INSERT ON birds WHEN NEW.bnumber = '000202' "
+              "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    QVERIFY_THROWS_EXCEPTION(JetError, MergeReceivedBirds(c, 1, {z("AU25DEMO000201", "0000000201"),
+                                                                 z("AU25DEMO000202", "0000000202")}, 3.5));
+    QCOMPARE(Number(c, "SELECT count(*) FROM birds"), qint64(0));
+    QVERIFY(!c.inTransaction());
 }
 
 void TestReceivedBirds::flyerGoneStoresNothing()

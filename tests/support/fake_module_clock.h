@@ -20,6 +20,8 @@ struct FakeModuleClock {
     int records = 0;
     // A readout that never ends: every bare ACK gets another block.
     bool endless = false;
+    // "X" is answered ESC.
+    bool refusesReadout = false;
 
     // Identity payload for a model ("0150", "0216"), version ("0157") and
     // state.
@@ -39,6 +41,8 @@ struct FakeModuleClock {
         const QByteArray command = frame.mid(2, frame.size() - 5);
         if (command == "v" || !frame.startsWith(QByteArray("\x02") + ClockLink::ClockPrefix))
             return identity(frame);
+        if (command == "X" && refusesReadout)
+            return {{3, QByteArray(1, Ctl::ESC)}};
         if (command == "X") {
             m_next = 0;
             return {{3, QByteArray(1, Ctl::ACK)}};

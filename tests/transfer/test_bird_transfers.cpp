@@ -31,6 +31,9 @@ private Q_SLOTS:
     void receive_data();
     void receive();
     void endlessReadoutStoresNothing();
+    void strangeIdentificationClosesThePort();
+    void moduleFlyerName_data();
+    void moduleFlyerName();
 };
 
 void TestBirdTransfers::send_data()
@@ -195,6 +198,9 @@ void TestBirdTransfers::receive_data()
                                         << QStringList{"Do you want to add this flyer and all their birds?"};
     QTest::newRow("no clubs") << false << abel << yes << Then::EnterClub << QString() << before
                               << QStringList{"No Clubs in Database.\r\nPlease add club first"};
+    QTest::newRow("birds without their flyer") << true << QList<QByteArray>{fresh} << yes << Then::Nothing
+                                               << QString() << before
+                                               << QStringList{"The memory module names no flyer.\r\nNothing was stored."};
     QTest::newRow("module without admin data") << true << QList<QByteArray>{"*****"} << yes << Then::Nothing
                                                << QString() << before
                                                << QStringList{"There are no birds in the memory module."};
@@ -234,6 +240,17 @@ void TestBirdTransfers::receive()
     QVERIFY(!r.port.isOpen());
 }
 
+void TestBirdTransfers::strangeIdentificationClosesThePort()
+{
+    TransferRig r(QStringLiteral("strange"));
+    r.module.identity.lmd = "v0360";
+    SendBirds(r.context, r.scratch.db, Settings, {1, QStringLiteral("Abel"), false, {}});
+    QVERIFY(!r.port.isOpen());
+    QVERIFY(r.module.taken.isEmpty());
+    QCOMPARE(r.prompter.texts().constLast(),
+             QStringLiteral("You may only use the database function until the Tamrel is properly connected"));
+}
+
 // A clock that never ends its readout is stopped; nothing of it is stored.
 void TestBirdTransfers::endlessReadoutStoresNothing()
 {
@@ -246,6 +263,56 @@ void TestBirdTransfers::endlessReadoutStoresNothing()
              QStringList{"The clock did not finish sending the admin data.\r\nNothing was stored."});
     QCOMPARE(Number(r.scratch.db.connection(), "SELECT count(*) FROM birds"), qint64(0));
     QCOMPARE(r.port.written.size(), 4 + AdminReadoutReplyLimit);
+
+    // One that refuses it is not asked again.
+    r.prompter.reset();
+    r.port.written.clear();
+    r.module.refusesReadout = true;
+    ReceiveBirds(r.context, r.scratch.db, r.shared);
+    QCOMPARE(r.prompter.texts(),
+             QStringList{"The memory module refused to give its admin data.\r\nNothing was stored."});
+    QCOMPARE(r.port.written.size(), 4 + 1);
+}
+
+Q_DECLARE_METATYPE(FlyerRecordRead::End)
+
+void TestBirdTransfers::moduleFlyerName_data()
+{
+    QTest::addColumn<QList<QByteArray>>("moduleData");
+    QTest::addColumn<bool>("endless");
+    QTest::addColumn<FlyerRecordRead::End>("end");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QStringList>("messages");
+    using End = FlyerRecordRead::End;
+    QTest::newRow("flyer record") << QList<QByteArray>{CombineRecord("x", "US"), abelRecord(), "ZUS24"} << false
+                                  << End::Found << QByteArray("Abel").leftJustified(20) << QStringList{};
+    QTest::newRow("no admin data") << QList<QByteArray>{"*****"} << false << End::NoAdminData << QByteArray()
+                                   << QStringList{};
+    QTest::newRow("birds only") << QList<QByteArray>{"ZUS24"} << false << End::NoAdminData << QByteArray()
+                                << QStringList{};
+    QTest::newRow("never a flyer record")
+        << QList<QByteArray>{} << true << End::BrokenOff << QByteArray()
+        << QStringList{"The clock did not finish sending the admin data.\r\nRace data not saved."};
+}
+
+// Reads up to the flyer record and ends the readout; a clock that never
+// sends one is stopped.
+void TestBirdTransfers::moduleFlyerName()
+{
+    QFETCH(QList<QByteArray>, moduleData);
+    QFETCH(bool, endless);
+    TransferRig r(QStringLiteral("flyerName"));
+    r.module.adminData = moduleData;
+    r.module.endless = endless;
+    const FlyerRecordRead read = ReadModuleFlyerName(r.context, QStringLiteral("Race data not saved."));
+    QTEST(read.end, "end");
+    QTEST(FlyerNameOf(read.record), "name");
+    QTEST(r.prompter.texts(), "messages");
+    QVERIFY(!r.progress.isOpen);
+    if (read.end != FlyerRecordRead::End::BrokenOff)
+        QCOMPARE(r.port.written.constLast(), QByteArray(1, Ctl::EOT));
+    if (read.end == FlyerRecordRead::End::Found)
+        QCOMPARE(r.progress.secondLines.constLast(), QStringLiteral("2 Blocks Transferred"));
 }
 
 QTEST_GUILESS_MAIN(TestBirdTransfers)

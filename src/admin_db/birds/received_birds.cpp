@@ -72,23 +72,32 @@ std::optional<MergeCounts> MergeReceivedBirds(Connection &connection, qint64 fly
         if (!bird)
             continue;
         const std::optional<StoredBird> stored = birdWithBand(connection, bird->band());
-        // A changed ring must be this bird's alone too, or two birds would
-        // answer to one ring at the clock.
-        if (ringTaken(connection, bird->elecnumber, stored ? stored->key : 0)) {
+        const bool ringChanges = !stored || stored->ring != bird->elecnumber;
+        // A new or changed ring must be this bird's alone, or two birds
+        // would answer to one ring at the clock.
+        if (ringChanges && ringTaken(connection, bird->elecnumber, stored ? stored->key : 0)) {
             counts.duplicateRings.append(bird->elecnumber);
             continue;
         }
+        // Older firmware sends the type where newer sends the colour.
+        const bool sendsType = lmdVersion <= 3.37;
         if (stored) {
             ++counts.updated;
-            if (stored->ring != bird->elecnumber) {
+            if (ringChanges) {
                 ++counts.assignmentsChanged;
-                connection.prepare("UPDATE birds SET elecnumber = ?, color = ? WHERE rowid = ?")
-                    .bind(1, bird->elecnumber).bind(2, bird->color).bind(3, stored->key).run();
+                // The type character of older firmware is no colour: the
+                // stored colour stays.
+                Statement update = connection.prepare(sendsType
+                    ? "UPDATE birds SET elecnumber = ?2 WHERE rowid = ?1"
+                    : "UPDATE birds SET elecnumber = ?2, color = ?3 WHERE rowid = ?1");
+                update.bind(1, stored->key).bind(2, bird->elecnumber);
+                if (!sendsType)
+                    update.bind(3, bird->color);
+                update.run();
             }
             continue;
         }
-        // Older firmware sends the type where newer sends the colour.
-        if (lmdVersion <= 3.37) {
+        if (sendsType) {
             bird->type = bird->color;
             bird->color = "NONE";
         }
@@ -103,6 +112,7 @@ std::optional<MergeCounts> InsertNewData(Database &db, const AdminSharedState &s
 {
     CallHold flyers(db, Table::flyerlist, ReceiveHolder);
     CallHold birds(db, Table::birds, ReceiveHolder);
+    // Held too: the merge checks the flyer is still there.
     flyers.connection();
     return MergeReceivedBirds(birds.connection(), flyerId, shared.receivedRecords, shared.receivedLmdVersion);
 }

@@ -107,8 +107,19 @@ void FlyerLogic::addNew()
 
 void FlyerLogic::enterReceivedFlyer(const QString &name)
 {
-    if (changing())
+    if (changing()) {
+        // What the user is typing is not thrown away unasked.
+        const MsgAnswer discard = m_prompter.message(
+            Message{QStringLiteral("The flyer being entered has not been saved.") + CRLF
+                        + QStringLiteral("Discard it and enter ") + name + QStringLiteral(", read from the clock?"),
+                    {}, MsgIcon::Question, MsgButtons::YesNo, 1, false});
+        if (discard != MsgAnswer::Yes) {
+            m_shared.receivedRecords.clear();
+            m_prompter.inform(QStringLiteral("The birds read from the clock were not stored."));
+            return;
+        }
         cancel();
+    }
     addNew();
     m_shared.receiveMode = true;
     m_fields.name = name;

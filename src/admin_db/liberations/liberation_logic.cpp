@@ -127,7 +127,7 @@ void LiberationLogic::sendOrte()
     try {
         races = m_store.races();
     } catch (const JetError &e) {
-        m_prompter.inform(e.description());
+        ShowUnexpectedError(m_prompter, e);
         return;
     }
     m_sendToClock(races);
