@@ -2,7 +2,7 @@
 
 #include "clock/clock_identity.h"
 #include "clock_on_line.h"
-#include "common/progress_view.h"
+#include "unseen_progress.h"
 #include "race_data/race_memory_readout.h"
 #include "race_data/save_tam_race_data.h"
 #include "race_data/tam_file_writer.h"
@@ -29,13 +29,6 @@ RaceImage fullModule()
     }
     return image;
 }
-
-class UnseenProgress : public ProgressView {
-public:
-    void showProgress(const QString &, const QString &) override {}
-    void setSecondLine(const QString &) override {}
-    void closeProgress() override {}
-};
 
 } // namespace
 

@@ -9,6 +9,7 @@ public:
     MsgAnswer message(const Message &m) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     QString saveFileName(const SaveFileRequest &request) override;
+    void beep() override {}
 
     int messages = 0;
 };

@@ -6,7 +6,7 @@
 #include "bench_database.h"
 #include "clock/clock_identity.h"
 #include "clock_on_line.h"
-#include "common/progress_view.h"
+#include "unseen_progress.h"
 #include "transfer/receive_birds.h"
 #include "transfer/send_birds.h"
 #include "transfer/transfer_context.h"
@@ -20,13 +20,6 @@ namespace {
 constexpr int Birds = 999;
 const QByteArray BirdFields = "SELECT NatOrg||HatchYr||clubletters||bnumber||sex||elecnumber||color FROM birds "
                               "ORDER BY NatOrg, HatchYr, clubletters, bnumber";
-
-class UnseenProgress : public ProgressView {
-public:
-    void showProgress(const QString &, const QString &) override {}
-    void setSecondLine(const QString &) override {}
-    void closeProgress() override {}
-};
 
 QStringList birdsOf(Database &db)
 {

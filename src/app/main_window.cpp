@@ -106,6 +106,10 @@ void MainWindow::connectMenus()
                        });
     });
     connect(ui->mnuRaceReport, &QAction::triggered, m_raceReports, &RaceReports::showBrowser);
+    connect(ui->mnuVentaro, &QAction::triggered, this, [this] {
+        RunSaveVentaroRaceData(this, m_link, m_identity, m_database, m_services.folders, m_services.prompter,
+                               *m_statusBar);
+    });
     connect(ui->mnuDOSRaceData, &QAction::triggered, this, [this] {
         RunSaveTamRaceData(this, m_link, m_identity, m_services.folders, m_services.prompter, *m_statusBar);
     });

@@ -10,4 +10,6 @@ public:
     virtual void showProgress(const QString &firstLine, const QString &secondLine) = 0;
     virtual void setSecondLine(const QString &text) = 0;
     virtual void closeProgress() = 0;
+    // The window's title: what the work is about.
+    virtual void setTitle(const QString &title) = 0;
 };

@@ -40,6 +40,8 @@ public:
                                          const QString &defaultText) = 0;
     // A save dialog; empty when the user cancels.
     virtual QString saveFileName(const SaveFileRequest &request) = 0;
+    // The system's warning sound, for an answer that is asked again.
+    virtual void beep() = 0;
 
     // A plain OK box with the program's title: the most common case.
     void inform(const QString &text) { message(Message{text, {}, MsgIcon::None, MsgButtons::Ok, 0, false}); }

@@ -1,6 +1,7 @@
 #pragma once
 
 class ClockLink;
+class Database;
 class ClockStatusBar;
 class Folders;
 class Prompter;
@@ -12,3 +13,7 @@ struct ClockIdentity;
 // from the fresh identification.
 void RunSaveTamRaceData(QWidget *parent, ClockLink &link, ClockIdentity &identity, const Folders &folders,
                         Prompter &prompter, ClockStatusBar &statusBar);
+// "Save Race Data for Ventaro", likewise, with the database for the birds'
+// colours.
+void RunSaveVentaroRaceData(QWidget *parent, ClockLink &link, ClockIdentity &identity, Database &db,
+                            const Folders &folders, Prompter &prompter, ClockStatusBar &statusBar);

@@ -56,3 +56,16 @@ RaceReadout ReadRaceMemory(TransferContext &context, int capacity)
         }
     }
 }
+
+QString ReadoutNotes(const RaceReadout &readout)
+{
+    QStringList notes;
+    if (readout.blocksLeftOut > 0)
+        notes.append(QString::number(readout.blocksLeftOut)
+                     + QStringLiteral(" line(s) of the race memory did not fit in the race file and were left out."));
+    if (readout.faultyReplies > 0)
+        notes.append(QString::number(readout.faultyReplies)
+                     + QStringLiteral(" reply(ies) of the clock were faulty;")
+                     + QStringLiteral(" the race file may differ from the race memory."));
+    return notes.join(CRLF + CRLF);
+}

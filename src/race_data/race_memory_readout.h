@@ -25,3 +25,7 @@ inline constexpr int RaceReadoutReplyLimit = 10000;
 // to the clock's EOT. The progress window stays open unless the readout broke
 // off; the caller closes it and the port.
 RaceReadout ReadRaceMemory(TransferContext &context, int capacity);
+
+// What the user should know about a readout that is not quite the race
+// memory; empty when it is.
+QString ReadoutNotes(const RaceReadout &readout);

@@ -44,20 +44,6 @@ QByteArray chooseName(const RaceImage &image, const Folders &folders, Prompter &
     }
 }
 
-// What the user should know about a file that is not quite the race memory.
-QString readoutNotes(const RaceReadout &readout)
-{
-    QStringList notes;
-    if (readout.blocksLeftOut > 0)
-        notes.append(QString::number(readout.blocksLeftOut)
-                     + QStringLiteral(" line(s) of the race memory did not fit in the race file and were left out."));
-    if (readout.faultyReplies > 0)
-        notes.append(QString::number(readout.faultyReplies)
-                     + QStringLiteral(" reply(ies) of the clock were faulty;")
-                     + QStringLiteral(" the race file may differ from the race memory."));
-    return notes.join(CRLF + CRLF);
-}
-
 } // namespace
 
 void SaveTamRaceData(TransferContext &context, const Folders &folders)
@@ -87,7 +73,7 @@ void SaveTamRaceData(TransferContext &context, const Folders &folders)
     }
     context.prompter.inform(QStringLiteral("Race data file ") + toText(name) + QStringLiteral(" saved to ") + folder);
 
-    const QString notes = readoutNotes(readout);
+    const QString notes = ReadoutNotes(readout);
     if (!notes.isEmpty())
         context.prompter.message(Message{notes, SaveTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
 }

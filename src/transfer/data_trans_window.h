@@ -21,6 +21,7 @@ public:
     void showProgress(const QString &firstLine, const QString &secondLine) override;
     void setSecondLine(const QString &text) override;
     void closeProgress() override;
+    void setTitle(const QString &title) override { setWindowTitle(title); }
 
 private:
     void paintNow();

@@ -28,6 +28,7 @@ struct RecordingProgress : ProgressView {
     void showProgress(const QString &first, const QString &second) override { steps.append(first + '|' + second); }
     void setSecondLine(const QString &text) override { steps.append('|' + text); }
     void closeProgress() override { steps.append(QStringLiteral("close")); }
+    void setTitle(const QString &title) override { steps.append(QStringLiteral("title ") + title); }
     QStringList steps;
 };
 

@@ -16,9 +16,11 @@ public:
     }
     void setSecondLine(const QString &text) override { secondLines.append(text); }
     void closeProgress() override { isOpen = false; }
+    void setTitle(const QString &text) override { title = text; }
 
     bool isOpen = false;
     int timesShown = 0;
     QString firstLine;
+    QString title;
     QStringList secondLines;
 };

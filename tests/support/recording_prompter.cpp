@@ -36,6 +36,7 @@ void RecordingPrompter::reset()
     messages.clear();
     inputPrompts.clear();
     saveRequests.clear();
+    beeps = 0;
     m_answers.clear();
     m_inputs.clear();
     m_saves.clear();

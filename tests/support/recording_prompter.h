@@ -14,6 +14,7 @@ public:
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     QString saveFileName(const SaveFileRequest &request) override;
+    void beep() override { ++beeps; }
 
     void answerNext(MsgAnswer answer) { m_answers.enqueue(answer); }
     void inputNext(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
@@ -22,6 +23,7 @@ public:
     QList<Message> messages;
     QStringList inputPrompts;
     QList<SaveFileRequest> saveRequests;
+    int beeps = 0;
 
     // Message texts only, for compact assertions.
     QStringList texts() const;

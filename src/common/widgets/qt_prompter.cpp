@@ -1,5 +1,6 @@
 #include "common/widgets/qt_prompter.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -80,4 +81,9 @@ QString QtPrompter::saveFileName(const SaveFileRequest &request)
     const QString start = request.fileName.isEmpty() ? request.folder
                                                      : request.folder + request.fileName;
     return QFileDialog::getSaveFileName(m_parent, request.title, start, request.filter);
+}
+
+void QtPrompter::beep()
+{
+    QApplication::beep();
 }

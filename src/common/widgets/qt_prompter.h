@@ -13,6 +13,7 @@ public:
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     QString saveFileName(const SaveFileRequest &request) override;
+    void beep() override;
 
 private:
     QWidget *m_parent;

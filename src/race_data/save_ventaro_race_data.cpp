@@ -1,0 +1,182 @@
+#include "race_data/save_ventaro_race_data.h"
+
+#include "clock/clock_identity.h"
+#include "clock/clock_link.h"
+#include "common/field.h"
+#include "common/folders.h"
+#include "common/latin1.h"
+#include "common/line_breaks.h"
+#include "common/line_file.h"
+#include "common/progress_view.h"
+#include "common/prompter.h"
+#include "race_data/arrival_colors.h"
+#include "race_data/race_memory_readout.h"
+#include "race_data/ventaro_dates.h"
+#include "race_data/ventaro_file.h"
+#include "race_data/ventaro_races.h"
+#include "race_data/ventaro_records.h"
+#include "transfer/admin_readout.h"
+#include "transfer/admin_records.h"
+#include "transfer/readout_guard.h"
+#include "transfer/transfer_context.h"
+
+#include <QFile>
+
+namespace {
+
+const QString NotSaved = QStringLiteral("Race data not saved.");
+const QString OldDataTitle = QStringLiteral("Old race data");
+
+QString mmddyy(const QDate &date)
+{
+    return date.toString(QStringLiteral("MM/dd/yy"));
+}
+
+bool confirmNotice(Prompter &prompter, const QString &notice, const QByteArray &flyerName)
+{
+    return prompter.message(Message{notice + CRLF + QStringLiteral("Do you wish to save the clock data?"),
+                                    QStringLiteral("Ventaro Notice for ") + toText(flyerName), MsgIcon::Exclamation,
+                                    MsgButtons::YesNo, 0, false})
+        == MsgAnswer::Yes;
+}
+
+// Asks until the date lies from a year back to today; nullopt when the user
+// gives up.
+std::optional<QDate> askLiberationDate(Prompter &prompter, const QString &proposed, const QDate &today)
+{
+    QString prompt = QStringLiteral("Current year by default");
+    for (;;) {
+        const std::optional<QString> answer =
+            prompter.input(prompt, QStringLiteral("Enter liberation date"), proposed);
+        const std::optional<QDate> date = answer ? LiberationDateFrom(*answer, today) : std::nullopt;
+        if (!date) {
+            const MsgAnswer again = prompter.message(Message{QStringLiteral("Do you wish to try again ? "),
+                                                             QStringLiteral("Invalid data type"), MsgIcon::Exclamation,
+                                                             MsgButtons::YesNo, 0, false});
+            if (again != MsgAnswer::Yes)
+                return std::nullopt;
+        } else if (LiberationDateInRange(*date, today)) {
+            return date;
+        }
+        prompter.beep();
+        prompt = LiberationRangePrompt(today);
+    }
+}
+
+// What the new races follow: the file's content, or nothing for a new
+// season, after keeping the old one under another name if the user wants.
+// nullopt when the old file could not be kept.
+std::optional<QByteArray> contentToKeep(Prompter &prompter, const QString &path, const VentaroFile &file,
+                                        const QDate &liberation)
+{
+    if (!HoldsAnotherSeason(file, liberation))
+        return KeptForAppending(file);
+    const QString oldDate = mmddyy(file.firstDate);
+    const MsgAnswer keep = prompter.message(Message{QStringLiteral("Do you wish to save") + CRLF
+                                                        + QStringLiteral("the race data from") + CRLF + oldDate
+                                                        + QStringLiteral("?"),
+                                                    OldDataTitle, MsgIcon::Question, MsgButtons::YesNo, 0, false});
+    if (keep != MsgAnswer::Yes)
+        return QByteArray();
+    const QString oldPath = OldSeasonPath(path, file.firstDate);
+    if (!QFile::rename(path, oldPath)) {
+        prompter.inform(QStringLiteral("The race data from ") + oldDate + QStringLiteral(" could not be kept as ")
+                        + Folders::native(oldPath) + QStringLiteral(".") + CRLF + NotSaved);
+        return std::nullopt;
+    }
+    prompter.message(Message{QStringLiteral("Race data from ") + oldDate + CRLF + QString(15, QLatin1Char(' '))
+                                 + QStringLiteral("saved in") + CRLF + Folders::native(oldPath),
+                             OldDataTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
+    return QByteArray();
+}
+
+// The records of every race, counted in the progress window.
+QList<QByteArray> raceRecords(TransferContext &context, const VentaroRaces &races, const QByteArray &liberation,
+                              ArrivalColors &colors, const QByteArray &flyerName)
+{
+    const ClockIdentity &id = context.identity;
+    const VentaroVersions versions{TAMREL_VERSION, id.LmdVersion, id.ModelCode};
+    const RaceLists &lists = races.lists;
+    QList<QByteArray> records{VentaroRecordZero(liberation)};
+    context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
+    context.progress.setTitle(toText(flyerName));
+    int written = 0;
+    for (qsizetype race = 0; race < lists.RaceHeaderLines.size(); ++race) {
+        const QByteArray &header = lists.RaceHeaderLines.at(race);
+        colors.startRace(OwnerOfRace(header));
+        const int arrivals = int(lists.ArrivalRace.count(qint16(race)));
+        records.append(VentaroRaceRecord(header, arrivals, flyerName, versions));
+        records.append(VentaroClockRecord(header));
+        for (qsizetype a = 0; a < lists.ArrivalLines.size(); ++a) {
+            if (lists.ArrivalRace.at(a) != race)
+                continue;
+            const QByteArray &arrival = lists.ArrivalLines.at(a);
+            records.append(VentaroArrivalRecord(header, arrival, colors.colorOf(arrival)));
+            context.progress.setSecondLine(QString::number(++written) + QStringLiteral(" Records Written"));
+        }
+    }
+    context.progress.closeProgress();
+    return records;
+}
+
+} // namespace
+
+void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &folders, const QDate &today)
+{
+    const RaceReadout readout = ReadRaceMemory(context, RaceReadoutReplyLimit);
+    context.link.closePort();
+    if (readout.end != RaceReadout::End::Complete)
+        return;
+    context.progress.closeProgress();
+    if (readout.blocks.size() < 2) {
+        context.prompter.inform(QStringLiteral("    No arrival data in LMD"));
+        return;
+    }
+    const VentaroRaces races = SortForVentaro(readout.blocks);
+    if (const QString nothing = NothingToSave(races); !nothing.isEmpty()) {
+        context.prompter.inform(nothing);
+        return;
+    }
+
+    const FlyerRecordRead module = ReadModuleFlyerName(context, NotSaved);
+    context.link.closePort();
+    if (module.end == FlyerRecordRead::End::BrokenOff)
+        return;
+    const QByteArray flyerName = FlyerNameOf(module.record).trimmed();
+    if (!races.notice.isEmpty() && !confirmNotice(context.prompter, races.notice, flyerName))
+        return;
+
+    const std::optional<QDate> liberation = askLiberationDate(
+        context.prompter, toText(Field(races.lists.RaceHeaderLines.constFirst(), 59, 5)), today);
+    if (!liberation)
+        return;
+    const QString path = context.prompter.saveFileName(
+        {QStringLiteral("Save Race Data for Ventaro"), folders.raceDir(),
+         VentaroFileName(*liberation), QStringLiteral("Ventaro Data Files (*.D00)")});
+    // A cancelled dialog writes nothing anywhere.
+    if (path.isEmpty()) {
+        context.prompter.inform(NotSaved);
+        return;
+    }
+    const VentaroFile file = LookAtVentaroFile(path);
+    if (file.kind == VentaroFile::Kind::Unreadable) {
+        context.prompter.inform(QStringLiteral("Error opening file") + CRLF + QStringLiteral("Race data not saved"));
+        return;
+    }
+    const std::optional<QByteArray> kept = contentToKeep(context.prompter, path, file, *liberation);
+    if (!kept)
+        return;
+
+    ArrivalColors colors(db, context.prompter, context.identity.LmdVersion, flyerName);
+    const QList<QByteArray> records = raceRecords(context, races, VentaroDate(*liberation), colors, flyerName);
+    const Outcome written = WriteLineFile(path, records, *kept);
+    if (!written.ok) {
+        context.prompter.inform(QStringLiteral("The race data could not be written to ") + Folders::native(path)
+                                + QStringLiteral(": ") + written.message + CRLF + NotSaved);
+        return;
+    }
+    QString done = QStringLiteral("Race data copied to file OK.");
+    if (const QString notes = ReadoutNotes(readout); !notes.isEmpty())
+        done += CRLF + CRLF + notes;
+    context.prompter.inform(done);
+}

@@ -1,0 +1,65 @@
+#include "race_data/ventaro_file.h"
+
+#include "race_data/ventaro_dates.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The first item of the file: it ends at a line end or a comma.
+QByteArray firstItem(const QByteArray &content)
+{
+    qsizetype end = 0;
+    while (end < content.size() && content.at(end) != '\r' && content.at(end) != '\n' && content.at(end) != ',')
+        ++end;
+    QByteArray item = content.left(end);
+    if (item.size() >= 2 && item.startsWith('"') && item.endsWith('"'))
+        item = item.mid(1, item.size() - 2);
+    return item;
+}
+
+} // namespace
+
+VentaroFile LookAtVentaroFile(const QString &path)
+{
+    VentaroFile file;
+    QFile f(path);
+    if (!f.exists())
+        return file;
+    if (!f.open(QIODevice::ReadOnly)) {
+        file.kind = VentaroFile::Kind::Unreadable;
+        return file;
+    }
+    file.content = f.readAll();
+    if (file.content.trimmed().isEmpty())
+        return file;
+    const std::optional<QDate> date = DateOfRecordZero(firstItem(file.content));
+    file.kind = date ? VentaroFile::Kind::Existing : VentaroFile::Kind::Unreadable;
+    file.firstDate = date.value_or(QDate());
+    return file;
+}
+
+bool HoldsAnotherSeason(const VentaroFile &file, const QDate &liberation)
+{
+    return file.kind == VentaroFile::Kind::Existing && liberation.daysTo(file.firstDate) < -350;
+}
+
+QString OldSeasonPath(const QString &path, const QDate &firstDate)
+{
+    const QString extension = QStringLiteral(".O") + firstDate.toString(QStringLiteral("yy"));
+    QString base = path;
+    if (base.endsWith(QLatin1String(".D00"), Qt::CaseInsensitive))
+        base.chop(4);
+    QString candidate = base + extension;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = base + QLatin1Char('-') + QString::number(n) + extension;
+    return candidate;
+}
+
+QByteArray KeptForAppending(const VentaroFile &file)
+{
+    if (file.kind != VentaroFile::Kind::Existing || file.content.endsWith('\n'))
+        return file.content;
+    return file.content + "\r\n";
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+// A Ventaro race file the races are about to go into.
+struct VentaroFile {
+    enum class Kind {
+        New,          // missing or empty
+        Existing,     // begins with a record "0"
+        Unreadable,   // anything else: not a Ventaro race file
+    };
+    Kind kind = Kind::New;
+    QDate firstDate;      // of an existing file
+    QByteArray content;   // of an existing file, kept when appending
+};
+
+VentaroFile LookAtVentaroFile(const QString &path);
+
+// A file whose first liberation date lies more than 350 days before the new
+// one holds another season.
+bool HoldsAnotherSeason(const VentaroFile &file, const QDate &liberation);
+
+// Where another season's file is kept: its extension ".D00" becomes ".O"
+// and the old year's last two digits, never the name of a file that is
+// there already.
+QString OldSeasonPath(const QString &path, const QDate &firstDate);
+
+// The existing content, made to end in a line break, for the new lines to
+// follow.
+QByteArray KeptForAppending(const VentaroFile &file);

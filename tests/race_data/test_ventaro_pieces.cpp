@@ -1,0 +1,176 @@
+#include "race_data/ventaro_dates.h"
+#include "race_data/ventaro_races.h"
+#include "race_data/ventaro_records.h"
+
+#include <QTest>
+
+namespace {
+
+// Club 2, flyer 5, race 01 from Brighton on 05/11, strike-out at 18:00:00.
+const QByteArray Header = "123401020050001234505102419000005122418000505122418000001 05/11 BRIGHTON00";
+const QByteArray Arrival = "AU24DEMO00010101035120511";
+
+QByteArray headerOfRace(const char *race, const char *strikeOut = "180000", const char *point = "BRIGHTON")
+{
+    return Header.left(49) + strikeOut + race + " 05/11 " + point + "00";
+}
+
+} // namespace
+
+class TestVentaroPieces : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void records_data();
+    void records();
+    void sorting_data();
+    void sorting();
+    void weeks_data();
+    void weeks();
+    void liberationDates_data();
+    void liberationDates();
+};
+
+void TestVentaroPieces::records_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QByteArray>("expected");
+    const VentaroVersions versions{"1.0.0", 3.6, 2.16};
+    QTest::newRow("0") << VentaroRecordZero("110526") << QByteArray("0110526");
+    QTest::newRow("1") << VentaroRaceRecord(Header, 2, "Jan Smith", versions)
+                       << QByteArray("1002005002Jan Smith           01 05/11 BRIGHTON00-1.0.0-3.6-2.16");
+    QTest::newRow("1, long name, KORVE 1.57")
+        << VentaroRaceRecord(Header, 120, "Bartholomew Fitzwilliam", {"2.1.3", 1.57, 1.5})
+        << QByteArray("1002005120Bartholomew Fitzwill01 05/11 BRIGHTON00-2.1.3-1.57-1.5");
+    // A 72-character header loses its trailing blanks to zeros when read.
+    QTest::newRow("1, header read from 72 characters")
+        << VentaroRaceRecord(HeaderAsRead(Header.left(64) + "DOVER   ", '0'), 1, "Jan Smith", versions)
+        << QByteArray("1002005001Jan Smith           01 05/11 DOVER00000-1.0.0-3.6-2.16");
+    QTest::newRow("2") << VentaroClockRecord(Header) << QByteArray("2002005010051900001205180005180000");
+    // Owner, ring, position 15, race, clocked, day, month, time, the rest.
+    const QByteArray clocked = "3" "002005" "AU24DEMO000101" "0" "01" "1" "11" "05" "103512";
+    QTest::newRow("3, 25 characters") << VentaroArrivalRecord(Header, Arrival, "BL")
+                                      << clocked + QByteArray(28, '0') + "BL";
+    QTest::newRow("3, 26 characters") << VentaroArrivalRecord(Header, Arrival + "7", "UNKN")
+                                      << clocked + "7" + QByteArray(27, '0') + "UNKN";
+    QTest::newRow("3, no time") << VentaroArrivalRecord(Header, "AU24DEMO00010210000000511", "BL")
+                                << "3" "002005" "AU24DEMO000102" "1" "01" "0" "11" "05" "000000" + QByteArray(28, '0')
+                                       + "BL";
+}
+
+void TestVentaroPieces::records()
+{
+    QFETCH(QByteArray, record);
+    QTEST(record, "expected");
+}
+
+void TestVentaroPieces::sorting_data()
+{
+    QTest::addColumn<RaceImage>("image");
+    QTest::addColumn<QList<qint16>>("arrivalRaces");   // each kept arrival's race index
+    QTest::addColumn<int>("compatible");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("nothingToSave");   // how it begins; empty: the races can be saved
+
+    const QByteArray training = Header.left(55);
+    const QByteArray unknown = "Unknown  00000103512051101";
+    const QString twoRaces = QStringLiteral(
+        "No 'Strike Out' for Race #02 - BRIGHTON\r\n\r\nThere are 2 races in this clock\r\n\r\n"
+        "There is 1 race Ventaro might not read\r\n");
+    QTest::newRow("one race") << RaceImage{Header, Arrival, unknown, Arrival} << QList<qint16>{0, 0} << 1 << QString()
+                              << QString();
+    QTest::newRow("arrival before any header, arrivals after training")
+        << RaceImage{Arrival, Header, training, Arrival} << QList<qint16>{-1, 0} << 1 << QString() << QString();
+    QTest::newRow("two races, one without strike-out")
+        << RaceImage{Header, Arrival, headerOfRace("02", "000000"), Arrival} << QList<qint16>{0, 1} << 1 << twoRaces
+        << QString();
+    QTest::newRow("race 00 without strike-out counts twice")
+        << RaceImage{headerOfRace("00", "000000")} << QList<qint16>{} << -1
+        << QStringLiteral("No 'Strike Out' for Race #00 - BRIGHTON\r\n\r\n")
+        << QStringLiteral("No 'Strike Out' for Race #00 - BRIGHTON\r\n\r\nNo Ventaro compatible races to save.  \r\n"
+                          "Click on 'Race Information' -> 'Save Race Data (\"TAM\" style)'\r\n"
+                          "Then use 'Tamrel Race Data Reports' to view arrival data.");
+    QTest::newRow("training only") << RaceImage{training, Arrival} << QList<qint16>{-1} << 0 << QString()
+                                   << QStringLiteral("No races to save.  Any clockings are training data, only. \r\n"
+                                                     "Click on 'Race Information' -> 'Save Race Data (\"TAM\" style)'\r\n"
+                                                     "Then use 'Tamrel Race Data Reports' to see available training data.");
+    RaceImage eleven;
+    for (int race = 1; race <= 11; ++race)
+        eleven.append(headerOfRace(QByteArray::number(race).rightJustified(2, '0').constData()));
+    QTest::newRow("11 races") << eleven << QList<qint16>{} << 10 << QString()
+                              << QStringLiteral("The clock holds more than 10 races");
+    RaceImage crowded{Header};
+    for (int bird = 0; bird < 1001; ++bird)
+        crowded.append(Arrival);
+    QTest::newRow("1,001 arrivals") << crowded << QList<qint16>(1000, 0) << 1 << QString()
+                                    << QStringLiteral("The clock holds more than 1,000 arrivals");
+}
+
+void TestVentaroPieces::sorting()
+{
+    QFETCH(RaceImage, image);
+    QFETCH(QString, nothingToSave);
+    const VentaroRaces races = SortForVentaro(image);
+    QTEST(races.lists.ArrivalRace, "arrivalRaces");
+    QTEST(races.compatible, "compatible");
+    QTEST(races.notice, "notice");
+    const QString nothing = NothingToSave(races);
+    QVERIFY2(nothingToSave.isEmpty() ? nothing.isEmpty() : nothing.startsWith(nothingToSave), qPrintable(nothing));
+}
+
+void TestVentaroPieces::weeks_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("week");
+    // 1 January on every weekday is week 1.
+    for (int year = 2018; year <= 2024; ++year)
+        QTest::addRow("1 January %d", year) << QDate(year, 1, 1) << 1;
+    QTest::newRow("Sunday 7 January 2024") << QDate(2024, 1, 7) << 1;
+    QTest::newRow("Monday 8 January 2024") << QDate(2024, 1, 8) << 2;
+    QTest::newRow("Monday 5 January 2026") << QDate(2026, 1, 5) << 2;
+    QTest::newRow("11 May 2026") << QDate(2026, 5, 11) << 20;
+    QTest::newRow("31 December 2026") << QDate(2026, 12, 31) << 53;
+    QTest::newRow("31 December 2040, a Monday after a Sunday 1 January") << QDate(2040, 12, 31) << 54;
+}
+
+void TestVentaroPieces::weeks()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, week);
+    QCOMPARE(VentaroWeek(date), week);
+    QCOMPARE(VentaroFileName(date), QStringLiteral("W00000%1.D00").arg(week, 2, 10, QLatin1Char('0')));
+}
+
+void TestVentaroPieces::liberationDates_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("date");   // invalid: no date
+    QTest::addColumn<bool>("inRange");
+    const QDate may20(2026, 5, 20);
+    QTest::newRow("proposed, this year") << "05/11" << may20 << QDate(2026, 5, 11) << true;
+    QTest::newRow("today") << "5-20" << may20 << may20 << true;
+    QTest::newRow("tomorrow") << "05/21/2026" << may20 << QDate(2026, 5, 21) << false;
+    QTest::newRow("366 days back") << "05/19/25" << may20 << QDate(2025, 5, 19) << true;
+    QTest::newRow("367 days back") << "05/18/25" << may20 << QDate(2025, 5, 18) << false;
+    QTest::newRow("29 February of a leap year") << "02/29" << QDate(2024, 3, 10) << QDate(2024, 2, 29) << true;
+    QTest::newRow("29 February of another year") << "02/29" << may20 << QDate() << false;
+    QTest::newRow("month 13") << "13/01" << may20 << QDate() << false;
+    QTest::newRow("words") << "last Sunday" << may20 << QDate() << false;
+    QTest::newRow("nothing") << "" << may20 << QDate() << false;
+}
+
+void TestVentaroPieces::liberationDates()
+{
+    QFETCH(QString, answer);
+    QFETCH(QDate, today);
+    QFETCH(QDate, date);
+    const std::optional<QDate> read = LiberationDateFrom(answer, today);
+    QCOMPARE(read.value_or(QDate()), date);
+    if (read)
+        QTEST(LiberationDateInRange(*read, today), "inRange");
+    if (read)
+        QCOMPARE(DateOfRecordZero(VentaroRecordZero(VentaroDate(*read))).value_or(QDate()), *read);
+}
+
+QTEST_GUILESS_MAIN(TestVentaroPieces)
+#include "test_ventaro_pieces.moc"
