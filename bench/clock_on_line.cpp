@@ -28,7 +28,11 @@ ClockOnLine::ClockOnLine(bool paced, const QStringList &simArguments)
     , m_link(m_port, m_clock, m_prompter)
 {
     qputenv("TAMREL_COM1", m_sim.linkPath().toLocal8Bit());
-    m_link.setTrace([this](const char *, const QByteArray &bytes) { m_wireBytes += bytes.size(); });
+    m_link.setTrace([this](const char *direction, const QByteArray &bytes) {
+        m_wireBytes += bytes.size();
+        if (direction[0] == '<')
+            m_sinceReply.start();
+    });
 }
 
 bool ClockOnLine::isReady() const

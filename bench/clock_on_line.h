@@ -27,6 +27,8 @@ public:
     void resetWireBytes() { m_wireBytes = 0; }
     // What the bytes counted since need on the line: ten bits a byte.
     double wireSeconds() const { return double(m_wireBytes) * 10 / LineBaud; }
+    // Since the clock's last reply: the program's own work after it.
+    double secondsSinceLastReply() const { return double(m_sinceReply.nsecsElapsed()) / 1e9; }
 
 private:
     ClocksimProcess m_sim;
@@ -35,6 +37,7 @@ private:
     StderrPrompter m_prompter;
     ClockLink m_link;
     qint64 m_wireBytes = 0;
+    QElapsedTimer m_sinceReply;
 };
 
 // Wall and processor time of one measured stretch.

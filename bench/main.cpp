@@ -4,6 +4,7 @@
 #include "readout_bench.h"
 #include "report_bench.h"
 #include "transfer_bench.h"
+#include "ventaro_bench.h"
 
 #include <QApplication>
 
@@ -23,6 +24,7 @@ constexpr SubCommand SubCommands[] = {
     {"readout", RunReadoutBench},
     {"report", RunReportBench},
     {"transfer", RunTransferBench},
+    {"ventaro", RunVentaroBench},
 };
 
 int usage()
