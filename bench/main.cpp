@@ -1,5 +1,6 @@
 #include "admin_bench.h"
 #include "bird_window_bench.h"
+#include "dos_bench.h"
 #include "link_bench.h"
 #include "readout_bench.h"
 #include "report_bench.h"
@@ -25,6 +26,7 @@ constexpr SubCommand SubCommands[] = {
     {"report", RunReportBench},
     {"transfer", RunTransferBench},
     {"ventaro", RunVentaroBench},
+    {"dos", RunDosBench},
 };
 
 int usage()

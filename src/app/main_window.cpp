@@ -8,6 +8,7 @@
 #include "admin_db/db/database_error_report.h"
 #include "admin_db/flyers/flyer_window.h"
 #include "admin_db/liberations/liberation_window.h"
+#include "dos_import/import_files_window.h"
 #include "admin_db/db/jet_error.h"
 #include "admin_db/db/maintenance.h"
 #include "clock/clock_status_bar.h"
@@ -105,6 +106,7 @@ void MainWindow::connectMenus()
                                this);
                        });
     });
+    connect(ui->mnuImportDOS, &QAction::triggered, this, &MainWindow::openImportWindow);
     connect(ui->mnuRaceReport, &QAction::triggered, m_raceReports, &RaceReports::showBrowser);
     connect(ui->mnuVentaro, &QAction::triggered, this, [this] {
         RunSaveVentaroRaceData(this, m_link, m_identity, m_database, m_services.folders, m_services.prompter,
@@ -120,6 +122,24 @@ void MainWindow::connectMenus()
         AboutWindow about(this);
         about.exec();
     });
+}
+
+void MainWindow::openImportWindow()
+{
+    const QString name = QStringLiteral("frmImportFiles");
+    if (!m_windows.find(name)) {
+        auto *window = new ImportFilesWindow(m_database, m_services.prompter, m_adminState,
+                                             m_services.folders.raceDir(), this);
+        if (!window->hasClubs()) {
+            // The club window comes first, ready for a new club.
+            window->close();
+            ui->clubdata->trigger();
+            return;
+        }
+        m_windows.show(name, [window] { return window; });
+        return;
+    }
+    m_windows.show(name, {});
 }
 
 void MainWindow::enterReceivedFlyer(const QString &name)

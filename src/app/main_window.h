@@ -52,6 +52,9 @@ protected:
 
 private:
     void connectMenus();
+    // "Import DOS Files": the import window, or the club window when there
+    // is no club yet.
+    void openImportWindow();
     // A receive whose flyer is new hands over to the flyer window.
     void enterReceivedFlyer(const QString &name);
     void openDatabaseAtStartUp();

@@ -1,25 +1,10 @@
 #include "race_data/ventaro_file.h"
 
+#include "common/text_items.h"
 #include "race_data/ventaro_dates.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-// The first item of the file: it ends at a line end or a comma.
-QByteArray firstItem(const QByteArray &content)
-{
-    qsizetype end = 0;
-    while (end < content.size() && content.at(end) != '\r' && content.at(end) != '\n' && content.at(end) != ',')
-        ++end;
-    QByteArray item = content.left(end);
-    if (item.size() >= 2 && item.startsWith('"') && item.endsWith('"'))
-        item = item.mid(1, item.size() - 2);
-    return item;
-}
-
-} // namespace
 
 VentaroFile LookAtVentaroFile(const QString &path)
 {
@@ -34,7 +19,7 @@ VentaroFile LookAtVentaroFile(const QString &path)
     file.content = f.readAll();
     if (file.content.trimmed().isEmpty())
         return file;
-    const std::optional<QDate> date = DateOfRecordZero(firstItem(file.content));
+    const std::optional<QDate> date = DateOfRecordZero(ReadItems(file.content).value(0));
     file.kind = date ? VentaroFile::Kind::Existing : VentaroFile::Kind::Unreadable;
     file.firstDate = date.value_or(QDate());
     return file;

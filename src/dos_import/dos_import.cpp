@@ -1,0 +1,254 @@
+#include "dos_import/dos_import.h"
+
+#include "admin_db/db/jet_error.h"
+#include "admin_db/db/transaction.h"
+#include "admin_db/editing/entry_messages.h"
+#include "admin_db/records/admin_shared_state.h"
+#include "common/folders.h"
+#include "common/latin1.h"
+#include "common/line_breaks.h"
+#include "common/progress_view.h"
+#include "common/prompter.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// Enough of a long list of refused bands for the user to see what happened.
+constexpr int DuplicatesShown = 20;
+// Flyers stored with one commit: a commit a flyer would make a large import
+// wait on the disk a thousand times. Each flyer is still whole or absent.
+constexpr int FlyersInABatch = 100;
+
+QString unreadableNote(int count, const QString &file)
+{
+    return QString::number(count) + QStringLiteral(" line(s) of ") + file
+         + QStringLiteral(" could not be read and were left out.");
+}
+
+} // namespace
+
+DosImport::DosImport(Database &db, Prompter &prompter, ProgressView &progress, AdminSharedState &shared)
+    : m_store(db), m_prompter(prompter), m_progress(progress), m_shared(shared)
+{
+}
+
+bool DosImport::load(const QString &folder)
+{
+    try {
+        m_clubs = m_store.clubs();
+    } catch (const JetError &e) {
+        ShowUnexpectedError(m_prompter, e);
+        return false;
+    }
+    if (m_clubs.isEmpty()) {
+        m_prompter.inform(QStringLiteral("You must first enter a club"));
+        m_shared.noClubs = true;
+        return false;
+    }
+    listFiles(folder);
+    m_status.clear();
+    return true;
+}
+
+void DosImport::end()
+{
+    m_store.close();
+}
+
+void DosImport::listFiles(const QString &folder)
+{
+    m_folder = folder;
+    m_files = AdminFilesIn(folder);
+    m_fileRow = -1;
+    m_flyers.clear();
+    m_lineFlyer.clear();
+    m_flyerLines.clear();
+    m_missing = 0;
+}
+
+void DosImport::folderChosen(const QString &folder)
+{
+    listFiles(folder);
+    m_status = QStringLiteral("Files = ") + QString::number(m_files.size());
+}
+
+void DosImport::clubChosen(int row)
+{
+    if (row >= 0 && row < m_clubs.size())
+        m_clubRow = row;
+}
+
+void DosImport::fileClicked(int row)
+{
+    if (row < 0 || row >= m_files.size())
+        return;
+    m_fileRow = row;
+    m_status.clear();
+    m_flyers.clear();
+    QFile file(QDir(m_folder).filePath(m_files.at(row)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompter.inform(QStringLiteral("The admin file ") + Folders::native(file.fileName())
+                          + QStringLiteral(" cannot be read: ") + file.errorString());
+        markFlyers();
+        return;
+    }
+    const FileEntries<DosFlyer> read = ReadDosFlyers(file.readAll());
+    m_flyers = read.entries;
+    if (read.unreadable > 0)
+        m_prompter.inform(unreadableNote(read.unreadable, m_files.at(row)));
+    markFlyers();
+}
+
+void DosImport::markFlyers()
+{
+    m_lineFlyer.clear();
+    m_flyerLines.clear();
+    m_missing = 0;
+    try {
+        for (int index = 0; index < m_flyers.size(); ++index) {
+            const QByteArray &name = m_flyers.at(index).name;
+            const int stored = m_store.flyersNamed(StoredFlyerName(name));
+            if (stored > 1)
+                continue;
+            m_lineFlyer.append(index);
+            m_flyerLines.append((stored == 0 ? QStringLiteral("[   ]") : QStringLiteral("[X]")) + toText(name));
+            if (stored == 0)
+                ++m_missing;
+        }
+    } catch (const JetError &e) {
+        ShowUnexpectedError(m_prompter, e);
+    }
+}
+
+std::optional<QList<BirdRecord>> DosImport::birdsOf(const DosFlyer &flyer, const QString &name)
+{
+    QFile file(QDir(m_folder).filePath(InventoryFileName(flyer)));
+    if (!file.exists()) {
+        m_prompter.inform(QStringLiteral("No pigeon inventory file for ") + name);
+        return QList<BirdRecord>();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompter.inform(QStringLiteral("The pigeon inventory file ") + Folders::native(file.fileName())
+                          + QStringLiteral(" cannot be read: ") + file.errorString() + CRLF + name
+                          + QStringLiteral(" was not imported."));
+        return std::nullopt;
+    }
+    const FileEntries<BirdRecord> read = ReadDosBirds(file.readAll());
+    if (read.unreadable > 0)
+        m_prompter.inform(unreadableNote(read.unreadable, InventoryFileName(flyer)));
+    return read.entries;
+}
+
+void DosImport::tellDuplicates(const QString &name, const QList<QByteArray> &bands)
+{
+    QStringList lines;
+    for (const QByteArray &band : bands.mid(0, DuplicatesShown))
+        lines.append(QStringLiteral("Duplicate band number ") + toText(band) + QStringLiteral("not allowed for ")
+                     + name);
+    if (bands.size() > DuplicatesShown)
+        lines.append(QStringLiteral("... and %1 more.").arg(bands.size() - DuplicatesShown));
+    m_prompter.inform(lines.join(CRLF));
+}
+
+void DosImport::commitQuietly(std::optional<Transaction> &batch)
+{
+    try {
+        if (batch)
+            batch->commit();
+    } catch (const JetError &) {
+        // Told already: the failure that stopped the import comes first.
+    }
+    batch.reset();
+}
+
+void DosImport::importFlyers(const QList<int> &selectedLines)
+{
+    if (m_fileRow < 0 || m_clubs.isEmpty())
+        return;
+    if (m_missing == 0) {
+        m_status = QStringLiteral("Flyers already imported.");
+        return;
+    }
+    QList<int> chosen;
+    for (int line = 0; line < m_lineFlyer.size(); ++line) {
+        if (!m_onlySelected || selectedLines.contains(line))
+            chosen.append(m_lineFlyer.at(line));
+    }
+    const qint64 clubId = m_clubs.value(m_clubRow, m_clubs.constFirst()).key;
+    m_progress.setTitle(QStringLiteral("Import Files"));
+    m_progress.showProgress(QStringLiteral("  Importing Files :"), QString());
+    std::optional<Transaction> batch;
+    int inBatch = 0;
+    for (int index : std::as_const(chosen)) {
+        m_progress.setSecondLine(QString::number(index + 1) + QStringLiteral(" Files Transferred"));
+        const DosFlyer &flyer = m_flyers.at(index);
+        const QString name = StoredFlyerName(flyer.name);
+        if (name.isEmpty()) {
+            m_prompter.inform(QStringLiteral("Illegal action...flyer file has no name."));
+            continue;
+        }
+        try {
+            if (m_store.flyersNamed(name) > 0)
+                continue;
+            const std::optional<QList<BirdRecord>> birds = birdsOf(flyer, name);
+            if (!birds)
+                continue;
+            if (!batch)
+                batch.emplace(m_store.connection());
+            const ImportedFlyer imported = m_store.store(clubId, flyer, name, *birds);
+            if (!imported.duplicateBands.isEmpty())
+                tellDuplicates(name, imported.duplicateBands);
+            if (++inBatch == FlyersInABatch) {
+                batch->commit();
+                batch.reset();
+                inBatch = 0;
+            }
+        } catch (const JetError &e) {
+            // The database failing once fails for every flyer after; the
+            // flyers stored whole before are kept.
+            m_progress.closeProgress();
+            ShowUnexpectedError(m_prompter, e);
+            commitQuietly(batch);
+            markFlyers();
+            return;
+        }
+    }
+    try {
+        if (batch)
+            batch->commit();
+    } catch (const JetError &e) {
+        ShowUnexpectedError(m_prompter, e);
+    }
+    m_progress.closeProgress();
+    m_status = QStringLiteral("Flyer(s) imported.");
+    markFlyers();
+}
+
+DosImportView DosImport::view() const
+{
+    DosImportView v;
+    v.caption = QStringLiteral("Import Files");
+    if (m_fileRow >= 0) {
+        const QString &file = m_files.at(m_fileRow);
+        v.caption = QStringLiteral("Import Files from: Concourse ") + file.mid(1, 4) + QStringLiteral(" Combine ")
+                  + file.mid(5, 2);
+    }
+    v.clubCount = QStringLiteral("Clubs = ") + QString::number(m_clubs.size());
+    for (const Club &club : m_clubs)
+        v.clubLines.append(club.name);
+    v.clubRow = m_clubs.isEmpty() ? -1 : m_clubRow;
+    if (m_files.isEmpty()) {
+        v.fileLines = {QStringLiteral("No Flyer Files Found")};
+    } else {
+        for (int n = 1; n <= m_files.size(); ++n)
+            v.fileLines.append(QStringLiteral("Admin File ") + QString::number(n));
+        v.filesEnabled = true;
+    }
+    v.fileRow = m_fileRow;
+    v.flyerLines = m_flyerLines;
+    v.status = m_status;
+    v.importEnabled = m_fileRow >= 0 && m_missing > 0;
+    return v;
+}

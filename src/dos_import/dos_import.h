@@ -1,0 +1,80 @@
+#pragma once
+
+#include "dos_import/dos_files.h"
+#include "admin_db/db/transaction.h"
+#include "dos_import/dos_flyer_store.h"
+
+#include <QStringList>
+
+struct AdminSharedState;
+class Prompter;
+class ProgressView;
+
+// What the import window shows, all of it derived from the logic's state.
+struct DosImportView {
+    QString caption;
+    QString clubCount;
+    QStringList clubLines;
+    int clubRow = -1;
+    QStringList fileLines;
+    bool filesEnabled = false;
+    int fileRow = -1;
+    QStringList flyerLines;
+    QString status;          // empty: the status label is hidden
+    bool importEnabled = false;
+};
+
+// The import window without its widgets: the clubs to import into, the admin
+// files of a folder, the flyers of the file chosen marked "[X]" when stored
+// already, and the import of the others with their birds.
+class DosImport {
+public:
+    DosImport(Database &db, Prompter &prompter, ProgressView &progress, AdminSharedState &shared);
+
+    // Window load, on the admin files of folder. False, after telling the
+    // user, when there is no club to import into: the club window comes
+    // first.
+    bool load(const QString &folder);
+    // Releases the tables.
+    void end();
+
+    void folderChosen(const QString &folder);
+    void clubChosen(int row);
+    void fileClicked(int row);
+    void setOnlySelected(bool checked) { m_onlySelected = checked; }
+    // "Import": the flyers not stored yet, or only those of the selected
+    // lines.
+    void importFlyers(const QList<int> &selectedLines);
+
+    DosImportView view() const;
+    const QString &folder() const { return m_folder; }
+
+private:
+    void listFiles(const QString &folder);
+    // Lists the flyers of the chosen file with their marks.
+    void markFlyers();
+    // The birds of a flyer's inventory file; nullopt, after telling why,
+    // when the file is there but cannot be read.
+    std::optional<QList<BirdRecord>> birdsOf(const DosFlyer &flyer, const QString &name);
+    void tellDuplicates(const QString &name, const QList<QByteArray> &bands);
+    // After a failure: keeps the flyers stored whole, if the database lets it.
+    static void commitQuietly(std::optional<Transaction> &batch);
+
+    DosFlyerStore m_store;
+    Prompter &m_prompter;
+    ProgressView &m_progress;
+    AdminSharedState &m_shared;
+    QList<Club> m_clubs;
+    int m_clubRow = 0;
+    QString m_folder;
+    QStringList m_files;
+    int m_fileRow = -1;
+    QList<DosFlyer> m_flyers;
+    // The flyer each listed line stands for; flyers whose name is stored
+    // twice are not listed.
+    QList<int> m_lineFlyer;
+    QStringList m_flyerLines;
+    int m_missing = 0;
+    bool m_onlySelected = false;
+    QString m_status;
+};
