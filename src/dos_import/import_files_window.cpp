@@ -36,7 +36,11 @@ void ImportFilesWindow::setUpFolders(const QString &folder)
         ui->Dir1->hideColumn(column);
     const QModelIndex start = m_folders->index(QDir(folder).exists() ? folder : QDir::homePath());
     ui->Dir1->setCurrentIndex(start);
-    ui->Dir1->scrollTo(start);
+    ui->Dir1->expand(start);
+    // The folders load in the background: the start folder comes into view
+    // once they are there.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this,
+            [this] { ui->Dir1->scrollTo(ui->Dir1->currentIndex(), QAbstractItemView::PositionAtCenter); });
 }
 
 void ImportFilesWindow::connectControls()

@@ -15,7 +15,6 @@ namespace {
 
 const QByteArray Unknown = "UNKN";
 const QString Holder = QStringLiteral("mnuVentaro");
-const QString NoRecord = QStringLiteral("No current record.");
 
 std::optional<QByteArray> storedColor(Connection &birds, const char *where, const QByteArray &key)
 {
@@ -43,7 +42,7 @@ void ArrivalColors::startRace(const RaceOwner &owner)
         Statement find = flyers.connection().prepare("SELECT 1 FROM flyerlist WHERE ClubID = ? AND FlyerID = ?");
         find.bind(1, qint64(LenientNumber(owner.club))).bind(2, qint64(LenientNumber(owner.flyer)));
         if (!find.next())
-            fail(NoRecord);
+            fail(QStringLiteral("The flyer of this race is not in the database."));
     } catch (const JetError &e) {
         fail(e.description());
     }
@@ -65,7 +64,7 @@ QByteArray ArrivalColors::colorOf(const QByteArray &arrival)
         return Unknown;
     }
     if (!color || color->isEmpty()) {
-        fail(NoRecord);
+        fail(QStringLiteral("Bird ") + toText(Field(arrival, 1, 14)) + QStringLiteral(" is not in the database."));
         return Unknown;
     }
     if (m_lmdVersion <= 3.37)

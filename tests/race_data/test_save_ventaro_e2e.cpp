@@ -18,7 +18,8 @@ const QDate Today(2026, 5, 20);
 const QString WeekFile = QStringLiteral("W0000020.D00");
 const QString Copied = QStringLiteral("Race data copied to file OK.");
 // The demo database leaves out ring AU24DEMO000118 on purpose.
-const QString Missing = QStringLiteral("No current record.\r\nClub #: 002 Flyer #: 005 Jan Smith            - Not found! ");
+const QString Missing = QStringLiteral("Bird AU24DEMO000118 is not in the database.\r\n"
+                                       "Club #: 002 Flyer #: 005 Jan Smith            - Not found! ");
 
 // The demo's clubs, flyers and birds, statement by statement.
 void loadDemoData(Connection &connection)
