@@ -6,6 +6,8 @@
 #include "common/line_breaks.h"
 #include "common/prompter.h"
 
+#include <QFileInfo>
+
 namespace {
 // Waits are cut into slices so that windows can repaint in between.
 constexpr int kWaitSliceMs = 50;
@@ -40,6 +42,23 @@ QString LinkMessages::forCode(const QByteArray &code)
     if (code == "E5")
         return QStringLiteral("Invalid comport number, check system configuration.");
     return {};
+}
+
+QString LinkMessages::portRefused(const QString &device, const QString &reason)
+{
+    const QFileInfo file(device);
+    QString why;
+    if (!file.isReadable() || !file.isWritable()) {
+        why = QStringLiteral("you have no permission to use it.");
+#ifdef Q_OS_LINUX
+        why += CRLF + CRLF + QStringLiteral("Your user must be in the \"dialout\" group to use serial ports: ask for it, "
+                                            "then log out and in again.");
+#endif
+    } else {
+        why = QStringLiteral("it is in use by another program, or it is not a serial port.");
+    }
+    return QStringLiteral("The serial port %1 cannot be opened: ").arg(device) + why + CRLF + CRLF
+         + QStringLiteral("(%1)").arg(reason);
 }
 
 QString LinkMessages::damagedReply()
@@ -94,12 +113,8 @@ ClockLink::Open ClockLink::openPort()
         return Open::NoDevice;
     }
     if (!m_port.open(device)) {
-        // The device is there but refuses us (in use, no permission): say so
-        // rather than leave the user with a silent failure.
-        m_prompter.message(Message{QStringLiteral("The serial port %1 cannot be opened: %2.")
-                                       .arg(device, m_port.errorText())
-                                       + LinkMessages::checklist(),
-                                   LinkMessages::title(), MsgIcon::None, MsgButtons::Ok, 0, false});
+        m_prompter.message(Message{LinkMessages::portRefused(device, m_port.errorText()), LinkMessages::title(),
+                                   MsgIcon::None, MsgButtons::Ok, 0, false});
         m_port.close();
         return Open::Refused;
     }
@@ -119,8 +134,10 @@ QByteArray ClockLink::SendCommand(const QByteArray &command)
     if (!m_port.isOpen()) {
         switch (openPort()) {
         case Open::Opened: break;
-        case Open::NoDevice: return QByteArrayLiteral("E5");
-        case Open::Refused: return {};
+        // A port that is there but refuses us is no usable port either; it
+        // has had its own message, and the callers stop quietly on E5.
+        case Open::NoDevice:
+        case Open::Refused: return QByteArrayLiteral("E5");
         }
     }
 

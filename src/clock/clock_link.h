@@ -79,5 +79,7 @@ namespace LinkMessages {
 QString checklist();
 QString forCode(const QByteArray &code);
 QString damagedReply();
+// A port that is there but cannot be opened, and why.
+QString portRefused(const QString &device, const QString &reason);
 inline QString title() { return QStringLiteral("Communications Error!"); }
 } // namespace LinkMessages

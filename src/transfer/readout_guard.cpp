@@ -6,8 +6,15 @@
 void ReadoutGuard::count(const QByteArray &reply)
 {
     ++m_replies;
-    if (reply.size() >= 2 && !IsFaultyReply(reply))
+    if (reply.size() >= 2 && !IsFaultyReply(reply)) {
         m_faultsInARow = 0;
-    else if (!IsSingleByte(reply, Ctl::ACK))
-        ++m_faultsInARow;
+        return;
+    }
+    // ACK answers the readout's command once; a clock that answers the bare
+    // ACKs after it with ACK sends nothing and would run to the reply limit.
+    if (IsSingleByte(reply, Ctl::ACK) && !m_acknowledged) {
+        m_acknowledged = true;
+        return;
+    }
+    ++m_faultsInARow;
 }

@@ -19,4 +19,5 @@ private:
     int m_replyLimit;
     int m_replies = 0;
     int m_faultsInARow = 0;
+    bool m_acknowledged = false;
 };

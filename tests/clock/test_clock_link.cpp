@@ -22,7 +22,7 @@ private Q_SLOTS:
     void exchange();
     void emptyCommandSendsNothing();
     void missingDeviceIsE5();
-    void refusedOpenIsToldAndEmpty();
+    void refusedOpenIsOneMessage();
     void portStaysOpenAcrossExchanges();
     void portNumberOnlyChangesWhileClosed();
     void vanishedDeviceEndsWithoutWaitingOut();
@@ -127,14 +127,21 @@ void TestClockLink::missingDeviceIsE5()
     QVERIFY(r.port.openedDevices.isEmpty());
 }
 
-void TestClockLink::refusedOpenIsToldAndEmpty()
+void TestClockLink::refusedOpenIsOneMessage()
 {
     LinkRig r;
     r.port.refuseOpen = true;
-    QCOMPARE(r.link.SendCommand("v"), QByteArray());
+    QCOMPARE(r.link.SendCommand("v"), QByteArray("E5"));
     QVERIFY(r.port.written.isEmpty());
     QCOMPARE(r.prompter.messages.size(), 1);
-    QVERIFY(r.prompter.messages[0].text.contains(m_device.file.fileName()));
+    QVERIFY(r.prompter.messages[0].text.startsWith(QStringLiteral("The serial port ") + m_device.file.fileName()
+                                                   + QStringLiteral(" cannot be opened: it is in use by another "
+                                                                    "program, or it is not a serial port.")));
+    // The identification stops on it without a second message.
+    r.prompter.reset();
+    ClockIdentity identity;
+    QCOMPARE(ReadClockInfo(r.link, identity), QByteArray("E5"));
+    QCOMPARE(r.prompter.messages.size(), 1);
 }
 
 void TestClockLink::portStaysOpenAcrossExchanges()

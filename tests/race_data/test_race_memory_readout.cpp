@@ -1,4 +1,5 @@
 #include "race_test_rig.h"
+#include "transfer/readout_guard.h"
 
 #include <QTest>
 
@@ -136,6 +137,21 @@ void TestRaceMemoryReadout::endlessClockBreaksOff()
     QCOMPARE(rig.prompter.texts(),
              QStringList{"The clock did not finish sending the race data.\r\nRace data not saved."});
     QVERIFY(!rig.progress.isOpen);
+
+    // One that answers every bare ACK with ACK sends nothing: it is stopped
+    // after three of them, not after ten thousand.
+    RaceCommandRig acking;
+    int requests = 0;
+    acking.port.setResponder([&](const QByteArray &frame) -> QList<FakeSerialPort::Piece> {
+        if (frame != W && frame != Ack)
+            return acking.clock.identity(frame);
+        ++requests;
+        return {{3, Ack}};
+    });
+    const qint64 start = acking.time.now;
+    QCOMPARE(ReadRaceMemory(acking.context, 1010).end, RaceReadout::End::BrokenOff);
+    QCOMPARE(requests, 1 + ReadoutGuard::FaultsInARow);
+    QVERIFY(acking.time.now - start < 1000);
 }
 
 void TestRaceMemoryReadout::brokenReadoutDoesNotLeaveTheNextMidway()
