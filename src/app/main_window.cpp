@@ -263,7 +263,11 @@ void MainWindow::showHelp()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_windows.closeAll();
+    // A window whose user keeps a record being typed keeps the program open.
+    if (!m_windows.closeAll()) {
+        event->ignore();
+        return;
+    }
     m_raceReports->closeAll();
     m_database.closeAll();
     m_link.closePort();

@@ -18,10 +18,12 @@ QWidget *SingleWindows::find(const QString &name) const
     return m_windows.value(name).data();
 }
 
-void SingleWindows::closeAll()
+bool SingleWindows::closeAll()
 {
+    bool allClosed = true;
     for (const QPointer<QWidget> &w : std::as_const(m_windows)) {
-        if (w)
-            w->close();
+        if (w && !w->close())
+            allClosed = false;
     }
+    return allClosed;
 }

@@ -12,7 +12,8 @@ class SingleWindows {
 public:
     QWidget *show(const QString &name, const std::function<QWidget *()> &create);
     QWidget *find(const QString &name) const;
-    void closeAll();
+    // False when a window refused to close (its user kept it open).
+    bool closeAll();
 
 private:
     QHash<QString, QPointer<QWidget>> m_windows;

@@ -29,6 +29,8 @@ struct SaveFileRequest {
     QString folder;
     QString fileName;               // proposed name
     QString filter;                 // e.g. "Ventaro files (*.D00)"
+    // Off where the command adds to an existing file rather than replacing it.
+    bool confirmOverwrite = true;
 };
 
 class Prompter {

@@ -152,7 +152,7 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
         return;
     const QString path = context.prompter.saveFileName(
         {QStringLiteral("Save Race Data for Ventaro"), folders.raceDir(),
-         VentaroFileName(*liberation), QStringLiteral("Ventaro Data Files (*.D00)")});
+         VentaroFileName(*liberation), QStringLiteral("Ventaro Data Files (*.D00)"), false});
     // A cancelled dialog writes nothing anywhere.
     if (path.isEmpty()) {
         context.prompter.inform(NotSaved);

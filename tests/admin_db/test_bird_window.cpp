@@ -20,6 +20,7 @@ private Q_SLOTS:
     void cleanup();
     void asAUserWould();
     void transferButtons();
+    void confirmingWithReturn();
 
 private:
     QListWidget *birds() const { return find<QListWidget>("lstPigeonList"); }
@@ -206,6 +207,33 @@ void TestBirdWindow::transferButtons()
     QCOMPARE(m_transfers.receives, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_window.isNull());
+}
+
+// A run of bands is entered with Return on the Save button Add New focuses;
+// a band typed but not saved is not lost to a click on the close box.
+void TestBirdWindow::confirmingWithReturn()
+{
+    clickLine("lstPigeonList", 0);
+    const int before = birds()->count();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        click("cmdBirdAddNew");
+        QCOMPARE(m_window->focusWidget(), find<QPushButton>("cmdBirdSave"));
+        QTest::keyClick(m_window->focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    QCOMPARE(birds()->count(), before + 2);
+
+    click("cmdBirdAddNew");
+    m_prompter.reset();
+    m_prompter.answerNext(MsgAnswer::No);
+    QVERIFY(!m_window->close());
+    QCOMPARE(m_prompter.texts(),
+             QStringList{"The record you are entering has not been saved.\r\nClose the window and lose it?"});
+    QVERIFY(enabled("cmdBirdSave"));
+    m_prompter.answerNext(MsgAnswer::Yes);
+    QVERIFY(m_window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_window.isNull());
+    QVERIFY(m_scratch->db.dataWindows().isEmpty());
 }
 
 QTEST_MAIN(TestBirdWindow)

@@ -341,7 +341,8 @@ void TestFlyerLogic::receiving_data()
     QTest::newRow("a name already stored") << true << QStringList{"name Jones", "save"} << QStringList{}
                                            << QStringList{"Jones already exists, please choose another."}
                                            << QStringList{};
-    QTest::newRow("cancelled") << true << QStringList{"cancel"} << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("cancelled") << true << QStringList{"cancel"} << QStringList{}
+                               << QStringList{"The birds read from the clock were not stored."} << QStringList{};
 }
 
 // The receive transfer leaves the module's birds in the shared state and has

@@ -97,6 +97,8 @@ void TestSaveVentaroE2e::newFile()
     QVERIFY(run.session.prompter.texts().at(0).startsWith(Missing));
     QCOMPARE(run.session.prompter.texts().at(1), Copied);
     QCOMPARE(run.session.prompter.saveRequests.constFirst().fileName, WeekFile);
+    // The file is added to, never replaced: the dialog must not ask to.
+    QVERIFY(!run.session.prompter.saveRequests.constFirst().confirmOverwrite);
     QCOMPARE(run.session.prompter.inputPrompts, QStringList{"Current year by default"});
     QCOMPARE(FileBytes(run.weekFile()), FileBytes(Golden));
 }

@@ -391,9 +391,14 @@ void BirdInventory::follow(const BirdTransferEnd &end)
     case Then::RefreshBirds:
         showFlyerBirds();
         return;
-    case Then::RefillFlyers:
+    case Then::RefillFlyers: {
+        // The flyer stays chosen: the next Send Birds must not go out for
+        // the first flyer of the list unnoticed.
+        const QString chosenFlyer = m_flyerRow >= 0 ? m_flyers.at(m_flyerRow).name : QString();
         FillBirdFlyerList();
+        selectFlyer(chosenFlyer);
         return;
+    }
     case Then::ShowFlyer:
         FillBirdFlyerList();
         selectFlyer(end.flyerName);

@@ -13,7 +13,7 @@
 BirdInventoryWindow::BirdInventoryWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                                          const ClockIdentity &clock, std::function<QString()> nationalOrg,
                                          BirdTransfers &transfers, QWidget *parent)
-    : DataWindowOf(parent, db, prompter, shared, clock, std::move(nationalOrg), transfers),
+    : DataWindowOf(parent, prompter, db, prompter, shared, clock, std::move(nationalOrg), transfers),
       ui(std::make_unique<Ui::frmBirdInventory>())
 {
     ui->setupUi(this);

@@ -8,7 +8,7 @@
 #include <QFontDatabase>
 
 ClubWindow::ClubWindow(Database &db, Prompter &prompter, AdminSharedState &shared, QWidget *parent)
-    : DataWindowOf(parent, db, prompter, shared), ui(std::make_unique<Ui::frmClubData>())
+    : DataWindowOf(parent, prompter, db, prompter, shared), ui(std::make_unique<Ui::frmClubData>())
 {
     ui->setupUi(this);
     ui->lstClubList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

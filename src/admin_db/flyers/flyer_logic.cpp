@@ -257,7 +257,11 @@ void FlyerLogic::cancel()
         return;
     // Entering the received flyer was given up: a later add must not take
     // his birds.
-    m_shared.receiveMode = false;
+    if (m_shared.receiveMode) {
+        m_shared.receiveMode = false;
+        m_shared.receivedRecords.clear();
+        m_prompter.inform(QStringLiteral("The birds read from the clock were not stored."));
+    }
     const std::optional<qint64> shown =
         chosen() ? std::optional<qint64>(m_flyers.at(selectedRow()).key) : std::nullopt;
     showWholeList(shown);

@@ -9,7 +9,7 @@
 
 FlyerWindow::FlyerWindow(Database &db, Prompter &prompter, AdminSharedState &shared,
                          std::function<BirdWindowAccess *()> birdWindow, QWidget *parent)
-    : DataWindowOf(parent, db, prompter, shared, std::move(birdWindow)), ui(std::make_unique<Ui::frmFlyerList>())
+    : DataWindowOf(parent, prompter, db, prompter, shared, std::move(birdWindow)), ui(std::make_unique<Ui::frmFlyerList>())
 {
     ui->setupUi(this);
     ui->lstFlyerList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

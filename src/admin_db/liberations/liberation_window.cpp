@@ -16,7 +16,7 @@ constexpr RaceField AllFields[] = {RaceField::Number, RaceField::Month, RaceFiel
 
 LiberationWindow::LiberationWindow(Database &db, Prompter &prompter, LiberationLogic::SendToClock sendToClock,
                                    QWidget *parent)
-    : DataWindowOf(parent, db, prompter, std::move(sendToClock)), ui(std::make_unique<Ui::frmLiberations>())
+    : DataWindowOf(parent, prompter, db, prompter, std::move(sendToClock)), ui(std::make_unique<Ui::frmLiberations>())
 {
     ui->setupUi(this);
     ui->lstOrteList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -1,10 +1,18 @@
 #include "common/widgets/data_window.h"
 
-#include <QCloseEvent>
+#include "common/line_breaks.h"
+#include "common/prompter.h"
 
-DataWindow::DataWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+DataWindow::DataWindow(QWidget *parent, Prompter &prompter) : QWidget(parent, Qt::Window), m_prompter(prompter)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A field that cannot be edited now still shows data the user reads.
+    QPalette readable = palette();
+    readable.setColor(QPalette::Disabled, QPalette::Text, readable.color(QPalette::Active, QPalette::Text));
+    setPalette(readable);
 }
 
 void DataWindow::run(const std::function<void()> &action)
@@ -13,8 +21,28 @@ void DataWindow::run(const std::function<void()> &action)
     showOutcome();
 }
 
+void DataWindow::keyPressEvent(QKeyEvent *event)
+{
+    // A button outside a dialog leaves Return to its window; records are
+    // entered by confirming with it.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && button->isEnabled() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void DataWindow::closeEvent(QCloseEvent *event)
 {
+    if (typing()
+        && m_prompter.message(Message{QStringLiteral("The record you are entering has not been saved.") + CRLF
+                                          + QStringLiteral("Close the window and lose it?"),
+                                      {}, MsgIcon::Question, MsgButtons::YesNo, 1, false})
+               != MsgAnswer::Yes) {
+        event->ignore();
+        return;
+    }
     endLogic();
     QWidget::closeEvent(event);
 }

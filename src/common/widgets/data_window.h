@@ -6,21 +6,31 @@
 #include <initializer_list>
 #include <utility>
 
+class Prompter;
+
 // What the four data windows share: a modeless window that deletes itself
 // when closed, hands every user action to its logic and then shows the
-// outcome, and lets its logic release the database when it closes.
+// outcome, and lets its logic release the database when it closes. Return
+// and Enter press the focused button; closing while a record is typed asks
+// first; fields that cannot be edited stay readable.
 class DataWindow : public QWidget {
     Q_OBJECT
 protected:
-    explicit DataWindow(QWidget *parent);
+    DataWindow(QWidget *parent, Prompter &prompter);
 
     // Runs a logic action, then shows its outcome.
     void run(const std::function<void()> &action);
     // The logic's state, and the focus it asks for.
     virtual void showOutcome() = 0;
     virtual void endLogic() = 0;
+    // A record is being added or edited and is not saved.
+    virtual bool typing() const = 0;
 
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    Prompter &m_prompter;
 };
 
 // A data window over its logic: after each action it shows the logic's state
@@ -30,9 +40,10 @@ class DataWindowOf : public DataWindow {
 protected:
     using Focus = decltype(std::declval<Logic &>().takeFocus());
 
+    // asker: where the window's own question goes; the logic gets the rest.
     template <typename... Arguments>
-    explicit DataWindowOf(QWidget *parent, Arguments &&...arguments)
-        : DataWindow(parent), m_logic(std::forward<Arguments>(arguments)...)
+    DataWindowOf(QWidget *parent, Prompter &asker, Arguments &&...arguments)
+        : DataWindow(parent, asker), m_logic(std::forward<Arguments>(arguments)...)
     {
     }
 
@@ -45,6 +56,7 @@ protected:
         showFocus(m_logic.takeFocus());
     }
     void endLogic() override { m_logic.end(); }
+    bool typing() const override { return m_logic.changing(); }
 
     using Action = void (Logic::*)();
     // Each button runs its action of the logic; end closes the window.

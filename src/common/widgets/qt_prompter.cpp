@@ -80,7 +80,9 @@ QString QtPrompter::saveFileName(const SaveFileRequest &request)
 {
     const QString start = request.fileName.isEmpty() ? request.folder
                                                      : request.folder + request.fileName;
-    return QFileDialog::getSaveFileName(m_parent, request.title, start, request.filter);
+    return QFileDialog::getSaveFileName(m_parent, request.title, start, request.filter, nullptr,
+                                        request.confirmOverwrite ? QFileDialog::Options()
+                                                                 : QFileDialog::DontConfirmOverwrite);
 }
 
 void QtPrompter::beep()
