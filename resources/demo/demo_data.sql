@@ -41,3 +41,7 @@ INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elec
 INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, type) VALUES (7, 'US', '24', 'NVHC', '000203', 'H', '0000000000', '$', '0');
 INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, type) VALUES (7, 'US', '24', 'NVHC', '000204', 'H', '0000000000', '$', '0');
 INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, type) VALUES (7, 'US', '24', 'NVHC', '000205', 'H', '0000000000', '$', '0');
+
+-- The liberation points of the sample race file.
+INSERT INTO orte (racenum, racename, racedate, racetype) VALUES ('01', 'BRIGHTON', '0511', '1');
+INSERT INTO orte (racenum, racename, racedate, racetype) VALUES ('02', 'STAFFORD', '0518', '1');

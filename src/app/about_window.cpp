@@ -11,6 +11,11 @@ AboutWindow::AboutWindow(QWidget *parent)
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
     ui->lblTitle->setFont(big);
+    // Window managers cut a title wider than the window; room for it and
+    // for the title bar's buttons.
+    const int titleRoom = fontMetrics().horizontalAdvance(windowTitle()) + 8 * fontMetrics().averageCharWidth()
+                        + 120;
+    setMinimumWidth(qMax(minimumSizeHint().width(), titleRoom));
 }
 
 AboutWindow::~AboutWindow() = default;

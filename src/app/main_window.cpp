@@ -43,6 +43,8 @@ MainWindow::MainWindow(ProgramServices services, QWidget *parent)
     ui->setupUi(this);
     // The form's XML loses a title that is only blanks.
     ui->blank->setTitle(QStringLiteral("   "));
+    // A spacer, not a menu: a click must not light up an empty box.
+    ui->blank->menuAction()->setEnabled(false);
     setStatusBar(m_statusBar);
     ui->background->setAutoFillBackground(true);
     ui->background->installEventFilter(this);

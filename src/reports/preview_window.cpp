@@ -15,6 +15,8 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     ui->Text1->setFont(ReportFont(12));
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &PreviewWindow::printRequested);
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -22,8 +24,13 @@ PreviewWindow::~PreviewWindow() = default;
 void PreviewWindow::showLines(const QList<QByteArray> &lines)
 {
     ui->Text1->setPlainText(toText(lines.join('\n')));
-    setGeometry(screen()->availableGeometry());
+    // The frame goes inside the free area, so that the title bar and the
+    // buttons at the foot stay on the screen.
+    const QRect area = screen()->availableGeometry();
     show();
+    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    setGeometry(area.marginsRemoved(frame));
     raise();
     activateWindow();
 }

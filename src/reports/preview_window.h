@@ -9,7 +9,8 @@ namespace Ui {
 class frmPreview;
 }
 
-// frmPreview: the report as text over the whole screen. Escape closes it.
+// frmPreview: the report as text over the screen's free area, with Print
+// and Close buttons at its foot. Escape closes it too.
 class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +18,9 @@ public:
     ~PreviewWindow() override;
 
     void showLines(const QList<QByteArray> &lines);
+
+Q_SIGNALS:
+    void printRequested();
 
 private:
     std::unique_ptr<Ui::frmPreview> ui;

@@ -4,6 +4,7 @@
 #include "reports/report_fonts.h"
 #include "ui_frmRacefiles.h"
 
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace {
@@ -21,9 +22,10 @@ RaceFilesWindow::RaceFilesWindow(const QString &raceFolder, QWidget *parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->List1->setFont(ReportFont(font().pointSize()));
-    connect(ui->List1, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        Q_EMIT fileChosen(item->data(Qt::UserRole).toString());
-    });
+    connect(ui->List1, &QListWidget::itemClicked, this, &RaceFilesWindow::open);
+    // Return opens the current file as a click does; a double-click has
+    // opened it with its first click already.
+    ui->List1->installEventFilter(this);
     takeStandardPlace();
     fillList(raceFolder);
 }
@@ -42,6 +44,24 @@ void RaceFilesWindow::fillList(const QString &raceFolder)
     ui->Label3->setText(ListedCountText(entries.size()));
     if (entries.isEmpty())
         showPlaceholder(QStringLiteral("No files"));
+}
+
+void RaceFilesWindow::open(QListWidgetItem *item)
+{
+    if (item && ui->List1->isEnabled())
+        Q_EMIT fileChosen(item->data(Qt::UserRole).toString());
+}
+
+bool RaceFilesWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->List1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            open(ui->List1->currentItem());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RaceFilesWindow::showNoFiles()

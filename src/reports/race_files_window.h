@@ -6,6 +6,7 @@
 namespace Ui {
 class frmRacefiles;
 }
+class QListWidgetItem;
 
 // frmRacefiles: lists the race files of the race folder; a click on one
 // asks for its report. The list is filled when the window is made.
@@ -24,9 +25,11 @@ Q_SIGNALS:
 protected:
     // A click on the background brings the window back to its place.
     void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillList(const QString &raceFolder);
+    void open(QListWidgetItem *item);
     void showPlaceholder(const QString &text);
     void takeStandardPlace();
 

@@ -19,9 +19,9 @@ namespace {
 
 const QString FormTitle = QStringLiteral("Tamrel Race Report");
 
-// Heading widths in characters of the list's font, so they stand over
-// their columns.
-constexpr int HeadingWidths[] = {3, 21, 16, 9, 5};
+// Heading widths in characters of the list's font, so they stand over the
+// columns of its lines: "   1) ", the name (22), band (15), time (9), date.
+constexpr int HeadingWidths[] = {6, 22, 15, 9, 6};
 
 } // namespace
 

@@ -88,8 +88,10 @@ void RaceReports::preview()
 {
     if (m_browser)
         m_browser->close();
-    if (!m_preview)
+    if (!m_preview) {
         m_preview = new PreviewWindow(m_mainWindow);
+        connect(m_preview, &PreviewWindow::printRequested, this, &RaceReports::print);
+    }
     m_preview->showLines(PreviewLines(m_report->onScreen()));
 }
 

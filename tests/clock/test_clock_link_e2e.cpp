@@ -96,7 +96,7 @@ void TestClockLinkE2e::identification_data()
     QTest::addColumn<double>("hcuVersion");
     QTest::addColumn<QByteArray>("hcuSerial");
 
-    QTest::newRow("sample module") << QStringList() << 1.57 << 1.5 << QByteArray("0") << QByteArray("12AB34CD")
+    QTest::newRow("sample module") << QStringList() << 3.6 << 2.16 << QByteArray("0") << QByteArray("12AB34CD")
                                    << 1.23 << QByteArray("0A1B");
     QTest::newRow("options over the module file")
         << QStringList{"--model", "talmi", "--lmd-version", "3.5", "--state", "8", "--serial", "DEADBEEF",

@@ -111,8 +111,13 @@ void TestRaceReportE2e::fromClockToPaper()
     QFile::remove(pdfPath);
     prompter.answerNext(MsgAnswer::Yes);
     control<QPushButton>(Report, "cmdPrinter")->click();
-    QCOMPARE(prompter.texts(), QStringList{"Do you want to send this report to : \r\nPrinter : PDF file\r\nLocated : "
-                                           + Folders::native(pdfPath)});
+    QCOMPARE(prompter.texts(), (QStringList{"Do you want to send this report to : \r\nPrinter : PDF file\r\nLocated : "
+                                                + Folders::native(pdfPath),
+                                            "The report was written to " + Folders::native(pdfPath) + "."}));
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdfPath});
+    QVERIFY(pdfinfo.waitForFinished(30000));
+    QVERIFY(pdfinfo.readAllStandardOutput().contains("Race report LMD12345.005"));
 
     const QStringList printed = simplifiedLines(pdfText(pdfPath));
     QVERIFY2(printed.contains(title), qPrintable(printed.join('\n')));
