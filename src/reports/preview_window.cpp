@@ -4,7 +4,6 @@
 #include "reports/report_fonts.h"
 #include "ui_frmPreview.h"
 
-#include <QScreen>
 #include <QShortcut>
 
 PreviewWindow::PreviewWindow(QWidget *parent)
@@ -24,13 +23,9 @@ PreviewWindow::~PreviewWindow() = default;
 void PreviewWindow::showLines(const QList<QByteArray> &lines)
 {
     ui->Text1->setPlainText(toText(lines.join('\n')));
-    // The frame goes inside the free area, so that the title bar and the
-    // buttons at the foot stay on the screen.
-    const QRect area = screen()->availableGeometry();
-    show();
-    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-    setGeometry(area.marginsRemoved(frame));
+    // Maximized, the window manager keeps the title bar and the buttons at
+    // the foot on the screen.
+    showMaximized();
     raise();
     activateWindow();
 }

@@ -20,8 +20,10 @@ namespace {
 const QString FormTitle = QStringLiteral("Tamrel Race Report");
 
 // Heading widths in characters of the list's font, so they stand over the
-// columns of its lines: "   1) ", the name (22), band (15), time (9), date.
-constexpr int HeadingWidths[] = {6, 22, 15, 9, 6};
+// columns of its lines: position (3), name (21), band (16), time (9), date.
+// "Pos" fills its column: the name heading starts one character late so
+// that the two read apart.
+constexpr int HeadingWidths[] = {4, 20, 16, 9, 5};
 
 } // namespace
 
