@@ -1,3 +1,4 @@
+#include "app/desktop_viewer.h"
 #include "app/main_window.h"
 #include "clock/qt_serial_port.h"
 #include "common/widgets/qt_prompter.h"
@@ -21,7 +22,8 @@ int main(int argc, char *argv[])
     QtPrompter prompter(nullptr);
     QSettings settings(QStringLiteral("Tamrel"), QStringLiteral("Tamrel"));
     ProgramServices services{Folders::fromEnvironment(), port, clock, prompter, settings,
-                             [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
+                             [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+                             DesktopHasViewerFor};
 
     MainWindow window(std::move(services));
     // Link waits repaint the windows but never serve the user's input.

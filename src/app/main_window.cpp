@@ -254,13 +254,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::showHelp()
 {
-    if (!QFileInfo::exists(m_helpFile)) {
+    // Tamrel.chm where something opens it; the same help as web pages in
+    // the browser elsewhere (no Linux desktop opens a .chm by itself).
+    const bool chm = QFileInfo::exists(m_helpFile);
+    if (chm && m_services.hasViewerFor(m_helpFile) && m_services.openDocument(m_helpFile))
+        return;
+    const QString pages = m_services.folders.inProgramDir(QStringLiteral("help/index.html"));
+    if (QFileInfo::exists(pages) && m_services.openDocument(pages))
+        return;
+    if (!chm) {
         m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be found.").arg(Folders::native(m_helpFile)));
         return;
     }
-    if (!m_services.openDocument(m_helpFile))
-        m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be opened: no help viewer is installed.")
-                                       .arg(Folders::native(m_helpFile)));
+    m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be opened: no help viewer is installed.")
+                                   .arg(Folders::native(m_helpFile)));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

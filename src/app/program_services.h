@@ -19,4 +19,6 @@ struct ProgramServices {
     QSettings &settings;
     // Opens a document (the help file) with the desktop's viewer.
     std::function<bool(const QString &path)> openDocument;
+    // Whether the desktop has a viewer for a document of this kind.
+    std::function<bool(const QString &path)> hasViewerFor;
 };

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -19,7 +22,59 @@ QString fromEnvOr(const char *name, const QString &fallback)
     return value.isEmpty() ? fallback : value;
 }
 
+const QString DatabaseFile = QStringLiteral("tamreldata.mdb");
+
+bool writableDatabaseIn(const QString &dir)
+{
+    const QFileInfo database(QDir(dir).filePath(DatabaseFile));
+    return database.isFile() && database.isWritable() && QFileInfo(dir).isWritable();
+}
+
+// Copies what the user's folder lacks of the delivered files; a file there
+// already is the user's own and stays.
+void seed(const QString &userDataDir, const QString &deliveredDir)
+{
+    QDir().mkpath(userDataDir);
+    const QDir delivered(deliveredDir);
+    for (const QFileInfo &file : delivered.entryInfoList(QDir::Files)) {
+        const QString target = QDir(userDataDir).filePath(file.fileName());
+        if (!QFileInfo::exists(target) && QFile::copy(file.filePath(), target))
+            QFile(target).setPermissions(QFile(target).permissions() | QFile::WriteOwner);
+    }
+    const QString help = QStringLiteral("help");
+    if (delivered.exists(help) && !QDir(userDataDir).exists(help)) {
+        QDir().mkpath(QDir(userDataDir).filePath(help));
+        for (const QFileInfo &page : QDir(delivered.filePath(help)).entryInfoList(QDir::Files))
+            QFile::copy(page.filePath(), QDir(userDataDir).filePath(help + QLatin1Char('/') + page.fileName()));
+    }
+}
+
 } // namespace
+
+QString ProgramFolder(const QString &home, const QString &executableDir, const QString &userDataDir,
+                      const QString &deliveredDir)
+{
+    if (!home.isEmpty())
+        return home;
+    if (writableDatabaseIn(executableDir))
+        return executableDir;
+    seed(userDataDir, deliveredDir);
+    return userDataDir;
+}
+
+QString UserDataFolder()
+{
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("/Tamrel");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tamrel");
+#endif
+}
+
+QString DeliveredFolder(const QString &executableDir)
+{
+    return QDir(executableDir).absoluteFilePath(QStringLiteral("../share/tamrel"));
+}
 
 Folders::Folders(QString programDir, QString raceDir)
     : m_programDir(withTrailingSlash(std::move(programDir)))
@@ -34,7 +89,9 @@ Folders Folders::fromEnvironment()
 #else
     const QString defaultRaceDir = QDir::homePath() + QStringLiteral("/TAM/");
 #endif
-    return Folders(fromEnvOr("TAMREL_HOME", QCoreApplication::applicationDirPath()),
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    return Folders(ProgramFolder(qEnvironmentVariable("TAMREL_HOME"), executableDir, UserDataFolder(),
+                                 DeliveredFolder(executableDir)),
                    fromEnvOr("TAMREL_RACE_DIR", defaultRaceDir));
 }
 

@@ -8,7 +8,7 @@ class Folders {
 public:
     Folders(QString programDir, QString raceDir);
 
-    // TAMREL_HOME or the executable's folder; TAMREL_RACE_DIR or the
+    // The program folder (ProgramFolder below) and TAMREL_RACE_DIR or the
     // platform's race data folder.
     static Folders fromEnvironment();
 
@@ -26,3 +26,17 @@ private:
     QString m_programDir;
     QString m_raceDir;
 };
+
+// Where the database and the help live: home when set (TAMREL_HOME); else
+// the executable's folder when the database there can be written (a
+// portable install); else the user's own data folder, where the delivered
+// files are copied on the first start, so that two users of one machine
+// each keep their own database.
+QString ProgramFolder(const QString &home, const QString &executableDir, const QString &userDataDir,
+                      const QString &deliveredDir);
+
+// The per-user data folder: ~/.local/share/Tamrel, %APPDATA%\Tamrel.
+QString UserDataFolder();
+// Where an installed program finds its delivered files (/usr/share/tamrel
+// beside /usr/bin).
+QString DeliveredFolder(const QString &executableDir);

@@ -25,11 +25,14 @@ struct WindowRig {
     FakeSerialPort port{clock};
     RecordingPrompter prompter;
     QStringList opened;
+    bool chmViewer = true;
     MainWindow window{ProgramServices{Folders(dir.path(), dir.filePath(QStringLiteral("TAM"))), port, clock,
-                                      prompter, settings, [this](const QString &p) {
+                                      prompter, settings,
+                                      [this](const QString &p) {
                                           opened.append(p);
                                           return true;
-                                      }}};
+                                      },
+                                      [this](const QString &) { return chmViewer; }}};
 
     QAction *action(const char *name) { return window.findChild<QAction *>(QLatin1String(name)); }
     bool installDatabase()
@@ -243,7 +246,8 @@ void TestMainWindow::secondCopyOnTheSameDatabaseIsRefused()
     FakeSerialPort port{clock};
     RecordingPrompter prompter;
     MainWindow second{ProgramServices{Folders(first.dir.path(), first.dir.filePath(QStringLiteral("TAM"))), port,
-                                      clock, prompter, first.settings, [](const QString &) { return true; }}};
+                                      clock, prompter, first.settings, [](const QString &) { return true; },
+                                      [](const QString &) { return true; }}};
     second.show();
 
     second.startUp();
@@ -306,6 +310,21 @@ void TestMainWindow::helpFile()
     QTest::keyClick(&rig.window, Qt::Key_F1);
     QCOMPARE(rig.opened, QStringList{rig.window.helpFile()});
     QVERIFY(rig.window.helpFile().endsWith(QStringLiteral("/Tamrel.chm")));
+
+    // Where nothing opens a .chm, the web pages of the help open instead.
+    rig.chmViewer = false;
+    rig.opened.clear();
+    rig.prompter.reset();
+    rig.action("mnuHelp")->trigger();
+    QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("The help file '%1' cannot be opened: no help viewer is "
+                                                              "installed.")
+                                                   .arg(QDir::toNativeSeparators(rig.window.helpFile()))});
+    QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("help")));
+    QFile pages(rig.dir.filePath(QStringLiteral("help/index.html")));
+    QVERIFY(pages.open(QIODevice::WriteOnly));
+    pages.close();
+    rig.action("mnuHelp")->trigger();
+    QCOMPARE(rig.opened, QStringList{pages.fileName()});
 }
 
 void TestMainWindow::aboutTitle()

@@ -5,6 +5,7 @@
 #include "ui_bird_inventory_window.h"
 
 #include <QFontDatabase>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -184,7 +185,11 @@ void BirdInventoryWindow::showBirdList(const BirdInventoryView &v)
     QListWidget *list = ui->lstPigeonList;
     const QSignalBlocker quiet(list);
     ShowListLines(list, v.birdLines, v.birdListEnabled);
-    if (SelectedRows(list) != v.selectedBirdRows) {
+    // std::equal, not QList's ==: Qt 6.4 compares two empty lists with a
+    // memcmp of null pointers, which the sanitizers report.
+    const QList<int> shown = SelectedRows(list);
+    if (shown.size() != v.selectedBirdRows.size()
+        || !std::equal(shown.cbegin(), shown.cend(), v.selectedBirdRows.cbegin())) {
         list->clearSelection();
         for (int row : v.selectedBirdRows)
             list->item(row)->setSelected(true);

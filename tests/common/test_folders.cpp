@@ -1,0 +1,67 @@
+#include "common/folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestFolders : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void programFolder();
+};
+
+// An installed program: /usr/bin beside /usr/share/tamrel, the user's folder
+// made and filled on the first start and kept after.
+void TestFolders::programFolder()
+{
+    QTemporaryDir root;
+    const QString bin = root.filePath(QStringLiteral("usr/bin"));
+    const QString user = root.filePath(QStringLiteral("home/.local/share/Tamrel"));
+    QDir().mkpath(bin);
+    write(root.filePath(QStringLiteral("usr/share/tamrel/tamreldata.mdb")), "delivered");
+    write(root.filePath(QStringLiteral("usr/share/tamrel/Tamrel.chm")), "help");
+    write(root.filePath(QStringLiteral("usr/share/tamrel/help/index.html")), "<html>");
+    const QString delivered = DeliveredFolder(bin);
+
+    QCOMPARE(ProgramFolder(root.filePath(QStringLiteral("mine")), bin, user, delivered),
+             root.filePath(QStringLiteral("mine")));
+    QVERIFY(!QFileInfo::exists(user));
+
+    QCOMPARE(ProgramFolder({}, bin, user, delivered), user);
+    QCOMPARE(read(user + QStringLiteral("/tamreldata.mdb")), QByteArray("delivered"));
+    QCOMPARE(read(user + QStringLiteral("/help/index.html")), QByteArray("<html>"));
+    QVERIFY(QFileInfo(user + QStringLiteral("/tamreldata.mdb")).isWritable());
+
+    // The user's own database is never replaced by the delivered one.
+    write(user + QStringLiteral("/tamreldata.mdb"), "the club's data");
+    QCOMPARE(ProgramFolder({}, bin, user, delivered), user);
+    QCOMPARE(read(user + QStringLiteral("/tamreldata.mdb")), QByteArray("the club's data"));
+
+    // A database beside the executable that can be written: a portable
+    // install keeps everything in its own folder.
+    write(bin + QStringLiteral("/tamreldata.mdb"), "portable");
+    QCOMPARE(ProgramFolder({}, bin, user, delivered), bin);
+}
+
+QTEST_GUILESS_MAIN(TestFolders)
+#include "test_folders.moc"
