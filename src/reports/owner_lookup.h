@@ -2,6 +2,7 @@
 
 #include "admin_db/db/connection.h"
 #include "admin_db/db/jet_error.h"
+#include "reports/owner_names.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,13 +14,13 @@ class Database;
 // serial, then its flyer. Holds a connection of its own for one report
 // build, so it never takes the birds or flyerlist connection from a data
 // window that has it open, and holds nothing between builds.
-class OwnerLookup {
+class OwnerLookup : public OwnerNames {
 public:
     explicit OwnerLookup(const Database &db);
 
     // The owner's name; nothing when the bird or its flyer is not in the
     // database, or the database cannot be read.
-    std::optional<QString> ownerOf(const QByteArray &clubLettersAndBand);
+    std::optional<QString> ownerOf(const QByteArray &clubLettersAndBand) override;
 
     // The bird by club letters and band serial, then its flyer by key, as
     // the indexes serve them; one parameter each.

@@ -12,9 +12,14 @@ RaceFileLoad LoadRaceFile(RaceFileModel &model)
     if (!read)
         return RaceFileLoad::NotFound;
     model.folder = QFileInfo(model.RaceFilePath).absolutePath();
-    model.lists = ClassifyRaceImage(read->lines, ReaderRules::raceReport());
+    return LoadRaceLines(model, *read);
+}
+
+RaceFileLoad LoadRaceLines(RaceFileModel &model, const RaceFileLines &read)
+{
+    model.lists = ClassifyRaceImage(read.lines, ReaderRules::raceReport());
     model.CurrentRaceIndex = 0;
-    model.cutShort = read->cutShort;
+    model.cutShort = read.cutShort;
     model.linesNotShown = model.lists.linesLeftOut() + int(model.lists.ArrivalRace.count(qint16(-1)));
     return model.flightCount() == 0 ? RaceFileLoad::NoFlight : RaceFileLoad::Loaded;
 }

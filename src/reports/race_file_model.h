@@ -4,6 +4,8 @@
 
 #include <QString>
 
+struct RaceFileLines;
+
 // The race file the report windows work on, from the browser's choice to
 // the report window's end.
 struct RaceFileModel {
@@ -29,6 +31,8 @@ enum class RaceFileLoad { Loaded, NotFound, NoFlight };
 
 // Reads the file RaceFilePath names into the lists, the first flight chosen.
 RaceFileLoad LoadRaceFile(RaceFileModel &model);
+// The same for lines already read.
+RaceFileLoad LoadRaceLines(RaceFileModel &model, const RaceFileLines &read);
 
 // What the user should know about lines the report leaves out; empty when
 // every line is shown.

@@ -19,3 +19,5 @@ inline constexpr qint64 RaceFileReadLimit = 1024 * 1024;
 // Lines longer than any race line are kept only as far as it takes to see
 // that; nothing when the path names no readable file.
 std::optional<RaceFileLines> ReadRaceFileLines(const QString &path);
+// The same for bytes already read; cutShort: the file goes on beyond them.
+RaceFileLines RaceFileLinesFrom(const QByteArray &bytes, bool cutShort);

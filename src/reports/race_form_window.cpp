@@ -6,9 +6,8 @@
 #include "common/text_helpers.h"
 #include "reports/owner_lookup.h"
 #include "reports/race_file_model.h"
-#include "reports/report_builder.h"
+#include "reports/flight_choice.h"
 #include "reports/report_fonts.h"
-#include "reports/report_text_file.h"
 #include "ui_frmRaceform.h"
 
 #include <QCloseEvent>
@@ -58,10 +57,10 @@ RaceFormWindow::~RaceFormWindow() = default;
 
 void RaceFormWindow::showChosenFlight()
 {
-    m_model.CurrentRaceIndex = qint16(LenientNumber(toBytes(ui->Combo1->currentText())) - 1);
     OwnerLookup owners(m_db);
-    const FlightReport report = BuildChosenFlight(m_model, owners);
-    showReport(report);
+    const ChosenFlight chosen =
+        ChooseFlight(m_model, int(LenientNumber(toBytes(ui->Combo1->currentText()))), owners);
+    showReport(chosen.report);
 
     if (owners.failure() && !m_toldDatabaseFailure) {
         m_toldDatabaseFailure = true;
@@ -70,9 +69,8 @@ void RaceFormWindow::showChosenFlight()
                                        + QStringLiteral("The report lists every bird as Unknown flyer."),
                                    FormTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
     }
-    const Outcome saved = SaveReportTextFile(m_model, report);
-    if (!saved.ok)
-        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + saved.message,
+    if (!chosen.saved.ok)
+        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + chosen.saved.message,
                                    FormTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
 }
 

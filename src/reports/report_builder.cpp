@@ -4,7 +4,7 @@
 #include "common/latin1.h"
 #include "race_data/race_lines.h"
 #include "reports/day_tracker.h"
-#include "reports/owner_lookup.h"
+#include "reports/owner_names.h"
 #include "reports/race_file_model.h"
 #include "reports/report_lines.h"
 
@@ -15,7 +15,7 @@ namespace {
 constexpr int LeapYear = 2000;
 
 // Both builders list the arrivals of the current flight alike.
-void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerLookup &owners)
+void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerNames &owners)
 {
     report.textFileLines = {ReportHeadingLine(), ReportSecondLine(report.training)};
     const RaceLists &lists = model.lists;
@@ -40,7 +40,7 @@ void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerLookup &
 
 } // namespace
 
-FlightReport fillform(const RaceFileModel &model, OwnerLookup &owners)
+FlightReport fillform(const RaceFileModel &model, OwnerNames &owners)
 {
     FlightReport report;
     report.boxes = RaceHeaderBoxes(model.currentHeader());
@@ -48,7 +48,7 @@ FlightReport fillform(const RaceFileModel &model, OwnerLookup &owners)
     return report;
 }
 
-FlightReport tfillform(const RaceFileModel &model, OwnerLookup &owners)
+FlightReport tfillform(const RaceFileModel &model, OwnerNames &owners)
 {
     FlightReport report;
     report.training = true;
@@ -57,7 +57,7 @@ FlightReport tfillform(const RaceFileModel &model, OwnerLookup &owners)
     return report;
 }
 
-FlightReport BuildChosenFlight(const RaceFileModel &model, OwnerLookup &owners)
+FlightReport BuildChosenFlight(const RaceFileModel &model, OwnerNames &owners)
 {
     return KindOfRaceLine(model.currentHeader()) == RaceLineKind::TrainingHeader ? tfillform(model, owners)
                                                                                 : fillform(model, owners);

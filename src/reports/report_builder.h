@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QList>
 
-class OwnerLookup;
+class OwnerNames;
 struct RaceFileModel;
 
 // One flight of a race file as the report window shows it and as its
@@ -19,7 +19,7 @@ struct FlightReport {
 
 // The report of the flight CurrentRaceIndex names: tfillform for a training
 // header, fillform for any other.
-FlightReport BuildChosenFlight(const RaceFileModel &model, OwnerLookup &owners);
+FlightReport BuildChosenFlight(const RaceFileModel &model, OwnerNames &owners);
 
-FlightReport fillform(const RaceFileModel &model, OwnerLookup &owners);
-FlightReport tfillform(const RaceFileModel &model, OwnerLookup &owners);
+FlightReport fillform(const RaceFileModel &model, OwnerNames &owners);
+FlightReport tfillform(const RaceFileModel &model, OwnerNames &owners);

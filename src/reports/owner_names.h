@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Who owns a clocked bird, as the report asks: the database in the program,
+// anything that answers in tests and fuzzing.
+class OwnerNames {
+public:
+    virtual ~OwnerNames() = default;
+    // The owner's name; nothing when the bird or its flyer is not known.
+    virtual std::optional<QString> ownerOf(const QByteArray &clubLettersAndBand) = 0;
+};
