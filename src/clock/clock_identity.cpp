@@ -50,10 +50,14 @@ QByteArray ReadClockInfo(ClockLink &link, ClockIdentity &identity)
     identity.LmdSerial = r.mid(13, 8);
 
     link.setAddressPrefix({});
-    link.SendCommand("v");
-    const QByteArray hcu = link.SendCommand("v");
+    // A clock gone after its module answered is told once, not once for
+    // each HCU question: the HCU values then read as none.
+    QByteArray hcu = link.SendCommand("v");
+    if (!IsLinkFailure(hcu))
+        hcu = link.SendCommand("v");
     identity.HcuVersion = LenientNumber(hcu.right(3)) / 100;
-    identity.HcuSerial = link.SendCommand("e00").mid(3, 4);
+    const QByteArray memory = IsLinkFailure(hcu) ? hcu : link.SendCommand("e00");
+    identity.HcuSerial = memory.mid(3, 4);
 
     link.setAddressPrefix(ClockLink::ClockPrefix);
     return {};

@@ -18,6 +18,11 @@ bool IsControlReply(char byte)
 }
 } // namespace
 
+bool IsLinkFailure(const QByteArray &reply)
+{
+    return reply == "E0" || reply == "E1" || reply == "E2" || reply == "E3" || reply == "E5";
+}
+
 QString LinkMessages::checklist()
 {
     return CRLF + CRLF + QStringLiteral("Assure all of the following: ") + CRLF + CRLF

@@ -74,6 +74,9 @@ private:
     Trace m_trace;
 };
 
+// A connection failure the link has told the user about: E0, E1, E2, E3, E5.
+bool IsLinkFailure(const QByteArray &reply);
+
 // The texts of the link's messages.
 namespace LinkMessages {
 QString checklist();

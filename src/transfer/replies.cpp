@@ -5,11 +5,6 @@ bool IsSingleByte(const QByteArray &reply, char byte)
     return reply.size() == 1 && reply.at(0) == byte;
 }
 
-bool IsLinkFailure(const QByteArray &reply)
-{
-    return reply == "E0" || reply == "E1" || reply == "E2" || reply == "E3" || reply == "E5";
-}
-
 bool IsFaultyReply(const QByteArray &reply)
 {
     const bool resultCode = reply.size() == 2 && reply.at(0) == 'E' && reply.at(1) >= '0' && reply.at(1) <= '9';

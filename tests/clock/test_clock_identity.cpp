@@ -13,6 +13,7 @@ private Q_SLOTS:
     void identification();
     void failureKeepsEarlierState();
     void damagedReplyIsToldAndFails();
+    void silentHcuIsToldOnce();
     void stateTexts_data();
     void stateTexts();
     void notConnectedTexts();
@@ -88,6 +89,24 @@ void TestClockIdentity::failureKeepsEarlierState()
     QCOMPARE(r.identity.LmdState, QByteArray("3"));
     QCOMPARE(r.identity.HcuSerial, QByteArray("0A1B"));
     QCOMPARE(r.identity.LmdVersion, 0.0);
+}
+
+// The module answered, then the clock went: one message, not one for each
+// question to the HCU, and no HCU values.
+void TestClockIdentity::silentHcuIsToldOnce()
+{
+    LinkRig r;
+    FakeClockPeer peer;
+    peer.hcuVersion.clear();
+    peer.hcuMemory.clear();
+    r.port.setResponder(peer);
+    QCOMPARE(ReadClockInfo(r.link, r.identity), QByteArray());
+    QCOMPARE(r.identity.LmdSerial, QByteArray("12AB34CD"));
+    QCOMPARE(r.prompter.messages.size(), 1);
+    QVERIFY(r.prompter.texts().constFirst().startsWith(QLatin1String("No Tamrel detected")));
+    QCOMPARE(r.port.written.size(), 2);
+    QCOMPARE(r.identity.HcuVersion, 0.0);
+    QVERIFY(r.identity.HcuSerial.isEmpty());
 }
 
 void TestClockIdentity::damagedReplyIsToldAndFails()
