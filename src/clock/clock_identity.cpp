@@ -23,6 +23,10 @@ bool sameCode(double a, double b)
     return std::abs(a - b) < 0.001;
 }
 
+// "v", version, model code, three digits, state and at least the first
+// character of the serial number.
+constexpr qsizetype IdentificationLength = 14;
+
 } // namespace
 
 QByteArray ReadClockInfo(ClockLink &link, ClockIdentity &identity)
@@ -34,6 +38,11 @@ QByteArray ReadClockInfo(ClockLink &link, ClockIdentity &identity)
     QByteArray r = link.SendCommand("v");
     if (r == "v")
         r = "E9";
+    // Too short to hold a serial number (a lone byte, a cut answer): as
+    // damaged as a bad checksum, and told, rather than an identification
+    // without a serial that fails every command silently.
+    if (!r.startsWith('E') && r.size() < IdentificationLength)
+        r.clear();
     if (r.isEmpty()) {
         // A damaged reply identifies nothing; the link kept quiet about it.
         link.prompter().message(Message{LinkMessages::damagedReply(), LinkMessages::title(), MsgIcon::None,

@@ -40,6 +40,8 @@ void TestClockIdentity::identification_data()
                                        << "1.57" << "0010" << "No race in LMD ";
     QTest::newRow("echo only is E9") << QByteArray("v") << QByteArray("E9") << "-" << "0.00" << "0000"
                                      << "TAMREL NOT CONNECTED";
+    QTest::newRow("a lone byte is a damaged answer") << QByteArray("\x04") << QByteArray("E8") << "-" << "0.00"
+                                                     << "0000" << "TAMREL NOT CONNECTED";
     QTest::newRow("silent clock is E2") << QByteArray() << QByteArray("E2") << "-" << "0.00" << "0000"
                                         << "TAMREL NOT CONNECTED";
 }
@@ -68,8 +70,9 @@ void TestClockIdentity::identification()
         QVERIFY(r.prompter.messages.isEmpty());
     } else {
         QVERIFY(!r.identity.connected());
-        // A silent clock is told once by the link; an empty answer is not.
-        QCOMPARE(r.prompter.messages.size(), result == "E2" ? 1 : 0);
+        // A silent clock is told once by the link, a damaged answer once
+        // by the identification; an echo is not.
+        QCOMPARE(r.prompter.messages.size(), result == "E9" ? 0 : 1);
     }
 }
 
