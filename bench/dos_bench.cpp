@@ -62,7 +62,7 @@ int RunDosBench(const QStringList &arguments)
     UnseenProgress progress;
     AdminSharedState shared;
     DosImport import(db, prompter, progress, shared);
-    if (!import.load(dosFolder.path()))
+    if (import.load(dosFolder.path()) != DosImport::Load::Ready)
         return 1;
     import.fileClicked(0);
     const Stopwatch watch;

@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QList<QByteArray> items = ReadItems(bytes);
+    const qsizetype end = bytes.indexOf('\x1a');
+    const QList<QByteArray> items = ReadItems(end < 0 ? bytes : bytes.left(end));
 
     const FileEntries<DosFlyer> flyers = ReadDosFlyers(bytes);
     const qsizetype flyerItems = std::count_if(items.cbegin(), items.cend(),

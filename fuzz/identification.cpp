@@ -1,6 +1,6 @@
 // The identification on any replies: a clock is either identified, with a
-// serial of at most eight characters and a one-digit state, or not, with no
-// serial; the user hears of it at most once.
+// serial of at most eight characters and a state, or not, with no serial;
+// the user hears of it at most once.
 #include "clock/clock_identity.h"
 #include "clock/clock_link.h"
 #include "fuzz_check.h"

@@ -132,10 +132,12 @@ void MainWindow::openImportWindow()
     if (!m_windows.find(name)) {
         auto *window = new ImportFilesWindow(m_database, m_services.prompter, m_adminState,
                                              m_services.folders.raceDir(), this);
-        if (!window->hasClubs()) {
-            // The club window comes first, ready for a new club.
+        if (window->loaded() != DosImport::Load::Ready) {
+            // Without a club, the club window comes first, ready for one.
+            const bool noClubs = window->loaded() == DosImport::Load::NoClubs;
             window->close();
-            ui->clubdata->trigger();
+            if (noClubs)
+                ui->clubdata->trigger();
             return;
         }
         m_windows.show(name, [window] { return window; });

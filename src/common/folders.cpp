@@ -30,23 +30,28 @@ bool writableDatabaseIn(const QString &dir)
     return database.isFile() && database.isWritable() && QFileInfo(dir).isWritable();
 }
 
-// Copies what the user's folder lacks of the delivered files; a file there
-// already is the user's own and stays.
-void seed(const QString &userDataDir, const QString &deliveredDir)
+// Copies the delivered files into the user's folder: the database only
+// when the user has none (it is theirs from then on), the help every time,
+// so that an upgrade brings its help along.
+void copyFolder(const QString &from, const QString &to)
 {
-    QDir().mkpath(userDataDir);
-    const QDir delivered(deliveredDir);
-    for (const QFileInfo &file : delivered.entryInfoList(QDir::Files)) {
-        const QString target = QDir(userDataDir).filePath(file.fileName());
-        if (!QFileInfo::exists(target) && QFile::copy(file.filePath(), target))
+    QDir().mkpath(to);
+    for (const QFileInfo &file : QDir(from).entryInfoList(QDir::Files)) {
+        const QString target = QDir(to).filePath(file.fileName());
+        if (file.fileName() == DatabaseFile && QFileInfo::exists(target))
+            continue;
+        QFile::remove(target);
+        if (QFile::copy(file.filePath(), target))
             QFile(target).setPermissions(QFile(target).permissions() | QFile::WriteOwner);
     }
+}
+
+void seed(const QString &userDataDir, const QString &deliveredDir)
+{
+    copyFolder(deliveredDir, userDataDir);
     const QString help = QStringLiteral("help");
-    if (delivered.exists(help) && !QDir(userDataDir).exists(help)) {
-        QDir().mkpath(QDir(userDataDir).filePath(help));
-        for (const QFileInfo &page : QDir(delivered.filePath(help)).entryInfoList(QDir::Files))
-            QFile::copy(page.filePath(), QDir(userDataDir).filePath(help + QLatin1Char('/') + page.fileName()));
-    }
+    if (QDir(deliveredDir).exists(help))
+        copyFolder(QDir(deliveredDir).filePath(help), QDir(userDataDir).filePath(help));
 }
 
 } // namespace

@@ -12,6 +12,13 @@ namespace {
 constexpr int FlyerNameEnd = 32;
 constexpr int BirdItemLength = 26;
 
+// DOS editors end a text file with Ctrl-Z; what follows it is no text.
+QList<QByteArray> dosItems(const QByteArray &file)
+{
+    const qsizetype end = file.indexOf('\x1a');
+    return ReadItems(end < 0 ? file : file.left(end));
+}
+
 bool holdsControlBytes(const QByteArray &item)
 {
     return std::any_of(item.cbegin(), item.cend(), [](char c) { return uchar(c) < 0x20 || c == 0x7F; });
@@ -22,7 +29,7 @@ bool holdsControlBytes(const QByteArray &item)
 FileEntries<DosFlyer> ReadDosFlyers(const QByteArray &adminFile)
 {
     FileEntries<DosFlyer> read;
-    for (const QByteArray &item : ReadItems(adminFile)) {
+    for (const QByteArray &item : dosItems(adminFile)) {
         if (!item.startsWith("S3"))
             continue;
         if (item.size() < FlyerNameEnd || holdsControlBytes(item)) {
@@ -43,7 +50,7 @@ QString InventoryFileName(const DosFlyer &flyer)
 FileEntries<BirdRecord> ReadDosBirds(const QByteArray &inventoryFile)
 {
     FileEntries<BirdRecord> read;
-    for (const QByteArray &item : ReadItems(inventoryFile)) {
+    for (const QByteArray &item : dosItems(inventoryFile)) {
         if (item.trimmed().isEmpty())
             continue;
         if (item.size() < BirdItemLength || holdsControlBytes(item)) {
@@ -62,6 +69,19 @@ FileEntries<BirdRecord> ReadDosBirds(const QByteArray &inventoryFile)
         read.entries.append(bird);
     }
     return read;
+}
+
+QString FileInFolder(const QString &folder, const QString &name)
+{
+    const QDir dir(folder);
+    if (dir.exists(name))
+        return dir.filePath(name);
+    const QStringList all = dir.entryList(QDir::Files, QDir::Name);
+    for (const QString &candidate : all) {
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(candidate);
+    }
+    return dir.filePath(name);
 }
 
 QStringList AdminFilesIn(const QString &folder)

@@ -36,5 +36,9 @@ QString InventoryFileName(const DosFlyer &flyer);
 // ring (10), type; colour "NONE".
 FileEntries<BirdRecord> ReadDosBirds(const QByteArray &inventoryFile);
 
+// The file of that name in folder, its letters in any case, as DOS names
+// them; the name as given when none is there.
+QString FileInFolder(const QString &folder, const QString &name);
+
 // The admin files of a folder ("S??????.DAT" in any case), by name.
 QStringList AdminFilesIn(const QString &folder);

@@ -70,7 +70,6 @@ ImportedFlyer DosFlyerStore::store(qint64 clubId, const DosFlyer &flyer, const Q
             .bind(5, bird.bnumber).bind(6, bird.sex).bind(7, bird.elecnumber).bind(8, bird.color).bind(9, bird.type)
             .run();
         insert.reset();
-        ++imported.birds;
     }
     together.commit();
     imported.stored = true;

@@ -9,7 +9,6 @@ inline const QString ImportWindowName = QStringLiteral("frmImportFiles");
 // What storing one flyer did.
 struct ImportedFlyer {
     bool stored = false;   // false: a flyer of that name is there already
-    int birds = 0;
     // Bands another bird has, one a refused bird.
     QList<QByteArray> duplicateBands;
 };

@@ -34,22 +34,22 @@ DosImport::DosImport(Database &db, Prompter &prompter, ProgressView &progress, A
 {
 }
 
-bool DosImport::load(const QString &folder)
+DosImport::Load DosImport::load(const QString &folder)
 {
     try {
         m_clubs = m_store.clubs();
     } catch (const JetError &e) {
         ShowUnexpectedError(m_prompter, e);
-        return false;
+        return Load::Failed;
     }
     if (m_clubs.isEmpty()) {
         m_prompter.inform(QStringLiteral("You must first enter a club"));
         m_shared.noClubs = true;
-        return false;
+        return Load::NoClubs;
     }
     listFiles(folder);
     m_status.clear();
-    return true;
+    return Load::Ready;
 }
 
 void DosImport::end()
@@ -124,7 +124,7 @@ void DosImport::markFlyers()
 
 std::optional<QList<BirdRecord>> DosImport::birdsOf(const DosFlyer &flyer, const QString &name)
 {
-    QFile file(QDir(m_folder).filePath(InventoryFileName(flyer)));
+    QFile file(FileInFolder(m_folder, InventoryFileName(flyer)));
     if (!file.exists()) {
         m_prompter.inform(QStringLiteral("No pigeon inventory file for ") + name);
         return QList<BirdRecord>();
@@ -181,6 +181,7 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
     m_progress.showProgress(QStringLiteral("  Importing Files :"), QString());
     std::optional<Transaction> batch;
     int inBatch = 0;
+    int stored = 0;
     for (int index : std::as_const(chosen)) {
         m_progress.setSecondLine(QString::number(index + 1) + QStringLiteral(" Files Transferred"));
         const DosFlyer &flyer = m_flyers.at(index);
@@ -198,6 +199,7 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
             if (!batch)
                 batch.emplace(m_store.connection());
             const ImportedFlyer imported = m_store.store(clubId, flyer, name, *birds);
+            stored += imported.stored ? 1 : 0;
             if (!imported.duplicateBands.isEmpty())
                 tellDuplicates(name, imported.duplicateBands);
             if (++inBatch == FlyersInABatch) {
@@ -219,10 +221,14 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
         if (batch)
             batch->commit();
     } catch (const JetError &e) {
+        // The last flyers were not stored after all.
+        m_progress.closeProgress();
         ShowUnexpectedError(m_prompter, e);
+        markFlyers();
+        return;
     }
     m_progress.closeProgress();
-    m_status = QStringLiteral("Flyer(s) imported.");
+    m_status = stored > 0 ? QStringLiteral("Flyer(s) imported.") : QStringLiteral("No flyer was imported.");
     markFlyers();
 }
 
@@ -247,6 +253,7 @@ DosImportView DosImport::view() const
         v.filesEnabled = true;
     }
     v.fileRow = m_fileRow;
+    v.fileNames = m_files;
     v.flyerLines = m_flyerLines;
     v.status = m_status;
     v.importEnabled = m_fileRow >= 0 && m_missing > 0;

@@ -19,6 +19,7 @@ struct DosImportView {
     QStringList fileLines;
     bool filesEnabled = false;
     int fileRow = -1;
+    QStringList fileNames;   // the admin files themselves, in the same order
     QStringList flyerLines;
     QString status;          // empty: the status label is hidden
     bool importEnabled = false;
@@ -31,10 +32,13 @@ class DosImport {
 public:
     DosImport(Database &db, Prompter &prompter, ProgressView &progress, AdminSharedState &shared);
 
-    // Window load, on the admin files of folder. False, after telling the
-    // user, when there is no club to import into: the club window comes
-    // first.
-    bool load(const QString &folder);
+    enum class Load {
+        Ready,
+        NoClubs,   // told; the club window comes first
+        Failed,    // the database could not be read; told
+    };
+    // Window load, on the admin files of folder.
+    Load load(const QString &folder);
     // Releases the tables.
     void end();
 

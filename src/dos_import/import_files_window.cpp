@@ -17,7 +17,7 @@ ImportFilesWindow::ImportFilesWindow(Database &db, Prompter &prompter, AdminShar
     setAttribute(Qt::WA_DeleteOnClose);
     // "[X]" and "[   ]" line up only in a fixed font.
     ui->lstImportFlyers->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_hasClubs = m_logic.load(folder);
+    m_loaded = m_logic.load(folder);
     setUpFolders(folder);
     connectControls();
     showState();
@@ -78,7 +78,7 @@ void ImportFilesWindow::showState()
     ui->Label8->setText(v.clubCount);
     ShowListLines(ui->lstClubs, v.clubLines, v.clubRow, !v.clubLines.isEmpty());
     ShowListLines(ui->lstAdminFiles, v.fileLines, v.fileRow, v.filesEnabled);
-    ShowListLines(ui->File1, AdminFilesIn(m_logic.folder()), true);
+    ShowListLines(ui->File1, v.fileNames, true);
     ShowListLines(ui->lstImportFlyers, v.flyerLines, true);
     ui->Label1->setText(v.status);
     ui->Label1->setVisible(!v.status.isEmpty());

@@ -21,8 +21,8 @@ public:
                       QWidget *parent = nullptr);
     ~ImportFilesWindow() override;
 
-    // False when there is no club to import into; the user has been told.
-    bool hasClubs() const { return m_hasClubs; }
+    // How the window's load went; the user has been told of a failure.
+    DosImport::Load loaded() const { return m_loaded; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -37,5 +37,5 @@ private:
     DataTransWindow m_progress;
     DosImport m_logic;
     QFileSystemModel *m_folders;
-    bool m_hasClubs = false;
+    DosImport::Load m_loaded = DosImport::Load::Failed;
 };

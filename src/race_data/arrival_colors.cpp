@@ -64,7 +64,8 @@ QByteArray ArrivalColors::colorOf(const QByteArray &arrival)
         return Unknown;
     }
     if (!color || color->isEmpty()) {
-        fail(QStringLiteral("Bird ") + toText(Field(arrival, 1, 14)) + QStringLiteral(" is not in the database."));
+        fail(QStringLiteral("Bird ") + toText(Field(arrival, 1, 14))
+             + (color ? QStringLiteral(" has no colour in the database.") : QStringLiteral(" is not in the database.")));
         return Unknown;
     }
     if (m_lmdVersion <= 3.37)

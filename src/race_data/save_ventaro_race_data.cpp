@@ -24,7 +24,6 @@
 
 namespace {
 
-const QString NotSaved = QStringLiteral("Race data not saved.");
 const QString OldDataTitle = QStringLiteral("Old race data");
 
 QString mmddyy(const QDate &date)
@@ -81,7 +80,7 @@ std::optional<QByteArray> contentToKeep(Prompter &prompter, const QString &path,
     const QString oldPath = OldSeasonPath(path, file.firstDate);
     if (!QFile::rename(path, oldPath)) {
         prompter.inform(QStringLiteral("The race data from ") + oldDate + QStringLiteral(" could not be kept as ")
-                        + Folders::native(oldPath) + QStringLiteral(".") + CRLF + NotSaved);
+                        + Folders::native(oldPath) + QStringLiteral(".") + CRLF + RaceDataNotSaved);
         return std::nullopt;
     }
     prompter.message(Message{QStringLiteral("Race data from ") + oldDate + CRLF + QString(15, QLatin1Char(' '))
@@ -138,7 +137,7 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
         return;
     }
 
-    const FlyerRecordRead module = ReadModuleFlyerName(context, NotSaved);
+    const FlyerRecordRead module = ReadModuleFlyerName(context, RaceDataNotSaved);
     context.link.closePort();
     if (module.end == FlyerRecordRead::End::BrokenOff)
         return;
@@ -155,10 +154,10 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
          VentaroFileName(*liberation), QStringLiteral("Ventaro Data Files (*.D00)"), false});
     // A cancelled dialog writes nothing anywhere.
     if (path.isEmpty()) {
-        context.prompter.inform(NotSaved);
+        context.prompter.inform(RaceDataNotSaved);
         return;
     }
-    const VentaroFile file = LookAtVentaroFile(path);
+    const VentaroFile file = LookAtVentaroFile(path, *liberation);
     if (file.kind == VentaroFile::Kind::Unreadable) {
         context.prompter.inform(QStringLiteral("Error opening file") + CRLF + QStringLiteral("Race data not saved"));
         return;
@@ -172,7 +171,7 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
     const Outcome written = WriteLineFile(path, records, *kept);
     if (!written.ok) {
         context.prompter.inform(QStringLiteral("The race data could not be written to ") + Folders::native(path)
-                                + QStringLiteral(": ") + written.message + CRLF + NotSaved);
+                                + QStringLiteral(": ") + written.message + CRLF + RaceDataNotSaved);
         return;
     }
     QString done = QStringLiteral("Race data copied to file OK.");

@@ -6,12 +6,19 @@
 
 namespace {
 
-// Two-digit years 00 to 29 are 2000 to 2029, 30 to 99 1930 to 1999.
-int fullYear(int year, int digits)
+// A two-digit year in the century that puts it nearest the reference: a
+// fixed cut at 30 would turn this program's own files of 2030 into 1930 and
+// hand them to the old-season question.
+int fullYear(int year, int digits, const QDate &reference)
 {
     if (digits > 2)
         return year;
-    return year < 30 ? 2000 + year : 1900 + year;
+    int full = reference.year() / 100 * 100 + year;
+    if (full > reference.year() + 50)
+        full -= 100;
+    else if (full < reference.year() - 50)
+        full += 100;
+    return full;
 }
 
 QString mmddyyyy(const QDate &date)
@@ -28,7 +35,7 @@ std::optional<QDate> LiberationDateFrom(const QString &answer, const QDate &toda
     if (!m.hasMatch())
         return std::nullopt;
     const QString year = m.captured(3);
-    const int y = year.isEmpty() ? today.year() : fullYear(year.toInt(), int(year.size()));
+    const int y = year.isEmpty() ? today.year() : fullYear(year.toInt(), int(year.size()), today);
     const QDate date(y, m.captured(1).toInt(), m.captured(2).toInt());
     if (!date.isValid())
         return std::nullopt;
@@ -63,7 +70,7 @@ QByteArray VentaroDate(const QDate &date)
     return date.toString(QStringLiteral("ddMMyy")).toLatin1();
 }
 
-std::optional<QDate> DateOfRecordZero(const QByteArray &record)
+std::optional<QDate> DateOfRecordZero(const QByteArray &record, const QDate &reference)
 {
     if (record.size() < 7 || !record.startsWith('0'))
         return std::nullopt;
@@ -71,7 +78,7 @@ std::optional<QDate> DateOfRecordZero(const QByteArray &record)
     const int day = record.mid(1, 2).toInt(&dayOk);
     const int month = record.mid(3, 2).toInt(&monthOk);
     const int year = record.mid(5, 2).toInt(&yearOk);
-    const QDate date(fullYear(year, 2), month, day);
+    const QDate date(fullYear(year, 2, reference), month, day);
     if (!dayOk || !monthOk || !yearOk || !date.isValid())
         return std::nullopt;
     return date;

@@ -9,7 +9,8 @@
 
 // What the user typed as the liberation date: month first, day, and an
 // optional year of two or four digits ("05/14", "5-14-26", "05/14/2026");
-// without a year the year of today. nullopt for anything else.
+// without a year the year of today, two digits in the century nearest
+// today. nullopt for anything else.
 std::optional<QDate> LiberationDateFrom(const QString &answer, const QDate &today);
 
 // A liberation date lies from a year before today up to today.
@@ -24,5 +25,6 @@ QString VentaroFileName(const QDate &liberation);
 
 // DDMMYY, as record "0" holds it.
 QByteArray VentaroDate(const QDate &date);
-// The date of a record "0"; nullopt when it holds none.
-std::optional<QDate> DateOfRecordZero(const QByteArray &record);
+// The date of a record "0", its year in the century nearest reference;
+// nullopt when it holds none.
+std::optional<QDate> DateOfRecordZero(const QByteArray &record, const QDate &reference);

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-VentaroFile LookAtVentaroFile(const QString &path)
+VentaroFile LookAtVentaroFile(const QString &path, const QDate &reference)
 {
     VentaroFile file;
     QFile f(path);
@@ -19,7 +19,7 @@ VentaroFile LookAtVentaroFile(const QString &path)
     file.content = f.readAll();
     if (file.content.trimmed().isEmpty())
         return file;
-    const std::optional<QDate> date = DateOfRecordZero(ReadItems(file.content).value(0));
+    const std::optional<QDate> date = DateOfRecordZero(ReadItems(file.content).value(0), reference);
     file.kind = date ? VentaroFile::Kind::Existing : VentaroFile::Kind::Unreadable;
     file.firstDate = date.value_or(QDate());
     return file;
@@ -44,7 +44,9 @@ QString OldSeasonPath(const QString &path, const QDate &firstDate)
 
 QByteArray KeptForAppending(const VentaroFile &file)
 {
-    if (file.kind != VentaroFile::Kind::Existing || file.content.endsWith('\n'))
+    if (file.kind != VentaroFile::Kind::Existing)
+        return {};
+    if (file.content.endsWith('\n'))
         return file.content;
     return file.content + "\r\n";
 }

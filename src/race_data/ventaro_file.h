@@ -16,7 +16,8 @@ struct VentaroFile {
     QByteArray content;   // of an existing file, kept when appending
 };
 
-VentaroFile LookAtVentaroFile(const QString &path);
+// reference: the new liberation date, which the file's date lies near.
+VentaroFile LookAtVentaroFile(const QString &path, const QDate &reference);
 
 // A file whose first liberation date lies more than 350 days before the new
 // one holds another season.
@@ -27,6 +28,6 @@ bool HoldsAnotherSeason(const VentaroFile &file, const QDate &liberation);
 // there already.
 QString OldSeasonPath(const QString &path, const QDate &firstDate);
 
-// The existing content, made to end in a line break, for the new lines to
-// follow.
+// The existing content of a Ventaro race file, made to end in a line
+// break, for the new lines to follow; nothing for a new file.
 QByteArray KeptForAppending(const VentaroFile &file);

@@ -57,11 +57,11 @@ QString NothingToSave(const VentaroRaces &races)
     if (races.lists.headersLeftOut > 0)
         return QStringLiteral("The clock holds more than %1 races; a Ventaro race file takes at most %1.")
                    .arg(RaceLists::HeaderSlots - 1)
-             + CRLF + QStringLiteral("Race data not saved.");
+             + CRLF + RaceDataNotSaved;
     if (races.lists.arrivalsLeftOut > 0)
         return QStringLiteral("The clock holds more than %1 arrivals; a Ventaro race file takes at most %1.")
                    .arg(QLocale(QLocale::English).toString(RaceLists::ArrivalSlots - 1))
-             + CRLF + QStringLiteral("Race data not saved.");
+             + CRLF + RaceDataNotSaved;
     if (races.raceCount() == 0)
         return QStringLiteral("No races to save.  Any clockings are training data, only. ") + CRLF
              + whereToLook(QStringLiteral("to see available training data."));

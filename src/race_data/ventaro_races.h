@@ -19,5 +19,7 @@ struct VentaroRaces {
 
 VentaroRaces SortForVentaro(const RaceImage &image);
 
+inline const QString RaceDataNotSaved = QStringLiteral("Race data not saved.");
+
 // Why nothing can be saved; empty when the races can be.
 QString NothingToSave(const VentaroRaces &races);

@@ -38,7 +38,8 @@ struct Rig {
                                   + "\r\n" + s3("004", "Carter") + "\r\n" + s3("005", "Evans") + "\r\n");
         write("Z0102.002", bird("US20ABCD000001") + "\r\n" + bird("us20abcd000009") + "\r\n");
         write("Z0102.003", bird("US20ABCD000003") + ",\r\n" + bird("US20ABCD000004", "0000A1B2C3") + "\r\n");
-        write("Z0102.004", bird("US20ABCD000005") + "\r\n");
+        // Named in small letters, as a DOS file copied to Linux may be.
+        write("z0102.004", bird("US20ABCD000005") + "\r\n");
         write("s999999.dat", s3("009", "Lower Case"));
         write("X123401.DAT", s3("010", "Not an admin file"));
     }
@@ -78,7 +79,7 @@ private Q_SLOTS:
 void TestDosImport::listing()
 {
     Rig r;
-    QVERIFY(r.logic.load(r.folder.path()));
+    QCOMPARE(r.logic.load(r.folder.path()), DosImport::Load::Ready);
     DosImportView v = r.logic.view();
     QCOMPARE(v.clubCount, QStringLiteral("Clubs = 2"));
     QCOMPARE(v.clubLines, (QStringList{"North", "Lakeside"}));
@@ -94,6 +95,11 @@ void TestDosImport::listing()
     QCOMPARE(v.flyerLines.at(1), QStringLiteral("[   ]O'Neil              "));
     QCOMPARE(v.flyerLines.size(), 5);
     QVERIFY(v.importEnabled);
+
+    // Only a flyer stored already chosen: nothing is imported, and said so.
+    r.logic.setOnlySelected(true);
+    r.logic.importFlyers({0});
+    QCOMPARE(r.logic.view().status, QStringLiteral("No flyer was imported."));
 
     r.logic.folderChosen(QDir::tempPath() + QStringLiteral("/no-such-folder-for-dos-files"));
     v = r.logic.view();
@@ -132,7 +138,7 @@ void TestDosImport::importing()
     QFETCH(bool, onlySelected);
     QFETCH(QList<int>, selected);
     Rig r;
-    QVERIFY(r.logic.load(r.folder.path()));
+    QCOMPARE(r.logic.load(r.folder.path()), DosImport::Load::Ready);
     r.logic.clubChosen(1);
     r.logic.fileClicked(0);
     r.logic.setOnlySelected(onlySelected);
@@ -165,7 +171,7 @@ void TestDosImport::flyerWithHisBirdsOrNothing()
     Rig r;
     r.scratch.db.connection().execute("CREATE TEMP TRIGGER refuse BEFORE INSERT ON birds WHEN NEW.bnumber = '000004' "
                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
-    QVERIFY(r.logic.load(r.folder.path()));
+    QCOMPARE(r.logic.load(r.folder.path()), DosImport::Load::Ready);
     r.logic.fileClicked(0);
     r.logic.importFlyers({});
     QCOMPARE(r.stored("SELECT Name FROM flyerlist ORDER BY FlyerID"), (QStringList{"Smith", "O Neil"}));
@@ -179,7 +185,7 @@ void TestDosImport::noClubsSendsToTheClubWindow()
 {
     Rig r;
     r.scratch.db.connection().execute("DELETE FROM clubs");
-    QVERIFY(!r.logic.load(r.folder.path()));
+    QCOMPARE(r.logic.load(r.folder.path()), DosImport::Load::NoClubs);
     QCOMPARE(r.prompter.texts(), QStringList{"You must first enter a club"});
     QVERIFY(r.shared.noClubs);
 }
@@ -204,6 +210,9 @@ void TestDosImport::badFiles_data()
                                  << QStringList{"US20ABCD000001C0000000000D"}
                                  << QStringList{"1 line(s) of S123401.DAT could not be read and were left out.",
                                                 "1 line(s) of Z0102.001 could not be read and were left out."};
+    QTest::newRow("ended by Ctrl-Z") << good + "\r\n\x1a\x1a" << bird("US20ABCD000001") + "\x1a"
+                                     << QStringList{"[   ]Dunn                "}
+                                     << QStringList{"US20ABCD000001C0000000000D"} << QStringList{};
     QTest::newRow("bytes above 0x7F") << s3("001", "M\xfcller") << bird("US20ABCD000001")
                                       << QStringList{QStringLiteral("[   ]M\u00fcller              ")}
                                       << QStringList{"US20ABCD000001C0000000000D"} << QStringList{};
@@ -216,7 +225,7 @@ void TestDosImport::badFiles()
     Rig r;
     r.write("S123401.DAT", adminFile);
     r.write("Z0102.001", inventory);
-    QVERIFY(r.logic.load(r.folder.path()));
+    QCOMPARE(r.logic.load(r.folder.path()), DosImport::Load::Ready);
     r.logic.fileClicked(0);
     QTEST(r.logic.view().flyerLines, "flyers");
     r.logic.importFlyers({});

@@ -31,7 +31,7 @@ void TestImportFilesWindow::asAUserWould()
     RecordingPrompter prompter;
     AdminSharedState shared;
     QPointer<ImportFilesWindow> w = new ImportFilesWindow(scratch.db, prompter, shared, folder.path());
-    QVERIFY(w->hasClubs());
+    QCOMPARE(w->loaded(), DosImport::Load::Ready);
     QVERIFY(showWindow(w));
 
     QCOMPARE(find<QLabel>("Label8")->text(), QStringLiteral("Clubs = 2"));

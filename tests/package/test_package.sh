@@ -24,7 +24,8 @@ for library in libqt6widgets6 libqt6serialport6 libsqlcipher; do
   grep -q "$library" <<<"$depends" || { echo "not among the dependencies: $library ($depends)"; status=1; }
 done
 # The desktop entry starts the installed program.
-grep -qx 'Exec=tamrel' "$work/root/usr/share/applications/org.tamrel.Tamrel.desktop" || status=1
+grep -qx 'Exec=tamrel' "$work/root/usr/share/applications/org.tamrel.Tamrel.desktop" ||
+  { echo "the desktop entry does not start tamrel"; status=1; }
 # The installed clock stand-in runs and explains itself.
 set +e
 "$work/root/usr/bin/tamrel-clocksim" > "$work/usage.txt" 2>&1

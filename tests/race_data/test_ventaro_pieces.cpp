@@ -157,6 +157,9 @@ void TestVentaroPieces::liberationDates_data()
     QTest::newRow("month 13") << "13/01" << may20 << QDate() << false;
     QTest::newRow("words") << "last Sunday" << may20 << QDate() << false;
     QTest::newRow("nothing") << "" << may20 << QDate() << false;
+    // Two digits stand for the year nearest today, not 1930 after 2029.
+    QTest::newRow("a season of 2030") << "05/11/30" << QDate(2030, 5, 20) << QDate(2030, 5, 11) << true;
+    QTest::newRow("last year across a century") << "12/31/99" << QDate(2100, 6, 1) << QDate(2099, 12, 31) << true;
 }
 
 void TestVentaroPieces::liberationDates()
@@ -169,7 +172,7 @@ void TestVentaroPieces::liberationDates()
     if (read)
         QTEST(LiberationDateInRange(*read, today), "inRange");
     if (read)
-        QCOMPARE(DateOfRecordZero(VentaroRecordZero(VentaroDate(*read))).value_or(QDate()), *read);
+        QCOMPARE(DateOfRecordZero(VentaroRecordZero(VentaroDate(*read)), today).value_or(QDate()), *read);
 }
 
 QTEST_GUILESS_MAIN(TestVentaroPieces)
