@@ -3,6 +3,8 @@
 #include "app/configuration.h"
 #include "clock/clock_status_bar.h"
 #include "common/latin1.h"
+#include "race_data/save_tam_race_data.h"
+#include "race_data/save_ventaro_race_data.h"
 #include "transfer/data_trans_window.h"
 #include "transfer/receive_birds.h"
 #include "transfer/send_birds.h"
@@ -60,4 +62,16 @@ BirdTransferEnd ClockCommands::receiveBirds()
 void ClockCommands::sendLiberationPoints(const QList<LiberationRace> &races)
 {
     withContext([&](TransferContext &context) { SendLiberationPoints(context, races); });
+}
+
+void ClockCommands::saveTamRaceData(const Folders &folders)
+{
+    withContext([&](TransferContext &context) { SaveTamRaceData(context, folders); });
+}
+
+void ClockCommands::saveVentaroRaceData(const Folders &folders)
+{
+    withContext([&](TransferContext &context) {
+        SaveVentaroRaceData(context, m_db, folders, QDate::currentDate());
+    });
 }

@@ -9,6 +9,7 @@ class ClockLink;
 class ClockStatusBar;
 class Configuration;
 class Database;
+class Folders;
 class Prompter;
 class QWidget;
 struct AdminSharedState;
@@ -16,9 +17,9 @@ struct ClockIdentity;
 struct LiberationRace;
 struct TransferContext;
 
-// The data windows' clock commands, each run over a progress window of its
-// own over the window that asked: the bird window's send and receive, the
-// liberation window's send.
+// The clock commands of the windows and menus, each run over a progress
+// window of its own over the window that asked: the bird window's send and
+// receive, the liberation window's send, the two race data saves.
 class ClockCommands : public BirdTransfers {
 public:
     // What the main window does for a receive that hands over to another
@@ -34,6 +35,8 @@ public:
     BirdTransferEnd sendBirds(const BirdSendRequest &request) override;
     BirdTransferEnd receiveBirds() override;
     void sendLiberationPoints(const QList<LiberationRace> &races);
+    void saveTamRaceData(const Folders &folders);
+    void saveVentaroRaceData(const Folders &folders);
 
 private:
     template <typename Command>

@@ -14,7 +14,6 @@
 #include "clock/clock_status_bar.h"
 #include "common/prompter.h"
 #include "common/unexpected_error.h"
-#include "race_data/race_data_menu.h"
 #include "reports/race_reports.h"
 #include "transfer/data_trans_window.h"
 #include "ui_frmMain.h"
@@ -110,13 +109,10 @@ void MainWindow::connectMenus()
     });
     connect(ui->mnuImportDOS, &QAction::triggered, this, &MainWindow::openImportWindow);
     connect(ui->mnuRaceReport, &QAction::triggered, m_raceReports, &RaceReports::showBrowser);
-    connect(ui->mnuVentaro, &QAction::triggered, this, [this] {
-        RunSaveVentaroRaceData(this, m_link, m_identity, m_database, m_services.folders, m_services.prompter,
-                               *m_statusBar);
-    });
-    connect(ui->mnuDOSRaceData, &QAction::triggered, this, [this] {
-        RunSaveTamRaceData(this, m_link, m_identity, m_services.folders, m_services.prompter, *m_statusBar);
-    });
+    connect(ui->mnuVentaro, &QAction::triggered, this,
+            [this] { m_clockCommands.saveVentaroRaceData(m_services.folders); });
+    connect(ui->mnuDOSRaceData, &QAction::triggered, this,
+            [this] { m_clockCommands.saveTamRaceData(m_services.folders); });
     connect(ui->mnuCompactDatabase, &QAction::triggered, this, [this] { runMaintenance(CompactDatabase); });
     connect(ui->mnuRepairDatabase, &QAction::triggered, this, [this] { runMaintenance(RepairDatabase); });
     connect(ui->mnuHelp, &QAction::triggered, this, &MainWindow::showHelp);
