@@ -1,5 +1,6 @@
 #include "race_data/race_memory_readout.h"
 
+#include "clock/clock_link.h"
 #include "clock/control_chars.h"
 #include "common/line_breaks.h"
 #include "common/progress_view.h"
@@ -55,6 +56,21 @@ RaceReadout ReadRaceMemory(TransferContext &context, int capacity)
             context.progress.setSecondLine(QString::number(received) + QStringLiteral(" Blocks Transferred"));
         }
     }
+}
+
+std::optional<RaceReadout> ReadRaceMemoryToSave(TransferContext &context, int capacity,
+                                                const QString &emptyMessage)
+{
+    RaceReadout readout = ReadRaceMemory(context, capacity);
+    context.link.closePort();
+    context.progress.closeProgress();
+    if (readout.end != RaceReadout::End::Complete)
+        return std::nullopt;
+    if (readout.blocks.size() < 2) {
+        context.prompter.inform(emptyMessage);
+        return std::nullopt;
+    }
+    return readout;
 }
 
 QString ReadoutNotes(const RaceReadout &readout)

@@ -3,6 +3,8 @@
 #include "race_data/race_lines.h"
 #include "transfer/transfer_context.h"
 
+#include <optional>
+
 struct RaceReadout {
     enum class End {
         Complete,     // the clock said EOT
@@ -25,6 +27,12 @@ inline constexpr int RaceReadoutReplyLimit = 10000;
 // to the clock's EOT. The progress window stays open unless the readout broke
 // off; the caller closes it and the port.
 RaceReadout ReadRaceMemory(TransferContext &context, int capacity);
+
+// The readout a race data save starts with: ends with the port closed and
+// the progress window gone. nullopt when it broke off, or after telling the
+// user emptyMessage when the memory holds fewer than two lines.
+std::optional<RaceReadout> ReadRaceMemoryToSave(TransferContext &context, int capacity,
+                                                const QString &emptyMessage);
 
 // What the user should know about a readout that is not quite the race
 // memory; empty when it is.

@@ -48,16 +48,11 @@ QByteArray chooseName(const RaceImage &image, const Folders &folders, Prompter &
 
 void SaveTamRaceData(TransferContext &context, const Folders &folders)
 {
-    const RaceReadout readout = ReadRaceMemory(context, TamBlockCapacity);
-    context.link.closePort();
-    if (readout.end != RaceReadout::End::Complete)
+    const std::optional<RaceReadout> read =
+        ReadRaceMemoryToSave(context, TamBlockCapacity, QStringLiteral("    No race data in LMD"));
+    if (!read)
         return;
-    context.progress.closeProgress();
-
-    if (readout.blocks.size() < 2) {
-        context.prompter.inform(QStringLiteral("    No race data in LMD"));
-        return;
-    }
+    const RaceReadout &readout = *read;
     const QByteArray name = chooseName(readout.blocks, folders, context.prompter);
     if (name.isEmpty())
         return;

@@ -122,16 +122,11 @@ QList<QByteArray> raceRecords(TransferContext &context, const VentaroRaces &race
 
 void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &folders, const QDate &today)
 {
-    const RaceReadout readout = ReadRaceMemory(context, RaceReadoutReplyLimit);
-    context.link.closePort();
-    if (readout.end != RaceReadout::End::Complete)
+    const std::optional<RaceReadout> readout =
+        ReadRaceMemoryToSave(context, RaceReadoutReplyLimit, QStringLiteral("    No arrival data in LMD"));
+    if (!readout)
         return;
-    context.progress.closeProgress();
-    if (readout.blocks.size() < 2) {
-        context.prompter.inform(QStringLiteral("    No arrival data in LMD"));
-        return;
-    }
-    const VentaroRaces races = SortForVentaro(readout.blocks);
+    const VentaroRaces races = SortForVentaro(readout->blocks);
     if (const QString nothing = NothingToSave(races); !nothing.isEmpty()) {
         context.prompter.inform(nothing);
         return;
@@ -175,7 +170,7 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
         return;
     }
     QString done = QStringLiteral("Race data copied to file OK.");
-    if (const QString notes = ReadoutNotes(readout); !notes.isEmpty())
+    if (const QString notes = ReadoutNotes(*readout); !notes.isEmpty())
         done += CRLF + CRLF + notes;
     context.prompter.inform(done);
 }
