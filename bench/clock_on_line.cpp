@@ -42,6 +42,16 @@ bool ClockOnLine::isReady() const
     return m_sim.isReady();
 }
 
+std::optional<bool> PacedOf(const QStringList &arguments, const char *subCommand)
+{
+    const bool paced = !arguments.contains(QLatin1String("--no-pace"));
+    if (arguments.size() > (paced ? 0 : 1)) {
+        std::fprintf(stderr, "usage: tamrel-bench %s [--no-pace]\n", subCommand);
+        return std::nullopt;
+    }
+    return paced;
+}
+
 Stopwatch::Stopwatch() : m_cpuStart(processorSeconds())
 {
     m_wall.start();

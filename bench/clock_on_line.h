@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QStringList>
+#include <optional>
 
 // The speed of the clock's line.
 inline constexpr int LineBaud = 9600;
@@ -39,6 +40,10 @@ private:
     qint64 m_wireBytes = 0;
     QElapsedTimer m_sinceReply;
 };
+
+// Whether a benchmark on the line runs paced: its one option is
+// --no-pace. nullopt after showing how the sub-command is called.
+std::optional<bool> PacedOf(const QStringList &arguments, const char *subCommand);
 
 // Wall and processor time of one measured stretch.
 class Stopwatch {

@@ -1,6 +1,7 @@
 #include "readout_bench.h"
 
 #include "clock/clock_identity.h"
+#include "bench_race_memory.h"
 #include "clock_on_line.h"
 #include "unseen_progress.h"
 #include "race_data/race_memory_readout.h"
@@ -16,30 +17,15 @@ namespace {
 constexpr int Races = 10;
 constexpr int ArrivalsPerRace = 100;
 
-// Ten races of a hundred birds each, laid out like the clock's lines.
-RaceImage fullModule()
-{
-    RaceImage image;
-    for (int race = 1; race <= Races; ++race) {
-        image.append("1234010200500012345051024190000051224180005051224180000"
-                     + QByteArray::number(race).rightJustified(2, '0') + " 05/11 BRIGHTON00");
-        for (int bird = 0; bird < ArrivalsPerRace; ++bird)
-            image.append("AU24DEMO" + QByteArray::number(race * 1000 + bird).rightJustified(6, '0') + "0"
-                         + QByteArray::number(100000 + bird * 37) + "0511");
-    }
-    return image;
-}
-
 } // namespace
 
 int RunReadoutBench(const QStringList &arguments)
 {
-    const bool paced = !arguments.contains(QLatin1String("--no-pace"));
-    if (arguments.size() > (paced ? 0 : 1)) {
-        std::fprintf(stderr, "usage: tamrel-bench readout [--no-pace]\n");
+    const std::optional<bool> pacing = PacedOf(arguments, "readout");
+    if (!pacing)
         return 2;
-    }
-    const RaceImage module = fullModule();
+    const bool paced = *pacing;
+    const RaceImage module = BenchRaceMemory(Races, ArrivalsPerRace);
     QTemporaryDir folder;
     const QString raceFile = folder.filePath(QStringLiteral("12340102.005"));
     const Outcome written = folder.isValid() ? WriteTamRaceFile(raceFile, module)

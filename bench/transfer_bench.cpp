@@ -34,11 +34,10 @@ QStringList birdsOf(Database &db)
 
 int RunTransferBench(const QStringList &arguments)
 {
-    const bool paced = !arguments.contains(QLatin1String("--no-pace"));
-    if (arguments.size() > (paced ? 0 : 1)) {
-        std::fprintf(stderr, "usage: tamrel-bench transfer [--no-pace]\n");
+    const std::optional<bool> pacing = PacedOf(arguments, "transfer");
+    if (!pacing)
         return 2;
-    }
+    const bool paced = *pacing;
     QTemporaryDir sendingFolder, receivingFolder;
     Database sending, receiving;
     if (!PrepareBenchDatabase(sending, sendingFolder) || !PrepareBenchDatabase(receiving, receivingFolder))

@@ -3,6 +3,7 @@
 #include "admin_db/db/database.h"
 #include "admin_db/db/transaction.h"
 #include "bench_database.h"
+#include "bench_race_memory.h"
 #include "clock/clock_identity.h"
 #include "clock_on_line.h"
 #include "common/folders.h"
@@ -22,24 +23,6 @@ constexpr int Races = 10;
 constexpr int ArrivalsPerRace = 99;
 const QDate RaceDay(2026, 5, 11);
 
-QByteArray band(int race, int bird)
-{
-    return "AU24DEMO" + QByteArray::number(race * 1000 + bird).rightJustified(6, '0');
-}
-
-// Club 2, flyer 5, race numbers 1 to 10 on 05/11.
-RaceImage module()
-{
-    RaceImage image;
-    for (int race = 1; race <= Races; ++race) {
-        image.append("1234010200500012345051024190000051224180005051224180000"
-                     + QByteArray::number(race).rightJustified(2, '0') + " 05/11 BRIGHTON00");
-        for (int bird = 0; bird < ArrivalsPerRace; ++bird)
-            image.append(band(race, bird) + "0" + QByteArray::number(100000 + bird * 37) + "0511");
-    }
-    return image;
-}
-
 void storeTheBirds(Database &db)
 {
     Connection &c = db.connection();
@@ -49,7 +32,7 @@ void storeTheBirds(Database &db)
                                "elecnumber, color, type) VALUES (5, 'AU', '24', 'DEMO', ?, 'C', '0000000000', 'J', '1')");
     for (int race = 1; race <= Races; ++race) {
         for (int b = 0; b < ArrivalsPerRace; ++b) {
-            bird.bind(1, band(race, b).mid(8)).run();
+            bird.bind(1, BenchRing(race, b).mid(8)).run();
             bird.reset();
         }
     }
@@ -74,18 +57,17 @@ private:
 
 int RunVentaroBench(const QStringList &arguments)
 {
-    const bool paced = !arguments.contains(QLatin1String("--no-pace"));
-    if (arguments.size() > (paced ? 0 : 1)) {
-        std::fprintf(stderr, "usage: tamrel-bench ventaro [--no-pace]\n");
+    const std::optional<bool> pacing = PacedOf(arguments, "ventaro");
+    if (!pacing)
         return 2;
-    }
+    const bool paced = *pacing;
     QTemporaryDir folder;
     Database db;
     if (!PrepareBenchDatabase(db, folder))
         return 1;
     storeTheBirds(db);
     const QString raceFile = folder.filePath(QStringLiteral("12340102.005"));
-    if (!WriteTamRaceFile(raceFile, module()).ok)
+    if (!WriteTamRaceFile(raceFile, BenchRaceMemory(Races, ArrivalsPerRace)).ok)
         return 1;
     ClockOnLine line(paced, {QStringLiteral("--race"), raceFile, QStringLiteral("--model"), QStringLiteral("talmi"),
                              QStringLiteral("--lmd-version"), QStringLiteral("3.60")});
