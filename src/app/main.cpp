@@ -10,8 +10,17 @@
 #include <QTimer>
 #include <QUrl>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_UNIX
+    // A file-size limit then fails the write, which is told, instead of
+    // ending the program mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamrel"));
     QApplication::setOrganizationName(QStringLiteral("Tamrel"));

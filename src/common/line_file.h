@@ -5,8 +5,6 @@
 #include <QByteArray>
 #include <QList>
 
-// Writes kept as it is, then lines, each ended by CR LF, into a temporary
-// file beside path and renames it into place when complete, so a failure
-// leaves no half file and an existing file as it was. Creates the folder
-// when it is missing.
+// Writes kept as it is, then lines, each ended by CR LF, as one whole file
+// (WriteWholeFile): a failure leaves an existing file as it was.
 Outcome WriteLineFile(const QString &path, const QList<QByteArray> &lines, const QByteArray &kept = {});

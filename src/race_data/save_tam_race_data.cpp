@@ -62,7 +62,8 @@ void SaveTamRaceData(TransferContext &context, const Folders &folders)
     if (!written.ok) {
         context.prompter.message(Message{QStringLiteral("Race data file ") + toText(name)
                                              + QStringLiteral(" could not be saved to ") + folder + CRLF
-                                             + written.message,
+                                             + QStringLiteral("It could not be written: ") + written.message
+                                             + QLatin1Char('.'),
                                          SaveTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
         return;
     }

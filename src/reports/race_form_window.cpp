@@ -70,7 +70,8 @@ void RaceFormWindow::showChosenFlight()
                                    FormTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
     }
     if (!chosen.saved.ok)
-        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + chosen.saved.message,
+        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + chosen.saved.message
+                                       + QLatin1Char('.'),
                                    FormTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
 }
 

@@ -2,9 +2,11 @@
 
 #include "common/folders.h"
 #include "common/prompter.h"
+#include "common/whole_file.h"
 #include "reports/painter_page_surface.h"
 #include "reports/printed_report.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
@@ -12,7 +14,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,20 +35,18 @@ QString printOn(QPagedPaintDevice &device, const QList<PrintLine> &lines)
 
 QString printToPdf(const QString &path, const QString &title, const QList<PrintLine> &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QPdfWriter pdf(&file);
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&document);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Tamrel"));
     pdf.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
                                                                                  : QPageSize(QPageSize::A4));
     const QString error = printOn(pdf, lines);
-    if (!error.isEmpty()) {
-        file.cancelWriting();
+    if (!error.isEmpty())
         return error;
-    }
-    return file.commit() ? QString() : file.errorString();
+    const Outcome written = WriteWholeFile(path, document.data());
+    return written.ok ? QString() : QStringLiteral("it could not be written: ") + written.message;
 }
 
 // Where a printer is: its location, or for a queue without one (as CUPS

@@ -1,9 +1,16 @@
 #include "common/line_file.h"
 
+#include "scratch_files.h"
+#include "small_file_system.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 class TestLineFile : public QObject {
     Q_OBJECT
@@ -11,6 +18,8 @@ private Q_SLOTS:
     void replacesWholeFile();
     void failureLeavesNoHalfFile_data();
     void failureLeavesNoHalfFile();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
 };
 
 void TestLineFile::replacesWholeFile()
@@ -57,6 +66,70 @@ void TestLineFile::failureLeavesNoHalfFile()
     if (!message.isEmpty())
         QCOMPARE(written.message, message);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{blocker});
+}
+
+namespace {
+
+// Files of this process may not grow past limit bytes while it lives; a
+// write past it fails with EFBIG instead of killing the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+void TestLineFile::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("tmpfs");   // else a file-size limit
+    QTest::newRow("full file system") << true;
+    QTest::newRow("file size limit") << false;
+}
+
+void TestLineFile::fullDiskKeepsTheOldFile()
+{
+    QFETCH(bool, tmpfs);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("W0000020.D00"));
+    const QList<QByteArray> oldLines(100, QByteArray(38, '1'));
+    const QByteArray oldContent = QByteArray(38, '1').append("\r\n").repeated(100);
+    const QList<QByteArray> newLines(5000, QByteArray(78, '2'));
+
+    std::optional<SmallFileSystem> small;
+    if (tmpfs) {
+        small.emplace(dir.path(), QStringLiteral("64k"));
+        if (!small->mounted())
+            QSKIP("mounting a small file system needs root");
+    }
+    QVERIFY(WriteLineFile(path, oldLines).ok);
+    Outcome written;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (!tmpfs)
+            limit.emplace(100000);
+        written = WriteLineFile(path, newLines, oldContent);
+    }
+    QVERIFY(!written.ok);
+    QVERIFY2(written.message.startsWith("the disk may be full ("), qPrintable(written.message));
+    QCOMPARE(FileBytes(path), oldContent);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"W0000020.D00"});
 }
 
 QTEST_APPLESS_MAIN(TestLineFile)

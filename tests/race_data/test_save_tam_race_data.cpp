@@ -2,11 +2,14 @@
 #include "race_data/save_tam_race_data.h"
 #include "race_test_rig.h"
 #include "scratch_files.h"
+#include "small_file_system.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 Q_DECLARE_METATYPE(MsgAnswer)
 Q_DECLARE_METATYPE(FakeRaceClock::Spoil)
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void existingFile();
     void nothingSaved_data();
     void nothingSaved();
+    void failedWriteIsToldAndLeavesNothing_data();
     void failedWriteIsToldAndLeavesNothing();
     void notes_data();
     void notes();
@@ -145,10 +149,30 @@ void TestSaveTamRaceData::nothingSaved()
     QVERIFY(!rig.progress.isOpen);
 }
 
+void TestSaveTamRaceData::failedWriteIsToldAndLeavesNothing_data()
+{
+    QTest::addColumn<bool>("diskFull");   // else a folder in the file's place
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a folder in the file's place") << false << "It could not be written: ";
+    QTest::newRow("a full disk") << true << "It could not be written: the disk may be full (";
+}
+
 void TestSaveTamRaceData::failedWriteIsToldAndLeavesNothing()
 {
-    // A folder in the file's place cannot be replaced by it.
-    QVERIFY(QDir().mkpath(racePath("12340102.005")));
+    QFETCH(bool, diskFull);
+    QFETCH(QString, why);
+    QVERIFY(QDir().mkpath(m_folders->raceDir()));
+    std::optional<SmallFileSystem> small;
+    if (diskFull) {
+        small.emplace(m_folders->raceDir(), QStringLiteral("16k"));
+        if (!small->mounted())
+            QSKIP("mounting a small file system needs root");
+        QVERIFY(WriteFileBytes(racePath("12340102.005"), OldFile));
+        WriteFileBytes(racePath("filler"), QByteArray(32 * 1024, 'x'));
+    } else {
+        QVERIFY(QDir().mkpath(racePath("12340102.005")));
+    }
+    const QStringList before = raceFiles();
     RaceCommandRig rig;
     rig.clock.blocks = Memory;
     rig.prompter.answerNext(MsgAnswer::Yes);
@@ -157,8 +181,12 @@ void TestSaveTamRaceData::failedWriteIsToldAndLeavesNothing()
     const Message &told = rig.prompter.messages.constLast();
     QCOMPARE(told.icon, MsgIcon::Critical);
     QVERIFY2(told.text.startsWith("Race data file 12340102.005 could not be saved to "), qPrintable(told.text));
-    QCOMPARE(raceFiles(), QStringList{"12340102.005"});
-    QVERIFY(QFileInfo(racePath("12340102.005")).isDir());
+    QVERIFY2(told.text.contains(why), qPrintable(told.text));
+    QCOMPARE(raceFiles(), before);
+    if (diskFull)
+        QCOMPARE(contentOf(racePath("12340102.005")), OldFile);
+    else
+        QVERIFY(QFileInfo(racePath("12340102.005")).isDir());
 }
 
 void TestSaveTamRaceData::notes_data()
