@@ -5,14 +5,19 @@
 #include "admin_db/db/lookups.h"
 #include "admin_db/db/transaction.h"
 #include "child_process.h"
+#include "common/folders.h"
 #include "scratch_database.h"
+#include "scratch_files.h"
+#include "small_file_system.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +46,7 @@ private Q_SLOTS:
     void earlierLogModeIsTurnedBack();
     void fileReplacedDuringAChange();
     void oneProgramPerDatabase();
+    void noStartWithoutALockFile();
     void readOnOneTableDoesNotBlockWriteOnAnother();
     void fieldsAndTransactions();
     void lookupsUseIndexes_data();
@@ -234,9 +240,14 @@ void TestDatabaseOpen::oneProgramPerDatabase()
     QVERIFY(QFile::link(s.path(), link));
     DatabaseLock first;
     QVERIFY(first.claim(s.path()));
-    DatabaseLock second;
-    QVERIFY(!second.claim(link));
-    QVERIFY2(second.refusal().contains(QStringLiteral("in use by another copy of Tamrel")), qPrintable(second.refusal()));
+    const QString hardLink = s.besideDatabase(QStringLiteral("hard.mdb"));
+    QVERIFY(::link(QFile::encodeName(s.path()).constData(), QFile::encodeName(hardLink).constData()) == 0);
+    for (const QString &other : {link, hardLink}) {
+        DatabaseLock second;
+        QVERIFY(!second.claim(other));
+        QVERIFY2(second.refusal().contains(QStringLiteral("in use by another copy of Tamrel")),
+                 qPrintable(second.refusal()));
+    }
 
     DatabaseLock died;
     const pid_t gone = StartChild([&] { return died.claim(s.besideDatabase(QStringLiteral("other.mdb"))) ? 0 : 1; });
@@ -244,6 +255,21 @@ void TestDatabaseOpen::oneProgramPerDatabase()
     QVERIFY(QFileInfo::exists(s.besideDatabase(QStringLiteral("other.mdb.lock"))));
     DatabaseLock next;
     QVERIFY(next.claim(s.besideDatabase(QStringLiteral("other.mdb"))));
+}
+
+// Without its lock file a second copy could compact beside the first: no
+// start then.
+void TestDatabaseOpen::noStartWithoutALockFile()
+{
+    QTemporaryDir dir;
+    SmallFileSystem small(dir.path(), QStringLiteral("16k"));
+    if (!small.mounted())
+        QSKIP("mounting a small file system needs root");
+    WriteFileBytes(dir.filePath(QStringLiteral("filler")), QByteArray(64 * 1024, 'x'));
+    DatabaseLock lock;
+    QVERIFY(!lock.claim(dir.filePath(QStringLiteral("tamreldata.mdb"))));
+    QVERIFY2(lock.refusal().contains(QStringLiteral("the disk may be full")), qPrintable(lock.refusal()));
+    QVERIFY2(lock.refusal().contains(Folders::native(dir.path())), qPrintable(lock.refusal()));
 }
 
 void TestDatabaseOpen::readOnOneTableDoesNotBlockWriteOnAnother()

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QLockFile>
+#include "common/file_lock.h"
+
 #include <QString>
-#include <memory>
 
 // Keeps a second copy of the program off the database file it works on: each
 // copy counts only its own open windows, so the other's Compact would run
@@ -10,13 +10,17 @@
 // left by a copy that died is taken over.
 class DatabaseLock {
 public:
-    // false when another running copy holds the file; refusal() then says so.
-    // A folder that takes no lock file takes no journal either, and the
-    // database says so itself: that counts as claimed.
+    // false when another running copy holds the file, or when no lock file
+    // can be placed (a full disk, a read-only folder): refusal() says which.
     bool claim(const QString &databasePath);
     QString refusal() const;
 
 private:
     QString m_databasePath;
-    std::unique_ptr<QLockFile> m_lock;
+    FileLock m_besideFile;
+    // The same file reached through a hard link from another folder has
+    // another path but the same identity.
+    FileLock m_byIdentity;
+    const FileLock *m_refusing = nullptr;
+    FileLock::Claim m_claim = FileLock::Claim::Held;
 };
