@@ -3,6 +3,7 @@
 #include "clock/clock_identity.h"
 #include "clock/clock_link.h"
 #include "common/field.h"
+#include "common/file_lock.h"
 #include "common/folders.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
@@ -20,7 +21,9 @@
 #include "transfer/readout_guard.h"
 #include "transfer/transfer_context.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -62,21 +65,28 @@ std::optional<QDate> askLiberationDate(Prompter &prompter, const QString &propos
     }
 }
 
-// What the new races follow: the file's content, or nothing for a new
-// season, after keeping the old one under another name if the user wants.
-// nullopt when the old file could not be kept.
-std::optional<QByteArray> contentToKeep(Prompter &prompter, const QString &path, const VentaroFile &file,
-                                        const QDate &liberation)
+// What the new races follow and what the file should still hold when they
+// are written (nothing once the old season was kept under another name).
+struct Continuation {
+    QByteArray kept;
+    QByteArray expectedOnDisk;
+};
+
+// The file's content, or nothing for a new season, after keeping the old one
+// under another name if the user wants. nullopt when the old file could not
+// be kept.
+std::optional<Continuation> contentToKeep(Prompter &prompter, const QString &path, const VentaroFile &file,
+                                          const QDate &liberation)
 {
     if (!HoldsAnotherSeason(file, liberation))
-        return KeptForAppending(file);
+        return Continuation{KeptForAppending(file), file.content};
     const QString oldDate = mmddyy(file.firstDate);
     const MsgAnswer keep = prompter.message(Message{QStringLiteral("Do you wish to save") + CRLF
                                                         + QStringLiteral("the race data from") + CRLF + oldDate
                                                         + QStringLiteral("?"),
                                                     OldDataTitle, MsgIcon::Question, MsgButtons::YesNo, 0, false});
     if (keep != MsgAnswer::Yes)
-        return QByteArray();
+        return Continuation{QByteArray(), file.content};
     const QString oldPath = OldSeasonPath(path, file.firstDate);
     if (!QFile::rename(path, oldPath)) {
         prompter.inform(QStringLiteral("The race data from ") + oldDate + QStringLiteral(" could not be kept as ")
@@ -86,7 +96,35 @@ std::optional<QByteArray> contentToKeep(Prompter &prompter, const QString &path,
     prompter.message(Message{QStringLiteral("Race data from ") + oldDate + CRLF + QString(15, QLatin1Char(' '))
                                  + QStringLiteral("saved in") + CRLF + Folders::native(oldPath),
                              OldDataTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
-    return QByteArray();
+    return Continuation{};
+}
+
+// The week file may be shared by several computers: another copy of Tamrel
+// waits for the lock; empty when it is held, else why not.
+QString claimWeekFile(FileLock &lock, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    switch (lock.claim(path + QStringLiteral(".lock"))) {
+    case FileLock::Claim::Held:
+        return {};
+    case FileLock::Claim::InUse:
+        return Folders::native(path) + QStringLiteral(" is being written by another copy of Tamrel") + lock.holder()
+             + QStringLiteral(". Try again when it has finished.");
+    case FileLock::Claim::Impossible:
+        break;
+    }
+    return QStringLiteral("No lock file can be placed beside ") + Folders::native(path) + QStringLiteral(": ")
+         + lock.cause() + QLatin1Char('.');
+}
+
+// A program that takes no lock may have written to the file meanwhile; its
+// lines must not be lost under the new ones.
+bool unchangedSinceRead(const QString &path, const QByteArray &expected)
+{
+    QFile file(path);
+    if (!file.exists())
+        return expected.isEmpty();
+    return file.open(QIODevice::ReadOnly) && file.readAll() == expected;
 }
 
 // The records of every race, counted in the progress window.
@@ -152,21 +190,32 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
         context.prompter.inform(RaceDataNotSaved);
         return;
     }
+    FileLock weekLock;
+    if (const QString busy = claimWeekFile(weekLock, path); !busy.isEmpty()) {
+        context.prompter.inform(busy + CRLF + RaceDataNotSaved);
+        return;
+    }
     const VentaroFile file = LookAtVentaroFile(path, *liberation);
     if (file.kind == VentaroFile::Kind::Unreadable) {
         context.prompter.inform(QStringLiteral("Error opening file") + CRLF + QStringLiteral("Race data not saved"));
         return;
     }
-    const std::optional<QByteArray> kept = contentToKeep(context.prompter, path, file, *liberation);
-    if (!kept)
+    const std::optional<Continuation> continuation = contentToKeep(context.prompter, path, file, *liberation);
+    if (!continuation)
         return;
 
     ArrivalColors colors(db, context.prompter, context.identity.LmdVersion, flyerName);
     const QList<QByteArray> records = raceRecords(context, races, VentaroDate(*liberation), colors, flyerName);
-    const Outcome written = WriteLineFile(path, records, *kept);
+    if (!unchangedSinceRead(path, continuation->expectedOnDisk)) {
+        context.prompter.inform(Folders::native(path)
+                                + QStringLiteral(" was changed by another program while the race data was prepared.")
+                                + CRLF + RaceDataNotSaved + QStringLiteral(" Save it again."));
+        return;
+    }
+    const Outcome written = WriteLineFile(path, records, continuation->kept);
     if (!written.ok) {
-        context.prompter.inform(QStringLiteral("The race data could not be written to ") + Folders::native(path)
-                                + QStringLiteral(": ") + written.message + CRLF + RaceDataNotSaved);
+        context.prompter.inform(Folders::native(path) + QStringLiteral(" could not be written: ") + written.message
+                                + QLatin1Char('.') + CRLF + RaceDataNotSaved);
         return;
     }
     QString done = QStringLiteral("Race data copied to file OK.");

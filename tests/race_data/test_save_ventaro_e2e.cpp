@@ -1,4 +1,5 @@
 #include "clocksim_session.h"
+#include "common/file_lock.h"
 #include "common/folders.h"
 #include "race_data/save_ventaro_race_data.h"
 #include "scratch_database.h"
@@ -85,6 +86,8 @@ private Q_SLOTS:
     void existingFile();
     void dateAskedUntilInRange();
     void cancelledDialogWritesNothing();
+    void anotherWriterKeepsItsLines_data();
+    void anotherWriterKeepsItsLines();
 };
 
 // Both demo races into a new week file in a race folder not made yet.
@@ -190,6 +193,41 @@ void TestSaveVentaroE2e::cancelledDialogWritesNothing()
     QCOMPARE(run.session.prompter.texts(), QStringList{"Race data not saved."});
     QVERIFY(!QDir(run.folders.raceDir()).exists());
     QVERIFY(!QFile::exists(WeekFile));
+}
+
+void TestSaveVentaroE2e::anotherWriterKeepsItsLines_data()
+{
+    QTest::addColumn<bool>("lockedByAnotherCopy");   // else a program appends while the user is asked
+    QTest::addColumn<QString>("told");                // how the last message ends
+    QTest::newRow("another copy of Tamrel writes the week file")
+        << true << "Try again when it has finished.\r\nRace data not saved.";
+    QTest::newRow("another program appended meanwhile")
+        << false << "was changed by another program while the race data was prepared.\r\nRace data not saved. "
+                    "Save it again.";
+}
+
+void TestSaveVentaroE2e::anotherWriterKeepsItsLines()
+{
+    QFETCH(bool, lockedByAnotherCopy);
+    QFETCH(QString, told);
+    VentaroRun run;
+    QVERIFY2(run.session.sim.isReady(), qPrintable(run.session.sim.errorText()));
+    const QByteArray before = "0040526\r\n1 an earlier race\r\n";
+    const QByteArray theirs = "1 another computer's race\r\n";
+    writeFile(run.weekFile(), before);
+    FileLock anotherCopy;
+    if (lockedByAnotherCopy)
+        QCOMPARE(anotherCopy.claim(run.weekFile() + QStringLiteral(".lock")), FileLock::Claim::Held);
+    else
+        run.session.prompter.whenAsked = [&](const Message &m) {
+            if (m.text.startsWith(Missing))
+                writeFile(run.weekFile(), before + theirs);
+        };
+    run.save();
+
+    const QString last = run.session.prompter.texts().constLast();
+    QVERIFY2(last.endsWith(told), qPrintable(last));
+    QCOMPARE(FileBytes(run.weekFile()), lockedByAnotherCopy ? before : before + theirs);
 }
 
 QTEST_GUILESS_MAIN(TestSaveVentaroE2e)

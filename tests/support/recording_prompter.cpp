@@ -3,6 +3,8 @@
 MsgAnswer RecordingPrompter::message(const Message &m)
 {
     messages.append(m);
+    if (whenAsked)
+        whenAsked(m);
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
     const QList<MsgAnswer> answers = answersOf(m.buttons);

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 // Records every message, input box and save dialog, and answers them from a
 // script. An unscripted message gets its default button; an unscripted input
 // or save dialog is cancelled.
@@ -24,6 +26,8 @@ public:
     QStringList inputPrompts;
     QList<SaveFileRequest> saveRequests;
     int beeps = 0;
+    // Called as each message box opens, to look at the state it waits in.
+    std::function<void(const Message &)> whenAsked;
 
     // Message texts only, for compact assertions.
     QStringList texts() const;
