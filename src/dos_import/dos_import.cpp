@@ -126,22 +126,22 @@ std::optional<QList<BirdRecord>> DosImport::birdsOf(const DosFlyer &flyer, const
 {
     QFile file(FileInFolder(m_folder, InventoryFileName(flyer)));
     if (!file.exists()) {
-        m_prompter.inform(QStringLiteral("No pigeon inventory file for ") + name);
+        m_notes.append(QStringLiteral("No pigeon inventory file for ") + name);
         return QList<BirdRecord>();
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        m_prompter.inform(QStringLiteral("The pigeon inventory file ") + Folders::native(file.fileName())
-                          + QStringLiteral(" cannot be read: ") + file.errorString() + CRLF + name
-                          + QStringLiteral(" was not imported."));
+        m_notes.append(QStringLiteral("The pigeon inventory file ") + Folders::native(file.fileName())
+                       + QStringLiteral(" cannot be read: ") + file.errorString() + CRLF + name
+                       + QStringLiteral(" was not imported."));
         return std::nullopt;
     }
     const FileEntries<BirdRecord> read = ReadDosBirds(file.readAll());
     if (read.unreadable > 0)
-        m_prompter.inform(unreadableNote(read.unreadable, InventoryFileName(flyer)));
+        m_notes.append(unreadableNote(read.unreadable, InventoryFileName(flyer)));
     return read.entries;
 }
 
-void DosImport::tellDuplicates(const QString &name, const QList<QByteArray> &bands)
+void DosImport::noteDuplicates(const QString &name, const QList<QByteArray> &bands)
 {
     QStringList lines;
     for (const QByteArray &band : bands.mid(0, DuplicatesShown))
@@ -149,7 +149,34 @@ void DosImport::tellDuplicates(const QString &name, const QList<QByteArray> &ban
                      + name);
     if (bands.size() > DuplicatesShown)
         lines.append(QStringLiteral("... and %1 more.").arg(bands.size() - DuplicatesShown));
-    m_prompter.inform(lines.join(CRLF));
+    m_notes.append(lines.join(CRLF));
+}
+
+void DosImport::tellNotes()
+{
+    for (const QString &note : std::as_const(m_notes))
+        m_prompter.inform(note);
+    m_notes.clear();
+}
+
+bool DosImport::storeFlyer(qint64 clubId, const DosFlyer &flyer, std::optional<Transaction> &batch)
+{
+    const QString name = StoredFlyerName(flyer.name);
+    if (name.isEmpty()) {
+        m_notes.append(QStringLiteral("Illegal action...flyer file has no name."));
+        return false;
+    }
+    if (m_store.flyersNamed(name) > 0)
+        return false;
+    const std::optional<QList<BirdRecord>> birds = birdsOf(flyer, name);
+    if (!birds)
+        return false;
+    if (!batch)
+        batch.emplace(m_store.connection());
+    const ImportedFlyer imported = m_store.store(clubId, flyer, name, *birds);
+    if (!imported.duplicateBands.isEmpty())
+        noteDuplicates(name, imported.duplicateBands);
+    return imported.stored;
 }
 
 void DosImport::commitQuietly(std::optional<Transaction> &batch)
@@ -184,26 +211,14 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
     int stored = 0;
     for (int index : std::as_const(chosen)) {
         m_progress.setSecondLine(QString::number(index + 1) + QStringLiteral(" Files Transferred"));
-        const DosFlyer &flyer = m_flyers.at(index);
-        const QString name = StoredFlyerName(flyer.name);
-        if (name.isEmpty()) {
-            m_prompter.inform(QStringLiteral("Illegal action...flyer file has no name."));
-            continue;
-        }
         try {
-            if (m_store.flyersNamed(name) > 0)
-                continue;
-            const std::optional<QList<BirdRecord>> birds = birdsOf(flyer, name);
-            if (!birds)
-                continue;
-            if (!batch)
-                batch.emplace(m_store.connection());
-            const ImportedFlyer imported = m_store.store(clubId, flyer, name, *birds);
-            stored += imported.stored ? 1 : 0;
-            if (!imported.duplicateBands.isEmpty())
-                tellDuplicates(name, imported.duplicateBands);
-            if (++inBatch == FlyersInABatch) {
-                batch->commit();
+            stored += storeFlyer(clubId, m_flyers.at(index), batch) ? 1 : 0;
+            // No write stays open while a message waits for the user: other
+            // programs would find the database locked, and a crash then
+            // would drop flyers the user was already told about.
+            if (++inBatch == FlyersInABatch || !m_notes.isEmpty()) {
+                if (batch)
+                    batch->commit();
                 batch.reset();
                 inBatch = 0;
             }
@@ -211,11 +226,13 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
             // The database failing once fails for every flyer after; the
             // flyers stored whole before are kept.
             m_progress.closeProgress();
-            ShowUnexpectedError(m_prompter, e);
             commitQuietly(batch);
+            tellNotes();
+            ShowUnexpectedError(m_prompter, e);
             markFlyers();
             return;
         }
+        tellNotes();
     }
     try {
         if (batch)

@@ -57,10 +57,15 @@ private:
     void listFiles(const QString &folder);
     // Lists the flyers of the chosen file with their marks.
     void markFlyers();
-    // The birds of a flyer's inventory file; nullopt, after telling why,
-    // when the file is there but cannot be read.
+    // The birds of a flyer's inventory file; nullopt, with a note why, when
+    // the file is there but cannot be read.
     std::optional<QList<BirdRecord>> birdsOf(const DosFlyer &flyer, const QString &name);
-    void tellDuplicates(const QString &name, const QList<QByteArray> &bands);
+    void noteDuplicates(const QString &name, const QList<QByteArray> &bands);
+    // Stores the flyer with his birds in the batch, opened when needed;
+    // false when he was not stored. What the user must hear goes to the notes.
+    bool storeFlyer(qint64 clubId, const DosFlyer &flyer, std::optional<Transaction> &batch);
+    // Shows the notes, once nothing is left uncommitted.
+    void tellNotes();
     // After a failure: keeps the flyers stored whole, if the database lets it.
     static void commitQuietly(std::optional<Transaction> &batch);
 
@@ -81,4 +86,5 @@ private:
     int m_missing = 0;
     bool m_onlySelected = false;
     QString m_status;
+    QStringList m_notes;
 };

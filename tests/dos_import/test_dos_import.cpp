@@ -142,7 +142,11 @@ void TestDosImport::importing()
     r.logic.clubChosen(1);
     r.logic.fileClicked(0);
     r.logic.setOnlySelected(onlySelected);
+    // A message box may wait for hours: no write may be held open meanwhile.
+    bool changeOpenWhileAsking = false;
+    r.prompter.whenAsked = [&](const Message &) { changeOpenWhileAsking |= r.scratch.db.connection().inTransaction(); };
     r.logic.importFlyers(selected);
+    QVERIFY(!changeOpenWhileAsking);
     QTEST(r.progress.secondLines, "progress");
     QCOMPARE(r.progress.title, QStringLiteral("Import Files"));
     QCOMPARE(r.progress.firstLine, QStringLiteral("  Importing Files :"));
