@@ -17,9 +17,9 @@ namespace {
 
 // Jan Smith owns every bird whose serial ends in an odd digit.
 struct SomeOwners : OwnerNames {
-    std::optional<QString> ownerOf(const QByteArray &clubLettersAndBand) override
+    std::optional<QString> ownerOf(const QByteArray &band) override
     {
-        if (!clubLettersAndBand.isEmpty() && (clubLettersAndBand.back() & 1))
+        if (!band.isEmpty() && (band.back() & 1))
             return QStringLiteral("Jan Smith");
         return std::nullopt;
     }

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "admin_db/birds/band_lookup.h"
+#include "admin_db/db/database.h"
 #include "race_data/ventaro_records.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <optional>
 
-class Database;
 class Prompter;
 
-// The colours of clocked birds from the database. A flyer or bird that is
-// not stored means the database does not match the module: the user is told
-// once for each flyer, and from then on every colour reads "UNKN", so that
-// no colour of this race file is trusted.
+// The colours of clocked birds from the database, each bird's own. A bird
+// that is not stored, or the arrivals of a race whose flyer is not, read
+// "UNKN", and the user is told once of each; a database that cannot be read
+// gives "UNKN" for every bird after.
 class ArrivalColors {
 public:
     // flyerName: the module's own, for the message.
@@ -23,13 +25,18 @@ public:
     QByteArray colorOf(const QByteArray &arrival);
 
 private:
-    void fail(const QString &description);
+    // Told once for each band or flyer key.
+    void tell(const QByteArray &what, const QString &description);
 
     Database &m_db;
     Prompter &m_prompter;
     double m_lmdVersion;
     QByteArray m_flyerName;
+    CallHold m_birdsHold;
+    CallHold m_flyersHold;
+    std::optional<BandLookup> m_birds;
     RaceOwner m_owner;
-    std::optional<QByteArray> m_flyerTold;
-    bool m_failed = false;
+    bool m_flyerMissing = false;
+    bool m_unreadable = false;
+    QSet<QByteArray> m_told;
 };

@@ -1,61 +1,48 @@
 #include "reports/owner_lookup.h"
 
-#include "admin_db/db/database.h"
-#include "admin_db/db/lookups.h"
+namespace {
 
-QByteArray OwnerLookup::birdQuery()
-{
-    return QByteArray("SELECT BirdFlyerID FROM birds WHERE ") + LookupSql::ClubBandIs;
-}
+const QString Holder = QStringLiteral("frmRaceform");
+
+} // namespace
 
 QByteArray OwnerLookup::flyerQuery()
 {
     return "SELECT Name FROM flyerlist WHERE FlyerID = ?";
 }
 
-OwnerLookup::OwnerLookup(const Database &db)
+OwnerLookup::OwnerLookup(Database &db)
+    : m_birdsHold(db, Table::birds, Holder), m_flyersHold(db, Table::flyerlist, Holder)
 {
     try {
-        m_connection.open(db.path(), db.key());
-        m_bird.emplace(m_connection.prepare(birdQuery()));
-        m_flyer.emplace(m_connection.prepare(flyerQuery()));
+        m_reading.emplace(m_birdsHold.connection());
+        m_birds.emplace(m_birdsHold.connection());
+        m_flyer.emplace(m_flyersHold.connection().prepare(flyerQuery()));
     } catch (const JetError &e) {
         m_failure = e;
     }
 }
 
-std::optional<QString> OwnerLookup::ownerOf(const QByteArray &clubLettersAndBand)
+std::optional<QString> OwnerLookup::ownerOf(const QByteArray &band)
 {
     if (m_failure)
         return std::nullopt;
     try {
-        return lookUp(clubLettersAndBand);
+        return lookUp(band);
     } catch (const JetError &e) {
         m_failure = e;
         return std::nullopt;
     }
 }
 
-namespace {
-
-// Whether the query finds a row for the value; it then stands on it.
-template <typename Value>
-bool findsRow(Statement &query, const Value &value)
+std::optional<QString> OwnerLookup::lookUp(const QByteArray &band)
 {
-    query.reset();
-    query.bind(1, value);
-    return query.next();
-}
-
-} // namespace
-
-std::optional<QString> OwnerLookup::lookUp(const QByteArray &clubLettersAndBand)
-{
-    if (!findsRow(*m_bird, clubLettersAndBand))
+    const std::optional<BandLookup::Bird> bird = m_birds->find(band);
+    if (!bird)
         return std::nullopt;
-    const qint64 flyerId = m_bird->number(0);
-    m_bird->reset();
-    if (!findsRow(*m_flyer, flyerId))
+    m_flyer->reset();
+    m_flyer->bind(1, bird->flyerId);
+    if (!m_flyer->next())
         return std::nullopt;
     const QString name = m_flyer->text(0);
     m_flyer->reset();

@@ -10,5 +10,6 @@ class OwnerNames {
 public:
     virtual ~OwnerNames() = default;
     // The owner's name; nothing when the bird or its flyer is not known.
-    virtual std::optional<QString> ownerOf(const QByteArray &clubLettersAndBand) = 0;
+    // band: the 14 characters an arrival line begins with.
+    virtual std::optional<QString> ownerOf(const QByteArray &band) = 0;
 };

@@ -26,7 +26,7 @@ constexpr int HeadingWidths[] = {4, 20, 16, 9, 5};
 
 } // namespace
 
-RaceFormWindow::RaceFormWindow(RaceFileModel &model, const Database &db, Prompter &prompter, QWidget *parent)
+RaceFormWindow::RaceFormWindow(RaceFileModel &model, Database &db, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmRaceform>()), m_model(model), m_db(db),
       m_prompter(prompter)
 {
@@ -57,20 +57,24 @@ RaceFormWindow::~RaceFormWindow() = default;
 
 void RaceFormWindow::showChosenFlight()
 {
-    OwnerLookup owners(m_db);
-    const ChosenFlight chosen =
-        ChooseFlight(m_model, int(LenientNumber(toBytes(ui->Combo1->currentText()))), owners);
-    showReport(chosen.report);
+    std::optional<ChosenFlight> chosen;
+    std::optional<JetError> failure;
+    {
+        // The lookup ends before any message can wait on the user.
+        OwnerLookup owners(m_db);
+        chosen = ChooseFlight(m_model, int(LenientNumber(toBytes(ui->Combo1->currentText()))), owners);
+        failure = owners.failure();
+    }
+    showReport(chosen->report);
 
-    if (owners.failure() && !m_toldDatabaseFailure) {
+    if (failure && !m_toldDatabaseFailure) {
         m_toldDatabaseFailure = true;
-        m_prompter.message(Message{QStringLiteral("Owner names cannot be looked up: ")
-                                       + owners.failure()->description() + CRLF
+        m_prompter.message(Message{QStringLiteral("Owner names cannot be looked up: ") + failure->description() + CRLF
                                        + QStringLiteral("The report lists every bird as Unknown flyer."),
                                    FormTitle, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
     }
-    if (!chosen.saved.ok)
-        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + chosen.saved.message
+    if (!chosen->saved.ok)
+        m_prompter.message(Message{QStringLiteral("The report text file could not be written: ") + chosen->saved.message
                                        + QLatin1Char('.'),
                                    FormTitle, MsgIcon::Critical, MsgButtons::Ok, 0, false});
 }

@@ -21,7 +21,7 @@ struct RaceFileModel;
 class RaceFormWindow : public QWidget {
     Q_OBJECT
 public:
-    RaceFormWindow(RaceFileModel &model, const Database &db, Prompter &prompter, QWidget *parent);
+    RaceFormWindow(RaceFileModel &model, Database &db, Prompter &prompter, QWidget *parent);
     ~RaceFormWindow() override;
 
     // The boxes and the list as they stand, for preview and print.
@@ -45,7 +45,7 @@ private:
 
     std::unique_ptr<Ui::frmRaceform> ui;
     RaceFileModel &m_model;
-    const Database &m_db;
+    Database &m_db;
     Prompter &m_prompter;
     QPalette m_normalBox;
     bool m_toldDatabaseFailure = false;

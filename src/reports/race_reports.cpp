@@ -7,7 +7,7 @@
 #include "reports/race_form_window.h"
 #include "reports/report_printing.h"
 
-RaceReports::RaceReports(const Database &db, Folders folders, Prompter &prompter, QWidget *mainWindow)
+RaceReports::RaceReports(Database &db, Folders folders, Prompter &prompter, QWidget *mainWindow)
     : QObject(mainWindow), m_db(db), m_folders(std::move(folders)), m_prompter(prompter), m_mainWindow(mainWindow)
 {
 }

@@ -22,7 +22,7 @@ class RaceFormWindow;
 class RaceReports : public QObject {
     Q_OBJECT
 public:
-    RaceReports(const Database &db, Folders folders, Prompter &prompter, QWidget *mainWindow);
+    RaceReports(Database &db, Folders folders, Prompter &prompter, QWidget *mainWindow);
     ~RaceReports() override;
 
     // mnuRaceReport: the browser, filled afresh when it was not open.
@@ -39,7 +39,7 @@ private:
     void preview();
     void print();
 
-    const Database &m_db;
+    Database &m_db;
     Folders m_folders;
     Prompter &m_prompter;
     QWidget *m_mainWindow;

@@ -29,7 +29,7 @@ void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerNames &o
             days.emplace(arrival, FlightYear(model.currentHeader(), LeapYear));
         ++position;
         // A bird whose flyer is missing is listed like an unknown ring.
-        const std::optional<QString> owner = owners.ownerOf(Field(arrival, 5, 10));
+        const std::optional<QString> owner = owners.ownerOf(Field(arrival, 1, 14));
         const QByteArray name = owner ? toBytes(*owner) : QByteArray(UnknownFlyer);
         if (const std::optional<QByteArray> dayLine = days->lineBefore(arrival))
             report.textFileLines.append(*dayLine);

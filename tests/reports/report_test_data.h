@@ -10,7 +10,8 @@
 #include <QList>
 
 // A race folder beside a scratch database that knows a few of the rings:
-// 101 and 102 belong to Jan Smith, 103 to a flyer who is not in the database.
+// 101 and 102 of 2024 belong to Jan Smith, 103 to a flyer who is not in the
+// database, 101 of 2023 to Ann Baker.
 struct ReportWorld {
     explicit ReportWorld(const QString &name) : scratch(name)
     {
@@ -20,6 +21,9 @@ struct ReportWorld {
         own.prepare("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (5, 2, 'Jan Smith')").run();
         InsertRows(own, "INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
                         "VALUES (?, 'AU', '24', 'DEMO', ?)", {"5|000101", "5|000102", "99|000103"});
+        own.prepare("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (6, 2, 'Ann Baker')").run();
+        own.prepare("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
+                    "VALUES (6, 'AU', '23', 'DEMO', '000101')").run();
     }
 
     QString raceFile(const QString &name) const { return scratch.folders.inRaceDir(name); }

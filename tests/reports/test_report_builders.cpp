@@ -39,6 +39,8 @@ class TestReportBuilders : public QObject {
 private Q_SLOTS:
     void init();
     void arrivalsWithOwners();
+    void ownerByTheWholeBand_data();
+    void ownerByTheWholeBand();
     void deviation_data();
     void deviation();
     void otherBoxes_data();
@@ -99,6 +101,22 @@ void TestReportBuilders::arrivalsWithOwners()
                                        "3         Unknown flyer            AU24DEMO000103      07:12:15       05/12   ",
                                        "4         Jan Smith                AU24DEMO000102      00:00:00       00/00   ",
                                    }));
+}
+
+void TestReportBuilders::ownerByTheWholeBand_data()
+{
+    QTest::addColumn<QByteArray>("band");
+    QTest::addColumn<QString>("owner");
+    QTest::newRow("2023, sharing club letters and serial with 2024") << QByteArray("AU23DEMO000101") << "Ann Baker";
+    QTest::newRow("2024") << QByteArray("AU24DEMO000101") << "Jan Smith";
+    QTest::newRow("a year not stored: club letters and serial") << QByteArray("AU22DEMO000102") << "Jan Smith";
+}
+
+void TestReportBuilders::ownerByTheWholeBand()
+{
+    QFETCH(QByteArray, band);
+    OwnerLookup owners(m_world->scratch.db);
+    QTEST(owners.ownerOf(band).value_or(QString()), "owner");
 }
 
 void TestReportBuilders::deviation_data()

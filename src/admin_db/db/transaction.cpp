@@ -31,3 +31,21 @@ void Transaction::commit()
     m_connection.execute(m_inner ? "RELEASE inner_change" : "COMMIT");
     m_open = false;
 }
+
+ReadTransaction::ReadTransaction(Connection &connection)
+    : m_connection(connection), m_own(!connection.inTransaction())
+{
+    if (m_own)
+        m_connection.execute("BEGIN DEFERRED");
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    if (!m_own)
+        return;
+    try {
+        m_connection.execute("COMMIT");
+    } catch (const JetError &) {
+        // Nothing was changed that could be lost.
+    }
+}

@@ -21,3 +21,21 @@ private:
     bool m_inner;
     bool m_open = true;
 };
+
+// Many reads on one connection as one: the engine then checks the file for
+// changes once, not before every statement (each check deciphers its first
+// page). Writers elsewhere wait until it ends: keep it to one piece of work,
+// never across a question to the user. Inside a transaction it adds nothing.
+class ReadTransaction {
+public:
+    // Throws JetError.
+    explicit ReadTransaction(Connection &connection);
+    ReadTransaction(const ReadTransaction &) = delete;
+    ReadTransaction &operator=(const ReadTransaction &) = delete;
+    // Never fails.
+    ~ReadTransaction();
+
+private:
+    Connection &m_connection;
+    bool m_own;
+};
