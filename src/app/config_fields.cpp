@@ -39,7 +39,9 @@ QStringList nationalOrgs()
 
 const FieldRule concourse{4, IsCodeCharacter};
 const FieldRule combine{2, IsCodeCharacter};
-const FieldRule combineName{20, IsPrintableCharacter};
+// The name goes to the clock in the S1 record: a character it cannot hold
+// is refused at typing rather than sent as '?'.
+const FieldRule combineName{20, IsNameCharacter};
 const FieldRule comPort{2, IsDigit};
 
 } // namespace ConfigRules

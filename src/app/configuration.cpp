@@ -33,6 +33,9 @@ void Configuration::setTitle()
 
 bool Configuration::LoadSettings()
 {
+    const QString damaged = m_store.setAsideIfDamaged();
+    if (!damaged.isEmpty())
+        m_prompter.inform(damaged);
     const ConfigFields defaults;
     m_fields.nationalOrg = fittedOrg(m_store.read(QStringLiteral("NationalOrg"), defaults.nationalOrg));
     m_fields.combine = ConfigRules::combine.fit(m_store.read(QStringLiteral("Combine"), defaults.combine));

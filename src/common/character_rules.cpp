@@ -24,11 +24,6 @@ bool IsCodeCharacter(QChar c)
     return IsDigit(c) || IsLatinLetter(c) || c == QLatin1Char('_');
 }
 
-bool IsPrintableCharacter(QChar c)
-{
-    return c.isPrint();
-}
-
 bool FitsField(const QString &text, int limit, CharacterRule accepts)
 {
     return text.size() <= limit && std::all_of(text.cbegin(), text.cend(), accepts);

@@ -17,8 +17,6 @@ bool IsLatinLetter(QChar c);
 bool IsNameCharacter(QChar c);
 // Latin letters, digits and '_': the codes of a concourse or a combine.
 bool IsCodeCharacter(QChar c);
-// Any printable character of any script, for texts that stay on this computer.
-bool IsPrintableCharacter(QChar c);
 
 // A text within its limit, of characters the rule accepts only.
 bool FitsField(const QString &text, int limit, CharacterRule accepts);

@@ -66,6 +66,11 @@ FileEntries<BirdRecord> ReadDosBirds(const QByteArray &inventoryFile)
         bird.elecnumber = Field(item, 16, 10);
         bird.color = "NONE";
         bird.type = Field(item, 26, 1);
+        // Junk would be stored as a bird and sent to the clock: refused, counted.
+        if (!IsReadableBird(bird)) {
+            ++read.unreadable;
+            continue;
+        }
         read.entries.append(bird);
     }
     return read;

@@ -21,7 +21,7 @@ struct DosFlyer {
 };
 
 // What a file gave, and how many of its items could not be read (cut short,
-// or holding control bytes).
+// holding control bytes, or a bird whose fields are not what they should be).
 template <typename Entry>
 struct FileEntries {
     QList<Entry> entries;

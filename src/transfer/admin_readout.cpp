@@ -1,5 +1,6 @@
 #include "transfer/admin_readout.h"
 
+#include "admin_db/records/bird_record.h"
 #include "clock/clock_link.h"
 #include "clock/control_chars.h"
 #include "common/line_breaks.h"
@@ -88,7 +89,11 @@ AdminReadout ReadAdminData(TransferContext &context, const QString &consequence)
             readout.flyerRecord = reply;
             break;
         case AdminRecordKind::Bird:
-            if (readout.birdRecords.size() < MaxReadoutBirds)
+            // Junk from the module is told in the closing message, never
+            // stored as a bird.
+            if (!ReceivedBird(reply, 0))
+                ++readout.unreadableBirds;
+            else if (readout.birdRecords.size() < MaxReadoutBirds)
                 readout.birdRecords.append(reply);
             else
                 ++readout.birdsLeftOut;

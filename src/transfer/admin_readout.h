@@ -15,6 +15,8 @@ struct AdminReadout {
     int birdsLeftOut = 0;
     // Error codes and replies lost to a bad checksum: records missing.
     int faultyReplies = 0;
+    // Bird records cut short or holding no readable bird, left out.
+    int unreadableBirds = 0;
 };
 
 // The ACK to "X", three headers, a thousand birds and the end, with room

@@ -44,9 +44,10 @@ bool addFlyer(Prompter &prompter, const QString &name)
 QString readoutNotes(const AdminReadout &readout)
 {
     QString notes;
-    if (readout.faultyReplies > 0)
-        notes += CRLF + CRLF + QString::number(readout.faultyReplies)
-               + QStringLiteral(" reply(ies) of the clock were faulty; some birds may not have been read.");
+    const int unread = readout.faultyReplies + readout.unreadableBirds;
+    if (unread > 0)
+        notes += CRLF + CRLF + QString::number(unread)
+               + QStringLiteral(" reply(ies) could not be read and were left out.");
     if (readout.birdsLeftOut > 0)
         notes += CRLF + CRLF + QString::number(readout.birdsLeftOut)
                + QStringLiteral(" bird record(s) beyond the first %1 were left out.").arg(MaxReadoutBirds);

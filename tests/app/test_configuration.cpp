@@ -3,6 +3,7 @@
 #include "link_rig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void closeBoxSavesButKeepsPortNumber();
     void badPortNumberStopsLoad();
     void writeFailureIsReported();
+    void damagedFileIsSetAside();
 };
 
 void TestConfiguration::initTestCase()
@@ -211,6 +213,27 @@ void TestConfiguration::writeFailureIsReported()
     QCOMPARE(line.prompter.messages.size(), 1);
     QVERIFY(line.prompter.messages[0].text.startsWith(QStringLiteral("Error ")));
     QVERIFY(line.prompter.messages[0].text.endsWith(QStringLiteral("Cannot write configuration settings.")));
+}
+
+// Told once; the next save writes every key, the damaged file stays.
+void TestConfiguration::damagedFileIsSetAside()
+{
+    Rig r;
+    const QString path = r.settings.fileName();
+    QFile damaged(path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("[Config\nCombine=12\n") > 0);
+    damaged.close();
+    r.settings.sync();
+    QVERIFY(r.config.LoadSettings());
+    r.config.windowOpened();
+    QCOMPARE(r.config.fields().combine, QStringLiteral("00"));
+    QCOMPARE(r.prompter.texts().size(), 1);
+    QVERIFY(r.prompter.texts()[0].contains(QStringLiteral("Tamrel.conf.damaged")));
+    QVERIFY(r.config.SaveSettings());
+    QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 5);
+    QFile kept(path + QStringLiteral(".damaged"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("[Config\nCombine=12\n"));
 }
 
 QTEST_GUILESS_MAIN(TestConfiguration)

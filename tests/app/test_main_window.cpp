@@ -278,6 +278,7 @@ void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()
 
     QCOMPARE(ui.retype("concrs", QStringLiteral("1- b_9")), QStringLiteral("1b_9"));
     QCOMPARE(ui.retype("combn", QStringLiteral("x y z")), QStringLiteral("xy"));
+    QCOMPARE(ui.paste("cmbname", QStringLiteral("Союз Łódź")), QString());
     QCOMPARE(ui.retype("cmbname", QStringLiteral("Big Combine Name Too Long")), QStringLiteral("Big Combine Name Too"));
     QCOMPARE(ui.retype("txtComPort", QStringLiteral("a3b4c5")), QStringLiteral("34"));
 

@@ -214,6 +214,11 @@ void TestDosImport::badFiles_data()
                                  << QStringList{"US20ABCD000001C0000000000D"}
                                  << QStringList{"1 line(s) of S123401.DAT could not be read and were left out.",
                                                 "1 line(s) of Z0102.001 could not be read and were left out."};
+    QTest::newRow("fields not as the layout says")
+        << good << bird("US20ABCD000001") + "\r\n" + bird("U520ABCD000002") + "\r\n" + bird("US20ABCD00000X") + "\r\n"
+                       + bird("US20ABCD000003", "          ")
+        << QStringList{"[   ]Dunn                "} << QStringList{"US20ABCD000001C0000000000D"}
+        << QStringList{"3 line(s) of Z0102.001 could not be read and were left out."};
     QTest::newRow("ended by Ctrl-Z") << good + "\r\n\x1a\x1a" << bird("US20ABCD000001") + "\x1a"
                                      << QStringList{"[   ]Dunn                "}
                                      << QStringList{"US20ABCD000001C0000000000D"} << QStringList{};

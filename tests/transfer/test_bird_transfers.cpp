@@ -188,6 +188,14 @@ void TestBirdTransfers::receive_data()
     const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
     QTest::newRow("merged") << true << abel << yes << Then::ShowFlyer << "Abel" << after
                             << QStringList{duplicate, merged};
+    // Cut short, a control byte, a blank ring, a digit in the organisation.
+    const QList<QByteArray> junk{"ZUS25", "ZUS25  AB00000\x7fH0000000203J", "ZUS25  AB000004H          J",
+                                 "ZU525  AB000005H0000000205J"};
+    QTest::newRow("unreadable birds counted")
+        << true << QList<QByteArray>{abelRecord(), fresh} + junk << yes << Then::ShowFlyer << "Abel"
+        << before + QStringList{after[2]}
+        << QStringList{"Data successfully retrieved for Abel.\r\nBirds Added = 1\r\nBirds Updated = 0\r\n"
+                       "Assignments changed = 0\r\n\r\n4 reply(ies) could not be read and were left out."};
     QTest::newRow("wide numbers") << true << QList<QByteArray>{abelRecord(104, 1234), fresh} << yes
                                   << Then::ShowFlyer << "Abel" << before + QStringList{after[2]}
                                   << QStringList{"Data successfully retrieved for Abel."};

@@ -23,8 +23,9 @@ struct MergeCounts {
 // Merges the bird records of one admin readout into the database for the
 // flyer flyerId: a band already stored is updated (its ring and colour when
 // the ring changed), a new band is added unless its ring belongs to another
-// bird ("0000000000" is no ring). Records too short to hold a bird are left
-// out. All of it in one transaction: on a JetError nothing is stored.
+// bird ("0000000000" is no ring). Records that hold no readable bird are
+// left out; the readout has counted them. All of it in one transaction: on a
+// JetError nothing is stored.
 // nullopt, storing nothing, when the flyer is no longer stored.
 std::optional<MergeCounts> MergeReceivedBirds(Connection &connection, qint64 flyerId,
                                               const QList<QByteArray> &records, double lmdVersion);

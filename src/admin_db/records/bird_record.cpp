@@ -1,7 +1,22 @@
 #include "admin_db/records/bird_record.h"
 
 #include "admin_db/records/bird_colors.h"
+#include "common/character_rules.h"
 #include "common/latin1.h"
+
+namespace {
+
+bool holds(const QByteArray &field, qsizetype width, CharacterRule accepts)
+{
+    return field.size() == width && FitsField(toText(field), int(width), accepts);
+}
+
+bool isLetterOrDigit(QChar c)
+{
+    return IsLatinLetter(c) || IsDigit(c);
+}
+
+} // namespace
 
 std::optional<int> ColorCodeOf(const QByteArray &color)
 {
@@ -35,5 +50,14 @@ std::optional<BirdRecord> ReceivedBird(const QByteArray &record, qint64 flyerId)
     bird.elecnumber = record.mid(16, 10);
     bird.color = record.mid(26, 1);
     bird.type = QByteArrayLiteral("1");
+    if (!IsReadableBird(bird))
+        return std::nullopt;
     return bird;
+}
+
+bool IsReadableBird(const BirdRecord &bird)
+{
+    return holds(bird.natOrg, 2, IsLatinLetter) && holds(bird.hatchYr, 2, IsDigit)
+        && holds(bird.clubletters, 4, IsNameCharacter) && holds(bird.bnumber, 6, IsDigit)
+        && holds(bird.sex, 1, IsNameCharacter) && holds(bird.elecnumber, 10, isLetterOrDigit);
 }

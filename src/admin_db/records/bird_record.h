@@ -34,7 +34,13 @@ std::optional<int> ColorCodeOf(const QByteArray &color);
 // the ring at 18 to 27 and the colour's abbreviation from 29.
 QString BirdListLine(const BirdRecord &bird, const BirdColors &colors);
 
+// Whether a bird read from outside (a memory module, a DOS file) has the
+// fields its layout says: letters for the organisation, digits for the hatch
+// year and the serial number, printable club letters and sex, a ring of
+// letters and digits. Control bytes and blank rings are no bird.
+bool IsReadableBird(const BirdRecord &bird);
+
 // A bird record read from a memory module: band at positions 2 to 15, sex at
 // 16, ring at 17 to 26, colour character at 27. nullopt for a record too
-// short to hold them.
+// short to hold them or not readable as a bird.
 std::optional<BirdRecord> ReceivedBird(const QByteArray &record, qint64 flyerId);
