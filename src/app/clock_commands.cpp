@@ -48,7 +48,7 @@ BirdTransferEnd ClockCommands::receiveBirds()
     case ReceiveEnd::Then::Nothing:
         return {};
     case ReceiveEnd::Then::ShowFlyer:
-        return {BirdTransferEnd::Then::ShowFlyer, end.flyerName};
+        return {BirdTransferEnd::Then::ShowFlyer, end.flyerName, end.closing};
     case ReceiveEnd::Then::EnterClub:
         m_handover.enterClub();
         break;

@@ -136,6 +136,13 @@ void MainWindow::openImportWindow()
                 ui->clubdata->trigger();
             return;
         }
+        // Open flyer and bird windows show what was imported.
+        connect(window, &ImportFilesWindow::imported, this, [this] {
+            for (const char *name : {"frmFlyerList", "frmBirdInventory"}) {
+                if (auto *data = qobject_cast<DataWindow *>(m_windows.find(QLatin1String(name))))
+                    data->showDatabaseChanges();
+            }
+        });
         m_windows.show(name, [window] { return window; });
         return;
     }

@@ -1,10 +1,13 @@
 #include "app/single_windows.h"
 
+#include "common/widgets/window_placement.h"
+
 QWidget *SingleWindows::show(const QString &name, const std::function<QWidget *()> &create)
 {
     QWidget *window = find(name);
     if (!window) {
         window = create();
+        PlaceOnParentScreen(*window);
         m_windows.insert(name, window);
     }
     window->show();

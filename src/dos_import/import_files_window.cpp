@@ -61,6 +61,7 @@ void ImportFilesWindow::connectControls()
     connect(ui->cmdSend, &QPushButton::clicked, this, [this] {
         m_logic.importFlyers(SelectedRows(ui->lstImportFlyers));
         showState();
+        Q_EMIT imported();
     });
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -24,6 +24,10 @@ public:
     // How the window's load went; the user has been told of a failure.
     DosImport::Load loaded() const { return m_loaded; }
 
+Q_SIGNALS:
+    // Flyers and birds may have been stored.
+    void imported();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

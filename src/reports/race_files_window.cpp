@@ -1,5 +1,6 @@
 #include "reports/race_files_window.h"
 
+#include "common/widgets/window_placement.h"
 #include "reports/race_file_listing.h"
 #include "reports/report_fonts.h"
 #include "ui_frmRacefiles.h"
@@ -85,6 +86,5 @@ void RaceFilesWindow::mousePressEvent(QMouseEvent *event)
 void RaceFilesWindow::takeStandardPlace()
 {
     resize(WidthTwips * logicalDpiX() / TwipsPerInch, HeightTwips * logicalDpiY() / TwipsPerInch);
-    const QRect screenArea = screen()->availableGeometry();
-    move(screenArea.center() - rect().center());
+    PlaceOnParentScreen(*this);
 }

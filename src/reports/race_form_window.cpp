@@ -1,5 +1,6 @@
 #include "reports/race_form_window.h"
 
+#include "common/widgets/window_placement.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
 #include "common/prompter.h"
@@ -49,7 +50,7 @@ RaceFormWindow::RaceFormWindow(RaceFileModel &model, Database &db, Prompter &pro
     connect(ui->cmdPrinter, &QPushButton::clicked, this, &RaceFormWindow::printRequested);
     connect(ui->Command1, &QPushButton::clicked, this, &RaceFormWindow::browseRequested);
 
-    move(screen()->availableGeometry().center() - rect().center());
+    PlaceOnParentScreen(*this);
     showChosenFlight();
 }
 

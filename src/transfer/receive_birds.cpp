@@ -86,12 +86,12 @@ ReceiveEnd merge(TransferContext &context, Database &db, AdminSharedState &share
         return {};
     }
     TellDuplicateRings(context.prompter, *merged);
-    context.prompter.inform(QStringLiteral("Data successfully retrieved for ") + flyer->name + QLatin1Char('.')
-                            + CRLF + QStringLiteral("Birds Added = ") + QString::number(merged->added) + CRLF
-                            + QStringLiteral("Birds Updated = ") + QString::number(merged->updated) + CRLF
-                            + QStringLiteral("Assignments changed = ") + QString::number(merged->assignmentsChanged)
-                            + readoutNotes(readout));
-    return {Then::ShowFlyer, flyer->name};
+    return {Then::ShowFlyer, flyer->name,
+            QStringLiteral("Data successfully retrieved for ") + flyer->name + QLatin1Char('.') + CRLF
+                + QStringLiteral("Birds Added = ") + QString::number(merged->added) + CRLF
+                + QStringLiteral("Birds Updated = ") + QString::number(merged->updated) + CRLF
+                + QStringLiteral("Assignments changed = ") + QString::number(merged->assignmentsChanged)
+                + readoutNotes(readout)};
 }
 
 } // namespace

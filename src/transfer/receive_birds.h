@@ -17,6 +17,9 @@ struct ReceiveEnd {
     };
     Then then = Then::Nothing;
     QString flyerName;
+    // With ShowFlyer: the closing message, for the bird window to show once
+    // the flyer's birds are on screen.
+    QString closing = {};
 };
 
 // The bird window's "Receive Birds": reads the module's admin data and

@@ -75,11 +75,14 @@ bool sameFlyer(const QByteArray &moduleName, const QString &storedName)
     return asSent == storedName.trimmed() || CleanText(name) == storedName.trimmed();
 }
 
-bool confirmOtherName(Prompter &prompter)
+// Both names are shown: the user decides knowing whose birds the module holds.
+bool confirmOtherName(Prompter &prompter, const QByteArray &moduleName, const QString &sentName)
 {
     return prompter.message(Message{QStringLiteral("The name in the memory module is different than the name being "
                                                    "sent.")
-                                        + CRLF + QStringLiteral("Are you sure you want to send this data?"),
+                                        + CRLF + QStringLiteral("Are you sure you want to send this data?") + CRLF
+                                        + CRLF + QStringLiteral("In the memory module: ") + toText(moduleName).trimmed()
+                                        + CRLF + QStringLiteral("Being sent: ") + sentName,
                                     QStringLiteral("Different Names Detected"), MsgIcon::None, MsgButtons::OkCancel,
                                     0, false})
         == MsgAnswer::Ok;
@@ -166,7 +169,8 @@ BirdTransferEnd sendChecked(TransferContext &context, Database &db, const AdminH
     if (module.end == FlyerRecordRead::End::BrokenOff)
         return {};
     if (module.end == FlyerRecordRead::End::Found
-        && !sameFlyer(FlyerNameOf(module.record), material->flyerName) && !confirmOtherName(context.prompter))
+        && !sameFlyer(FlyerNameOf(module.record), material->flyerName)
+        && !confirmOtherName(context.prompter, FlyerNameOf(module.record), material->flyerName))
         return {};
 
     context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());

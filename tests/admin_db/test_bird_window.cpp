@@ -21,6 +21,7 @@ private Q_SLOTS:
     void asAUserWould();
     void transferButtons();
     void confirmingWithReturn();
+    void showsWhatAnotherWindowStored();
 
 private:
     QListWidget *birds() const { return find<QListWidget>("lstPigeonList"); }
@@ -202,11 +203,35 @@ void TestBirdWindow::transferButtons()
     QCOMPARE(request.selectedKeys, QList<qint64>{1});
     QCOMPARE(birds()->selectedItems().size(), 0);
 
+    // The counts are told with the received flyer already chosen.
+    m_transfers.reply = {BirdTransferEnd::Then::ShowFlyer, QStringLiteral("Baker"), QStringLiteral("Counts")};
+    QString chosenWhenTold;
+    m_prompter.whenAsked = [&](const Message &) {
+        chosenWhenTold = find<QListWidget>("lstBIFlyerList")->currentItem()->text().trimmed();
+    };
+    click("cmdReceiveBirds");
+    QCOMPARE(m_prompter.texts(), QStringList{"Counts"});
+    QCOMPARE(chosenWhenTold, QStringLiteral("Baker"));
+
     m_transfers.reply = {BirdTransferEnd::Then::Close, {}};
     click("cmdReceiveBirds");
-    QCOMPARE(m_transfers.receives, 1);
+    QCOMPARE(m_transfers.receives, 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_window.isNull());
+}
+
+// An import in another window: the list shows the new flyer, the chosen one
+// stays chosen.
+void TestBirdWindow::showsWhatAnotherWindowStored()
+{
+    clickLine("lstBIFlyerList", 1);
+    Connection own;
+    m_scratch->openOwn(own);
+    own.execute("INSERT INTO flyerlist (Name, ClubID) VALUES ('Carter', 1)");
+    m_window->showDatabaseChanges();
+    auto *flyers = find<QListWidget>("lstBIFlyerList");
+    QCOMPARE(flyers->count(), 3);
+    QCOMPARE(flyers->currentItem()->text().trimmed(), QStringLiteral("Baker"));
 }
 
 // A run of bands is entered with Return on the Save button Add New focuses;

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void cleanup();
     void asAUserWould();
     void openedForAReceive();
+    void escape_data();
+    void escape();
 
 private:
     QStringList stored()
@@ -39,6 +41,44 @@ void TestClubWindow::cleanup()
     delete m_window;
     m_prompter.reset();
     m_shared = {};
+}
+
+void TestClubWindow::escape_data()
+{
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");   // to the question, as MsgAnswer
+    QTest::addColumn<bool>("stillEntering");
+    QTest::addColumn<int>("asked");
+    const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+    QTest::newRow("browsing: the window closes") << false << QString() << no << false << 0;
+    QTest::newRow("nothing typed: cancelled at once") << true << QString() << no << false << 0;
+    QTest::newRow("typed and kept") << true << "Lake" << no << true << 1;
+    QTest::newRow("typed and given up") << true << "Lake" << yes << false << 1;
+}
+
+void TestClubWindow::escape()
+{
+    QFETCH(bool, adding);
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    m_file.fill({"7|Northside"});
+    open();
+    if (adding) {
+        m_ui.click("cmdClubAddNew");
+        QTest::keyClicks(m_ui.field("txtClubName"), typed);
+    }
+    m_prompter.answerNext(MsgAnswer(answer));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTEST(int(m_prompter.messages.size()), "asked");
+    if (!adding) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_window.isNull());
+        return;
+    }
+    QTEST(m_ui.enabled("cmdClubSave"), "stillEntering");
+    if (m_ui.enabled("cmdClubSave"))
+        QCOMPARE(m_ui.field("txtClubName")->text(), typed);
 }
 
 void TestClubWindow::asAUserWould()

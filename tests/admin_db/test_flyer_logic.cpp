@@ -341,8 +341,10 @@ void TestFlyerLogic::receiving_data()
     QTest::newRow("a name already stored") << true << QStringList{"name Jones", "save"} << QStringList{}
                                            << QStringList{"Jones already exists, please choose another."}
                                            << QStringList{};
-    QTest::newRow("cancelled") << true << QStringList{"cancel"} << QStringList{}
-                               << QStringList{"The birds read from the clock were not stored."} << QStringList{};
+    for (const char *givenUp : {"cancel", "close"})
+        QTest::addRow("given up: %s", givenUp) << true << QStringList{givenUp} << QStringList{}
+                                               << QStringList{"The birds read from the clock were not stored."}
+                                               << QStringList{};
 }
 
 // The receive transfer leaves the module's birds in the shared state and has

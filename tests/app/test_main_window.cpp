@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 
 // A main window over a fake clock, its own program folder and settings file.
@@ -219,6 +220,7 @@ void TestMainWindow::dataWindowsOpenOnce()
     const QList<QWidget *> found = rig.window.findChildren<QWidget *>(window, Qt::FindDirectChildrenOnly);
     QCOMPARE(found.size(), 1);
     QVERIFY(found[0]->isVisible());
+    QVERIFY(found[0]->screen()->availableGeometry().contains(found[0]->frameGeometry()));
     if (!title.isEmpty())
         QCOMPARE(found[0]->windowTitle(), title);
     // An open data window keeps Compact off the file, whatever it shares

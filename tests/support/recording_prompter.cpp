@@ -39,6 +39,7 @@ void RecordingPrompter::reset()
     inputPrompts.clear();
     saveRequests.clear();
     beeps = 0;
+    whenAsked = nullptr;
     m_answers.clear();
     m_inputs.clear();
     m_saves.clear();

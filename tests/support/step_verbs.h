@@ -48,13 +48,15 @@ template <typename Member> auto Answered(RecordingPrompter &prompter, Member mem
     };
 }
 
-// Add, edit, save and cancel, as every data window's logic offers them.
+// Add, edit, save and cancel, as every data window's logic offers them, and
+// the end that closing the window brings.
 template <typename Logic> StepVerbs<Logic> RecordVerbs(StepVerbs<Logic> more)
 {
     more.insert(StepVerbs<Logic>{{"add", Call(&Logic::addNew)},
                                  {"edit", Call(&Logic::edit)},
                                  {"save", Call(&Logic::save)},
-                                 {"cancel", Call(&Logic::cancel)}});
+                                 {"cancel", Call(&Logic::cancel)},
+                                 {"close", Call(&Logic::end)}});
     return more;
 }
 

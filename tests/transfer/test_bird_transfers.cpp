@@ -95,7 +95,9 @@ void TestBirdTransfers::send_data()
         << QStringList{"The name in the memory module is different", "       Birds sent = 1"};
     QTest::newRow("another flyer, cancelled")
         << QByteArray("0360") << talmi << '0' << Birds{{1, "24"}} << QList<QByteArray>{abelRecord(7, 2, "Baker")}
-        << cancel << -1 << Replies{} << 0 << QStringList{"The name in the memory module is different"};
+        << cancel << -1 << Replies{} << 0
+        << QStringList{"The name in the memory module is different than the name being sent.\r\nAre you sure you "
+                       "want to send this data?\r\n\r\nIn the memory module: Baker\r\nBeing sent: Abel"};
     QTest::newRow("unplugged after ten records")
         << QByteArray("0360") << talmi << '0' << Birds{{20, "24"}} << none << ok << 10 << Replies{} << 10
         << QStringList{NoTamrel, StoppedAfter + "7 of 20 birds."};
@@ -238,6 +240,8 @@ void TestBirdTransfers::receive()
                   "ORDER BY rowid"),
           "birds");
     QFETCH(QStringList, messages);
+    if (!end.closing.isEmpty())
+        r.prompter.inform(end.closing);
     r.checkMessages(messages);
     QCOMPARE(r.shared.noClubs, !clubs);
     // The new flyer's birds wait for the flyer window, with the firmware.

@@ -402,11 +402,23 @@ void BirdInventory::follow(const BirdTransferEnd &end)
     case Then::ShowFlyer:
         FillBirdFlyerList();
         selectFlyer(end.flyerName);
+        m_closingMessage = end.closing;
         return;
     case Then::Close:
         m_closeRequested = true;
         return;
     }
+}
+
+void BirdInventory::showDatabaseChanges()
+{
+    if (browsing())
+        follow({BirdTransferEnd::Then::RefillFlyers, {}});
+}
+
+QString BirdInventory::takeClosingMessage()
+{
+    return std::exchange(m_closingMessage, QString());
 }
 
 bool BirdInventory::takeCloseRequest()

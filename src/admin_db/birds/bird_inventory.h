@@ -85,8 +85,13 @@ public:
     void sendBirds();
     // "Receive Birds": the module's birds into the database.
     void receiveBirds();
+    // Another window changed the flyers or birds (an import): the flyer list
+    // read anew, the chosen flyer kept; not while a bird is being entered.
+    void showDatabaseChanges();
     // Whether the window should close now (another window took over), once.
     bool takeCloseRequest();
+    // What a transfer has to tell once its outcome is on screen, once.
+    QString takeClosingMessage();
 
     // The clock system's own routines, under their own names.
 
@@ -144,4 +149,5 @@ private:
     bool m_onlySelected = false;
     BirdFields m_fields;
     bool m_closeRequested = false;
+    QString m_closingMessage;
 };

@@ -1,5 +1,6 @@
 #include "admin_db/birds/bird_inventory_window.h"
 
+#include "common/prompter.h"
 #include "common/widgets/data_window_widgets.h"
 #include "common/widgets/field_behaviour.h"
 #include "ui_bird_inventory_window.h"
@@ -35,6 +36,9 @@ BirdInventoryWindow::~BirdInventoryWindow() = default;
 void BirdInventoryWindow::showOutcome()
 {
     DataWindowOf::showOutcome();
+    // The received flyer is chosen before the counts are told.
+    if (const QString closing = m_logic.takeClosingMessage(); !closing.isEmpty())
+        prompter().inform(closing);
     if (m_logic.takeCloseRequest())
         close();
 }

@@ -23,6 +23,8 @@ struct BirdTransferEnd {
     };
     Then then = Then::Nothing;
     QString flyerName;
+    // Told once the window shows what the transfer did.
+    QString closing = {};
 };
 
 // The bird window's clock commands. They live above the data windows, so the

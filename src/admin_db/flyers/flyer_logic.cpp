@@ -43,7 +43,18 @@ void FlyerLogic::end()
     m_store.close();
     m_clubStore.close();
     closeEditor();
+    // Closed with its close box while the received flyer was being entered:
+    // said as when Cancel gives him up.
+    dropReceivedBirds();
+}
+
+void FlyerLogic::dropReceivedBirds()
+{
+    if (!m_shared.receiveMode)
+        return;
     m_shared.receiveMode = false;
+    m_shared.receivedRecords.clear();
+    m_prompter.inform(QStringLiteral("The birds read from the clock were not stored."));
 }
 
 void FlyerLogic::FillClubCombo()
@@ -257,11 +268,18 @@ void FlyerLogic::cancel()
         return;
     // Entering the received flyer was given up: a later add must not take
     // his birds.
-    if (m_shared.receiveMode) {
-        m_shared.receiveMode = false;
-        m_shared.receivedRecords.clear();
-        m_prompter.inform(QStringLiteral("The birds read from the clock were not stored."));
-    }
+    dropReceivedBirds();
+    showListAgain();
+}
+
+void FlyerLogic::showDatabaseChanges()
+{
+    if (!changing())
+        showListAgain();
+}
+
+void FlyerLogic::showListAgain()
+{
     const std::optional<qint64> shown =
         chosen() ? std::optional<qint64>(m_flyers.at(selectedRow()).key) : std::nullopt;
     showWholeList(shown);

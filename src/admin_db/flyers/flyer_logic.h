@@ -58,6 +58,9 @@ public:
     // in the shared state until he is saved.
     void enterReceivedFlyer(const QString &name);
     void cancel();
+    // Another window changed the flyers (an import): the list read anew,
+    // the chosen flyer kept; not while one is being entered.
+    void showDatabaseChanges();
     void deleteSelected();
     // Text breaking the field's rules is refused whole.
     void fieldEdited(FlyerField field, const QString &text);
@@ -69,6 +72,10 @@ public:
 
 private:
     void listSearched() override;
+    // Gives up the birds read from the clock for a flyer not entered, saying so.
+    void dropReceivedBirds();
+    // The whole list, the chosen flyer chosen again.
+    void showListAgain();
     void storeNew() override { add(); }
     void storeChanged() override { edit_entry(); }
     // The typed flyer to store under key, name cleaned; nullopt after saying

@@ -5,6 +5,9 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+
+#include <algorithm>
 
 DataWindow::DataWindow(QWidget *parent, Prompter &prompter) : QWidget(parent, Qt::Window), m_prompter(prompter)
 {
@@ -30,16 +33,33 @@ void DataWindow::keyPressEvent(QKeyEvent *event)
         button->click();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        if (!typing())
+            close();
+        else if (!somethingTyped() || mayLoseEntry(QStringLiteral("Lose what you typed?")))
+            cancelEntry();
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+bool DataWindow::somethingTyped() const
+{
+    const QList<QLineEdit *> fields = findChildren<QLineEdit *>();
+    return std::any_of(fields.cbegin(), fields.cend(), [](const QLineEdit *field) { return field->isModified(); });
+}
+
+bool DataWindow::mayLoseEntry(const QString &consequence)
+{
+    return m_prompter.message(Message{QStringLiteral("The record you are entering has not been saved.") + CRLF
+                                          + consequence,
+                                      {}, MsgIcon::Question, MsgButtons::YesNo, 1, false})
+        == MsgAnswer::Yes;
 }
 
 void DataWindow::closeEvent(QCloseEvent *event)
 {
-    if (typing()
-        && m_prompter.message(Message{QStringLiteral("The record you are entering has not been saved.") + CRLF
-                                          + QStringLiteral("Close the window and lose it?"),
-                                      {}, MsgIcon::Question, MsgButtons::YesNo, 1, false})
-               != MsgAnswer::Yes) {
+    if (typing() && !mayLoseEntry(QStringLiteral("Close the window and lose it?"))) {
         event->ignore();
         return;
     }

@@ -11,10 +11,17 @@ class Prompter;
 // What the four data windows share: a modeless window that deletes itself
 // when closed, hands every user action to its logic and then shows the
 // outcome, and lets its logic release the database when it closes. Return
-// and Enter press the focused button; closing while a record is typed asks
-// first; fields that cannot be edited stay readable.
+// and Enter press the focused button; Escape cancels a record being entered
+// (asking first when something was typed) and closes the window otherwise;
+// closing while a record is entered asks first; fields that cannot be edited
+// stay readable.
 class DataWindow : public QWidget {
     Q_OBJECT
+public:
+    // Another window changed what this one lists: shows the database as it
+    // is now, where the window lists what changes.
+    virtual void showDatabaseChanges() {}
+
 protected:
     DataWindow(QWidget *parent, Prompter &prompter);
 
@@ -25,11 +32,20 @@ protected:
     virtual void endLogic() = 0;
     // A record is being added or edited and is not saved.
     virtual bool typing() const = 0;
+    // As the Cancel button.
+    virtual void cancelEntry() = 0;
+
+    Prompter &prompter() { return m_prompter; }
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Whether the user lets the record being entered go.
+    bool mayLoseEntry(const QString &consequence);
+    // Whether the user changed a field since the record was shown.
+    bool somethingTyped() const;
+
     Prompter &m_prompter;
 };
 
@@ -37,6 +53,13 @@ private:
 // and the focus the logic asks for, and it ends the logic when it closes.
 template <typename Logic>
 class DataWindowOf : public DataWindow {
+public:
+    void showDatabaseChanges() override
+    {
+        if constexpr (requires(Logic &logic) { logic.showDatabaseChanges(); })
+            run([this] { m_logic.showDatabaseChanges(); });
+    }
+
 protected:
     using Focus = decltype(std::declval<Logic &>().takeFocus());
 
@@ -57,6 +80,10 @@ protected:
     }
     void endLogic() override { m_logic.end(); }
     bool typing() const override { return m_logic.changing(); }
+    void cancelEntry() override
+    {
+        run([this] { m_logic.cancel(); });
+    }
 
     using Action = void (Logic::*)();
     // Each button runs its action of the logic; end closes the window.

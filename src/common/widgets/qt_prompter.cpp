@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -39,6 +41,21 @@ QString forDisplay(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// A label with a buddy reads "&" as a mnemonic; the program's texts mean
+// the character itself.
+QString asWritten(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Wide enough for the whole title beside the window manager's buttons: a
+// box sized to a short text clips its title.
+int widthForTitle(const QWidget &window, const QString &title)
+{
+    constexpr int DecorationRoom = 140;
+    return window.fontMetrics().horizontalAdvance(title) * 6 / 5 + DecorationRoom;
+}
+
 } // namespace
 
 MsgAnswer QtPrompter::message(const Message &m)
@@ -54,6 +71,9 @@ MsgAnswer QtPrompter::message(const Message &m)
     if (m.systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setWindowModality(Qt::ApplicationModal);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(box, box.windowTitle()), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     const int clicked = box.exec();
     for (MsgAnswer a : answers) {
         if (clicked == qtButton(a))
@@ -68,12 +88,16 @@ MsgAnswer QtPrompter::message(const Message &m)
 std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title,
                                          const QString &defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title.isEmpty() ? programTitle() : title,
-                                               forDisplay(prompt), QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title.isEmpty() ? programTitle() : title);
+    dialog.setLabelText(asWritten(forDisplay(prompt)));
+    dialog.setTextValue(defaultText);
+    // The dialog's layout fixes its size to its contents: the field widens it.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMinimumWidth(widthForTitle(dialog, dialog.windowTitle()));
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 QString QtPrompter::saveFileName(const SaveFileRequest &request)
