@@ -52,6 +52,10 @@ void TestRaceMemoryReadout::readout_data()
         << Memory << false << Spoils{{3, Spoil::Nak}, {4, Spoil::Nak}} << Complete << Memory << 0 << QStringList{};
     QTest::newRow("bad checksum loses its block")
         << Memory << false << Spoils{{3, Spoil::Checksum}} << Complete << RaceImage{h, a2, a3} << 1 << QStringList{};
+    QTest::newRow("a pause after STX loses nothing")
+        << Memory << false << Spoils{{3, Spoil::StxPause}} << Complete << Memory << 0 << QStringList{};
+    QTest::newRow("the rest of a damaged block is drained")
+        << Memory << false << Spoils{{3, Spoil::StrayEnd}} << Complete << RaceImage{h, a2, a3} << 1 << QStringList{};
     QTest::newRow("reply without end is stored as E3")
         << Memory << false << Spoils{{3, Spoil::NoEnd}} << Complete << RaceImage{h, "E3", a2, a3} << 1
         << QStringList{"Communication Timeout"};
