@@ -30,6 +30,7 @@ private Q_SLOTS:
     void recordsAsTheModuleGetsThem();
     void clockHabits_data();
     void clockHabits();
+    void nothingSelected();
     void receive_data();
     void receive();
     void endlessReadoutStoresNothing();
@@ -202,6 +203,18 @@ void TestBirdTransfers::clockHabits()
     r.checkMessages(messages);
     QTEST(int(r.module.taken.size()), "held");
     QCOMPARE(QSet<QByteArray>(r.module.taken.cbegin(), r.module.taken.cend()).size(), r.module.taken.size());
+}
+
+// Nothing selected: the message stands alone, no progress window behind it.
+void TestBirdTransfers::nothingSelected()
+{
+    TransferRig r(QStringLiteral("nothing"));
+    r.module.identify("0360", "0216");
+    r.addBirds(2, "24");
+    SendBirds(r.context, r.scratch.db, Settings, {1, QStringLiteral("Abel"), true, {}});
+    QCOMPARE(r.prompter.texts(), QStringList{"No birds selected, please make a selection."});
+    QCOMPARE(r.progress.timesShown, 0);
+    QVERIFY(r.module.taken.isEmpty());
 }
 
 void TestBirdTransfers::receive_data()
