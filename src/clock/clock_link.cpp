@@ -133,7 +133,18 @@ void ClockLink::trace(const char *direction, const QByteArray &bytes)
         m_trace(direction, bytes);
 }
 
-QByteArray ClockLink::SendCommand(const QByteArray &command)
+// The rest of a faulty reply would be taken for the next one's: the line
+// is read until it has stayed quiet for a second-byte wait.
+QByteArray ClockLink::drained(const QByteArray &result)
+{
+    const qint64 start = m_clock.nowMs();
+    while (m_clock.nowMs() - start < EndOfReplyLimitMs
+           && waitFor([this] { return !m_port.readAll().isEmpty(); }, SecondByteWaitMs, false) == Wait::Done) {
+    }
+    return result;
+}
+
+QByteArray ClockLink::SendCommand(const QByteArray &command, Pace pace)
 {
     m_port.clear();
     if (!m_port.isOpen()) {
@@ -167,25 +178,27 @@ QByteArray ClockLink::SendCommand(const QByteArray &command)
         case Wait::TimedOut:
         case Wait::Broken: return fail("E2", LinkMessages::forCode("E2"));
         }
-        // A second byte tells a framed reply from a single byte. A control
-        // byte is a whole reply: once the line has stayed quiet for a few
-        // character times after it, nothing more is coming.
+        // A second byte tells a framed reply from a single byte. Where
+        // nothing is stored, a control byte is a whole reply once the line
+        // has stayed quiet for a few character times after it.
         QByteArray reply = m_port.readAll();
-        const int secondByteLimit = reply.size() == 1 && IsControlReply(reply.at(0)) ? ControlReplyQuietMs
-                                                                                     : SecondByteWaitMs;
+        const bool quick = pace == Pace::Quick && reply.size() == 1 && IsControlReply(reply.at(0));
         waitFor(
             [&] {
                 reply += m_port.readAll();
                 return reply.size() >= 2;
             },
-            secondByteLimit, false);
+            quick ? ControlReplyQuietMs : SecondByteWaitMs, false);
 
-        if (reply.size() == 1) {
+        // An STX begins a frame, which is read to its end however long the
+        // clock pauses after it; taken alone, the rest of the frame would
+        // become the next request's reply.
+        if (reply.size() == 1 && reply.at(0) != Ctl::STX) {
             provisional = reply;
             const char b = reply.at(0);
             if (b != Ctl::NAK) {
                 trace("<-", reply);
-                return reply;
+                return IsControlReply(b) ? reply : drained(reply);
             }
         } else {
             provisional.clear();
@@ -209,10 +222,10 @@ QByteArray ClockLink::SendCommand(const QByteArray &command)
             return QByteArrayLiteral("E8");
         const qsizetype n = reply.size();
         if (n < 4)
-            return provisional;
+            return drained(provisional);
         const QByteArray data = reply.mid(1, n - 4);
         if (FrameChecksum(data) == reply.mid(n - 3, 2))
             return data.mid(1);
-        return {};
+        return drained({});
     }
 }

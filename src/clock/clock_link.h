@@ -20,7 +20,16 @@ public:
 
     ClockLink(SerialPort &port, MonotonicClock &clock, Prompter &prompter);
 
-    QByteArray SendCommand(const QByteArray &command);
+    // How long a one-byte reply is listened after.
+    enum class Pace {
+        // Nothing is stored: a control byte is a whole reply after a short
+        // quiet time.
+        Quick,
+        // The module stores what was sent: the whole second-byte wait, which
+        // is also the clock's time to store it before the next record.
+        Stored,
+    };
+    QByteArray SendCommand(const QByteArray &command, Pace pace = Pace::Quick);
 
     const QByteArray &addressPrefix() const { return m_addressPrefix; }
     void setAddressPrefix(const QByteArray &prefix) { m_addressPrefix = prefix; }
@@ -49,9 +58,8 @@ public:
     static constexpr int SendLimitMs = 125;
     static constexpr int FirstByteLimitMs = 2500;
     static constexpr int SecondByteWaitMs = 100;
-    // After a one-byte ACK, NAK, EOT or ESC: about three character times at
-    // 9600 baud. Waiting the full 100 ms after each of the thousand records
-    // of a bird list would add almost two minutes to loading a module.
+    // After a one-byte ACK, NAK, EOT or ESC where nothing is stored: about
+    // three character times at 9600 baud.
     static constexpr int ControlReplyQuietMs = 3;
     static constexpr int EndOfReplyLimitMs = 5000;
 
@@ -62,6 +70,7 @@ private:
     enum class Open { Opened, NoDevice, Refused };
     Open openPort();
     QByteArray fail(const QByteArray &code, const QString &message);
+    QByteArray drained(const QByteArray &result);
     void trace(const char *direction, const QByteArray &bytes);
 
     SerialPort &m_port;

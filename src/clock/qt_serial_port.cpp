@@ -1,5 +1,9 @@
 #include "clock/qt_serial_port.h"
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
 bool QtSerialPort::open(const QString &device)
 {
     m_port.setPortName(device);
@@ -31,6 +35,18 @@ void QtSerialPort::clear()
 bool QtSerialPort::broken() const
 {
     const auto e = m_port.error();
-    return e == QSerialPort::ResourceError || e == QSerialPort::DeviceNotFoundError
-        || e == QSerialPort::PermissionError;
+    if (e == QSerialPort::ResourceError || e == QSerialPort::DeviceNotFoundError
+        || e == QSerialPort::PermissionError)
+        return true;
+#ifdef Q_OS_UNIX
+    // A terminal whose far end is gone (an adapter pulled, a pseudo-terminal
+    // closed) only hangs up; Qt makes no error of that until it reads, and
+    // its waits never read on a hang-up alone.
+    if (m_port.isOpen()) {
+        pollfd line{int(m_port.handle()), 0, 0};
+        if (::poll(&line, 1, 0) == 1 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            return true;
+    }
+#endif
+    return false;
 }

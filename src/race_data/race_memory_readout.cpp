@@ -34,20 +34,26 @@ RaceReadout ReadRaceMemory(TransferContext &context, int capacity)
 
     BlockReader reader(context.link, RaceReadoutCommand);
     ReadoutGuard guard(RaceReadoutReplyLimit);
-    for (;;) {
+    for (bool first = true;; first = false) {
         if (guard.exhausted())
             return brokenOff(context, QStringLiteral("The clock did not finish sending the race data.") + CRLF
                                           + QStringLiteral("Race data not saved."));
         const QByteArray reply = reader.readBlock();
-        if (reply == "E2")
+        // Silence to the first request is a clock without its module. Any
+        // connection failure ends the readout: going on would only add
+        // messages about a link that is gone, and the memory is not whole.
+        if (first && reply == "E2")
             return brokenOff(context, QStringLiteral("No LMD Inserted"));
+        if (IsLinkFailure(reply))
+            return brokenOff(context, QStringLiteral("The race data could not be read from the memory module.") + CRLF
+                                          + QStringLiteral("Race data not saved."));
         if (IsSingleByte(reply, Ctl::EOT))
             return readout;
 
         guard.count(reply);
         if (IsFaultyReply(reply))
             ++readout.faultyReplies;
-        if (reply.size() >= 2) {
+        else if (reply.size() >= 2) {
             if (readout.blocks.size() < capacity)
                 readout.blocks.append(reply);
             else

@@ -15,7 +15,7 @@ struct RaceReadout {
     RaceImage blocks;
     // Blocks read to the clock's end but beyond the list's capacity.
     int blocksLeftOut = 0;
-    // Error codes stored as blocks, and replies lost to a bad checksum.
+    // Replies lost to a bad checksum or a damaged frame.
     int faultyReplies = 0;
 };
 

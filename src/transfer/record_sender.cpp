@@ -9,14 +9,16 @@ namespace {
 
 RecordReply sendRecord(ClockLink &link, const QByteArray &record)
 {
-    const QByteArray reply = link.SendCommand(record);
+    const QByteArray reply = link.SendCommand(record, ClockLink::Pace::Stored);
     if (IsLinkFailure(reply))
         return RecordReply::LinkFailed;
     if (IsSingleByte(reply, Ctl::ESC))
         return RecordReply::Refused;
     if (IsSingleByte(reply, Ctl::NAK))
         return RecordReply::NotReceived;
-    return RecordReply::Taken;
+    // Only a lone ACK of its own says the module holds the record; any other
+    // answer may belong to another exchange.
+    return IsSingleByte(reply, Ctl::ACK) ? RecordReply::Taken : RecordReply::Unclear;
 }
 
 } // namespace
@@ -42,6 +44,8 @@ QString StoppedMessage(const SentRecords &run, qsizetype meant, const QString &w
         text = QStringLiteral("The memory module refused a record.") + CRLF + CRLF;
     else if (run.stop == RecordReply::NotReceived)
         text = QStringLiteral("The Tamrel could not read a record, twice.") + CRLF + CRLF;
+    else if (run.stop == RecordReply::Unclear)
+        text = QStringLiteral("The Tamrel's answer to a record could not be read.") + CRLF + CRLF;
     return text + QStringLiteral("Sending stopped after %1 of %2 ").arg(run.taken).arg(meant) + what
          + QStringLiteral(".") + CRLF + advice;
 }

@@ -13,6 +13,7 @@ enum class RecordReply {
     LinkFailed,    // no connection; the link has told the user
     Refused,       // the memory module answered ESC: no room, or not wanted
     NotReceived,   // the clock could not read the frame, twice (NAK)
+    Unclear,       // an answer other than a lone ACK: maybe not stored
 };
 
 // How a run of records went.
@@ -25,8 +26,8 @@ struct SentRecords {
 };
 
 // Sends records in order until one is not taken; counted(records taken so
-// far) runs after each one taken. Only a failure is examined: a clock that
-// answers with anything but a failure has taken the record.
+// far) runs after each one taken. A record is taken only when its reply is a
+// lone ACK; the clock is given its time to store it before the next.
 SentRecords SendRecords(ClockLink &link, const QList<QByteArray> &records,
                         const std::function<void(int taken)> &counted = {});
 

@@ -173,7 +173,8 @@ BirdTransferEnd sendChecked(TransferContext &context, Database &db, const AdminH
         && !confirmOtherName(context.prompter, FlyerNameOf(module.record), material->flyerName))
         return {};
 
-    context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
+    // The progress window comes once the records are sure to go: none
+    // behind a message that nothing will.
     if (material->birds.isEmpty()) {
         if (request.onlySelected && !request.selectedKeys.isEmpty())
             context.prompter.inform(QStringLiteral("The selected birds are no longer in the database."));
@@ -183,10 +184,10 @@ BirdTransferEnd sendChecked(TransferContext &context, Database &db, const AdminH
     }
     const QString refused = refusal(material->birds, context.identity);
     if (!refused.isEmpty()) {
-        context.progress.closeProgress();
         context.prompter.inform(refused);
         return {Then::RefillFlyers, {}};
     }
+    context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
     sendAll(context, *material, request.onlySelected);
     return {Then::RefreshBirds, {}};
 }

@@ -36,6 +36,12 @@ void SendLiberationPoints(TransferContext &context, const QList<LiberationRace> 
         return;
     }
     context.progress.showProgress(QStringLiteral("Transferring Data..."), QString());
+    // The clock is asked again right before its liberation memory is
+    // emptied: it may have changed while the window was opening.
+    if (!StartTransfer(context)) {
+        context.progress.closeProgress();
+        return;
+    }
     QList<QByteArray> commands;
     for (const LiberationRace &race : races)
         commands.append(LiberationCommand(race));
@@ -47,7 +53,9 @@ void SendLiberationPoints(TransferContext &context, const QList<LiberationRace> 
     else
         run.taken = 0;   // the clear command, no point
     EndTransfer(context);
-    if (!run.complete())
+    if (run.complete())
+        context.prompter.inform(QStringLiteral("       Liberation points sent = ") + QString::number(run.taken));
+    else
         context.prompter.inform(StoppedMessage(run, races.size(), QStringLiteral("liberation points"),
                                                QStringLiteral("The memory module may have lost its liberation points: "
                                                               "please send all liberation points again.")));

@@ -53,9 +53,13 @@ void TestClockLink::exchange_data()
     QTest::newRow("ack") << Script{at(5, ACK)} << ACK << 1 << QString() << quietEnd << quietEnd + 1;
     QTest::newRow("esc") << Script{at(5, ESC)} << ESC << 1 << QString() << quietEnd << quietEnd + 1;
     QTest::newRow("eot") << Script{at(5, "\x04")} << QByteArray("\x04") << 1 << QString() << quietEnd << quietEnd + 1;
-    QTest::newRow("other single byte unchanged") << Script{at(5, "x")} << QByteArray("x") << 1 << QString() << 105LL << 106LL;
+    // A faulty reply is followed by a quiet second-byte wait, so that none of
+    // it is left for the next.
+    QTest::newRow("other single byte unchanged") << Script{at(5, "x")} << QByteArray("x") << 1 << QString() << 205LL << 206LL;
     QTest::newRow("ack with more inside the quiet time is no ack")
-        << Script{{{5, ACK}, {quietEnd - 1, "x\x03"}}} << QByteArray() << 1 << QString() << quietEnd - 1 << quietEnd;
+        << Script{{{5, ACK}, {quietEnd - 1, "x\x03"}}} << QByteArray() << 1 << QString() << quietEnd + 99 << quietEnd + 100;
+    QTest::newRow("frame pausing after its STX")
+        << Script{{{5, good.left(1)}, {160, good.mid(1)}}} << QByteArray("v") << 1 << QString() << 160LL << 161LL;
     QTest::newRow("nak twice is two sends") << Script{at(5, NAK), at(5, NAK)} << NAK << 2 << QString() << 0LL << 300LL;
     QTest::newRow("nak then reply") << Script{at(5, NAK), at(5, good)} << QByteArray("v") << 2 << QString() << 0LL << 300LL;
     QTest::newRow("split reply joined")

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using Rates = std::array<int, 5>;   // nak, checksum, lose, silence, slow
+using Rates = decltype(FaultRates::percent);   // nak, checksum, lose, silence, slow, dupack, stxpause
 Q_DECLARE_METATYPE(Rates)
 Q_DECLARE_METATYPE(FaultKind)
 
@@ -52,7 +52,10 @@ void TestClocksimLine::rates_data()
 
     QTest::newRow("three kinds") << "nak=5,checksum=5,lose=5" << true << Rates{5, 5, 5, 0, 0};
     QTest::newRow("all of one") << "slow=100" << true << Rates{0, 0, 0, 0, 100};
-    QTest::newRow("every kind") << "silence=1,slow=2,lose=3,checksum=4,nak=5" << true << Rates{5, 4, 3, 1, 2};
+    QTest::newRow("every kind") << "silence=1,slow=2,lose=3,checksum=4,nak=5,dupack=6,stxpause=7" << true
+                                << Rates{5, 4, 3, 1, 2, 6, 7};
+    QTest::newRow("busy is a time, not a rate") << "busy=500,nak=100" << true << Rates{100};
+    QTest::newRow("busy twice") << "busy=5,busy=5" << false << Rates{};
     QTest::newRow("more than all") << "nak=50,lose=51" << false << Rates{};
     QTest::newRow("twice the same") << "nak=5,nak=5" << false << Rates{};
     QTest::newRow("unknown kind") << "drop=5" << false << Rates{};
@@ -67,10 +70,12 @@ void TestClocksimLine::rates()
     QString error;
     const auto r = FaultRates::parse(text, &error);
     QTEST(r.has_value(), "valid");
-    if (r)
+    if (r) {
         QTEST(r->percent, "percent");
-    else
+        QCOMPARE(r->busyMs, text.startsWith(QLatin1String("busy=500")) ? 500 : 0);
+    } else {
         QVERIFY(!error.isEmpty());
+    }
 }
 
 void TestClocksimLine::drawsFollowRatesAndSeed()
@@ -104,6 +109,7 @@ void TestClocksimLine::spoiledFrames_data()
     QTest::newRow("checksum") << FaultKind::Checksum;
     QTest::newRow("lose") << FaultKind::Lose;
     QTest::newRow("slow") << FaultKind::Slow;
+    QTest::newRow("stxpause") << FaultKind::StxPause;
 }
 
 void TestClocksimLine::spoiledFrames()

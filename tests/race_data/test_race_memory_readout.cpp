@@ -52,11 +52,20 @@ void TestRaceMemoryReadout::readout_data()
         << Memory << false << Spoils{{3, Spoil::Nak}, {4, Spoil::Nak}} << Complete << Memory << 0 << QStringList{};
     QTest::newRow("bad checksum loses its block")
         << Memory << false << Spoils{{3, Spoil::Checksum}} << Complete << RaceImage{h, a2, a3} << 1 << QStringList{};
-    QTest::newRow("reply without end is stored as E3")
-        << Memory << false << Spoils{{3, Spoil::NoEnd}} << Complete << RaceImage{h, "E3", a2, a3} << 1
-        << QStringList{"Communication Timeout"};
+    QTest::newRow("a pause after STX loses nothing")
+        << Memory << false << Spoils{{3, Spoil::StxPause}} << Complete << Memory << 0 << QStringList{};
+    QTest::newRow("the rest of a damaged block is drained")
+        << Memory << false << Spoils{{3, Spoil::StrayEnd}} << Complete << RaceImage{h, a2, a3} << 1 << QStringList{};
+    const QString notRead = QStringLiteral("The race data could not be read from the memory module.\r\nRace data not "
+                                           "saved.");
+    QTest::newRow("reply without end breaks off")
+        << Memory << false << Spoils{{3, Spoil::NoEnd}} << BrokenOff << RaceImage{} << 0
+        << QStringList{"Communication Timeout", notRead};
     QTest::newRow("silence breaks off")
         << Memory << false << Spoils{{3, Spoil::Silence}} << BrokenOff << RaceImage{} << 0
+        << QStringList{"No Tamrel detected", notRead};
+    QTest::newRow("silence to W: no module")
+        << Memory << false << Spoils{{1, Spoil::Silence}} << BrokenOff << RaceImage{} << 0
         << QStringList{"No Tamrel detected", "No LMD Inserted"};
     QTest::newRow("three faults in a row break off")
         << Memory << false << Spoils{{3, Spoil::Checksum}, {4, Spoil::Checksum}, {5, Spoil::Checksum}} << BrokenOff

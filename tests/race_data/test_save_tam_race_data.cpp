@@ -124,7 +124,8 @@ void TestSaveTamRaceData::nothingSaved_data()
     const auto None = FakeRaceClock::Spoil::None;
     QTest::newRow("empty memory") << RaceImage{} << None << "    No race data in LMD";
     QTest::newRow("a single line") << RaceImage{SampleLines::raceHeader()} << None << "    No race data in LMD";
-    QTest::newRow("broken off") << Memory << FakeRaceClock::Spoil::Silence << "No LMD Inserted";
+    QTest::newRow("broken off") << Memory << FakeRaceClock::Spoil::Silence
+                                << "The race data could not be read from the memory module.\r\nRace data not saved.";
     QTest::newRow("asterisk header") << RaceImage{QByteArray(55, '*'), SampleLines::arrival(1)} << None
                                      << "Invalid file name - ********.***";
     QTest::newRow("path in the header")

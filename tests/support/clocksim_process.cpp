@@ -1,6 +1,7 @@
 #include "clocksim_process.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 
 ClocksimProcess::ClocksimProcess(const QStringList &arguments)
     : ClocksimProcess(programFromEnvironment(), arguments)
@@ -37,6 +38,9 @@ ClocksimProcess::~ClocksimProcess()
 
 void ClocksimProcess::kill()
 {
+    // The link goes first: the terminal's number is taken again at once by
+    // others, and the link would lead there.
+    QFile::remove(m_linkPath);
     m_process.kill();
     m_process.waitForFinished(5000);
 }

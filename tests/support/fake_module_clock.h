@@ -22,6 +22,14 @@ struct FakeModuleClock {
     bool endless = false;
     // "X" is answered ESC.
     bool refusesReadout = false;
+    // Habits of real clocks: the reply comes after the frame's time on the
+    // line; the ACK to record ackTwice comes twice, 10 ms apart; after each
+    // ACK to a record the clock is busy storing for busyMs and drops what
+    // arrives meanwhile (busyMs needs time).
+    int replyAfterMs = 3;
+    int ackTwice = -1;
+    int busyMs = 0;
+    const FakeClock *time = nullptr;
 
     // Identity payload for a model ("0150", "0216"), version ("0157") and
     // state.
@@ -32,6 +40,8 @@ struct FakeModuleClock {
 
     QList<FakeSerialPort::Piece> operator()(const QByteArray &frame)
     {
+        if (time && time->now < m_busyUntil)
+            return {};
         if (frame == QByteArray(1, Ctl::ACK))
             return {{3, nextBlock()}};
         if (frame == QByteArray(1, Ctl::EOT)) {
@@ -50,9 +60,14 @@ struct FakeModuleClock {
         if (++records > unplugAfter && unplugAfter >= 0)
             return {};
         const QByteArray reply = replyTo.value(records, QByteArray(1, Ctl::ACK));
-        if (reply == QByteArray(1, Ctl::ACK))
-            taken.append(command);
-        return {{3, reply}};
+        if (reply != QByteArray(1, Ctl::ACK))
+            return {{replyAfterMs, reply}};
+        taken.append(command);
+        if (time)
+            m_busyUntil = time->now + replyAfterMs + busyMs;
+        if (records == ackTwice)
+            return {{replyAfterMs, reply}, {replyAfterMs + 10, reply}};
+        return {{replyAfterMs, reply}};
     }
 
 private:
@@ -68,4 +83,5 @@ private:
     }
 
     qsizetype m_next = -1;
+    qint64 m_busyUntil = 0;
 };

@@ -16,6 +16,8 @@ struct FakeRaceClock {
         Checksum,   // the block went out, damaged on the way
         NoEnd,      // the block went out without its ETX
         Silence,    // the request never reached the clock, no answer at all
+        StxPause,   // the block pauses 150 ms after its STX
+        StrayEnd,   // a byte of the block is damaged into ETX
     };
 
     QList<QByteArray> blocks;
@@ -47,6 +49,10 @@ struct FakeRaceClock {
             reply[reply.size() - 2] = char(reply.at(reply.size() - 2) ^ 0x01);
         if (spoil == Spoil::NoEnd)
             reply.chop(1);
+        if (spoil == Spoil::StxPause)
+            return {{3, reply.left(1)}, {153, reply.mid(1)}};
+        if (spoil == Spoil::StrayEnd)
+            return {{3, reply.left(4) + Ctl::ETX}, {5, reply.mid(5)}};
         return {{3, reply}};
     }
 

@@ -28,6 +28,9 @@ private Q_SLOTS:
     void send_data();
     void send();
     void recordsAsTheModuleGetsThem();
+    void clockHabits_data();
+    void clockHabits();
+    void nothingSelected();
     void receive_data();
     void receive();
     void endlessReadoutStoresNothing();
@@ -165,6 +168,55 @@ void TestBirdTransfers::recordsAsTheModuleGetsThem()
                                                 "S3   031041234Carter              00000000000000",
                                                 "ZUS24  AB000002H0000000102B", "ZUS24  AB000001C0000000101J"}));
     QCOMPARE(r.prompter.texts(), QStringList{"  2 selected birds sent"});
+}
+
+void TestBirdTransfers::clockHabits_data()
+{
+    QTest::addColumn<int>("busyMs");
+    QTest::addColumn<int>("ackTwice");
+    QTest::addColumn<Replies>("replies");
+    QTest::addColumn<int>("held");                 // records in the module
+    QTest::addColumn<QStringList>("messages");   // how each begins
+    const QStringList allSent{"       Birds sent = 10"};
+    QTest::newRow("busy 20 ms storing") << 20 << -1 << Replies{} << 13 << allSent;
+    QTest::newRow("busy 80 ms storing") << 80 << -1 << Replies{} << 13 << allSent;
+    QTest::newRow("ack twice, then a nak") << 0 << 7 << Replies{{8, QByteArray(1, Ctl::NAK)}} << 7
+                                           << QStringList{"Communication Timeout", StoppedAfter + "3 of 10 birds."};
+    QTest::newRow("a damaged answer") << 0 << -1 << Replies{{5, "\x02\x03"}} << 4
+                                      << QStringList{"The Tamrel's answer to a record could not be read.\r\n\r\n"
+                                                     + StoppedAfter + "1 of 10 birds."};
+}
+
+// The module holds what the closing message says, each record once.
+void TestBirdTransfers::clockHabits()
+{
+    TransferRig r(QStringLiteral("habits"));
+    r.module.identify("0360", "0216");
+    r.module.replyAfterMs = 35;
+    QFETCH(int, busyMs);
+    r.module.busyMs = busyMs;
+    QFETCH(int, ackTwice);
+    r.module.ackTwice = ackTwice;
+    QFETCH(Replies, replies);
+    r.module.replyTo = replies;
+    r.addBirds(10, "24");
+    SendBirds(r.context, r.scratch.db, Settings, {1, QStringLiteral("Abel"), false, {}});
+    QFETCH(QStringList, messages);
+    r.checkMessages(messages);
+    QTEST(int(r.module.taken.size()), "held");
+    QCOMPARE(QSet<QByteArray>(r.module.taken.cbegin(), r.module.taken.cend()).size(), r.module.taken.size());
+}
+
+// Nothing selected: the message stands alone, no progress window behind it.
+void TestBirdTransfers::nothingSelected()
+{
+    TransferRig r(QStringLiteral("nothing"));
+    r.module.identify("0360", "0216");
+    r.addBirds(2, "24");
+    SendBirds(r.context, r.scratch.db, Settings, {1, QStringLiteral("Abel"), true, {}});
+    QCOMPARE(r.prompter.texts(), QStringList{"No birds selected, please make a selection."});
+    QCOMPARE(r.progress.timesShown, 0);
+    QVERIFY(r.module.taken.isEmpty());
 }
 
 void TestBirdTransfers::receive_data()

@@ -58,8 +58,9 @@ void TestLiberationTransfer::send_data()
                                              "all liberation points again.");
     QTest::newRow("three points")
         << 3 << -1 << QList<QByteArray>{"IC0", "I0011405Lakeside1", "I0021405Lakeside1", "I0031405Lakeside1"}
-        << true << QStringList{};
-    QTest::newRow("99 points") << 99 << -1 << QList<QByteArray>{} << true << QStringList{};
+        << true << QStringList{"       Liberation points sent = 3"};
+    QTest::newRow("99 points") << 99 << -1 << QList<QByteArray>{} << true
+                               << QStringList{"       Liberation points sent = 99"};
     QTest::newRow("100 points, nothing sent, not even IC0")
         << 100 << -1 << QList<QByteArray>{} << false
         << QStringList{"There are 100 liberation points; the memory module holds at most 99."};
@@ -89,6 +90,12 @@ void TestLiberationTransfer::send()
         QCOMPARE(r.module.taken, taken);
     }
     QTEST(!r.port.written.isEmpty(), "identified");
+    // The clock is identified once more right before IC0.
+    const qsizetype clear = r.port.written.indexOf(FrameCommand(ClockLink::ClockPrefix, "IC0"));
+    if (clear >= 0) {
+        QCOMPARE(r.port.written.count(FrameCommand(ClockLink::ClockPrefix, "v")), 2);
+        QCOMPARE(r.port.written.at(clear - 1), FrameCommand({}, "e00"));
+    }
     QFETCH(QStringList, messages);
     r.checkMessages(messages);
     QVERIFY(!r.progress.isOpen);

@@ -13,6 +13,7 @@ struct TransferRig : LinkRig {
     explicit TransferRig(const QString &name) : scratch(name)
     {
         port.setResponder(std::ref(module));
+        module.time = &time;
         Connection &c = scratch.db.connection();
         c.execute("INSERT INTO clubs (ClubID, ClubName) VALUES (7, 'Northside')");
         c.execute("INSERT INTO flyerlist (FlyerID, Name, ClubID) VALUES (1, 'Abel', 7)");

@@ -15,9 +15,13 @@ public:
     }
 
     TimedReply answer(const Request &request);
+    // How long the clock is busy storing after the last answer, dropping
+    // what arrives.
+    int busyMs() const { return m_busyMs; }
 
 private:
     CommandHandler &m_commands;
     FaultInjector &m_faults;
     ExchangeLog &m_log;
+    int m_busyMs = 0;
 };

@@ -43,6 +43,7 @@ CommandHandler::CommandHandler(Module &module, bool directData, std::function<vo
 
 QByteArray CommandHandler::handle(const Request &request)
 {
+    m_stored = false;
     switch (request.kind) {
     case Request::Kind::Command:
         return request.prefixed ? forModule(request.command) : forHcu(request.command);
@@ -145,6 +146,7 @@ QByteArray CommandHandler::storeLiberation(const QByteArray &body)
 
 QByteArray CommandHandler::accepted()
 {
+    m_stored = true;
     m_changed();
     return ACK;
 }

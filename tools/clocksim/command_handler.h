@@ -16,6 +16,8 @@ public:
     CommandHandler(Module &module, bool directData, std::function<void()> changed);
 
     QByteArray handle(const Request &request);
+    // Whether the last request was a record the module stored.
+    bool stored() const { return m_stored; }
 
     // A module without admin data reads out as this one block.
     static inline const QByteArray NoAdminData = QByteArrayLiteral("*****");
@@ -38,4 +40,5 @@ private:
     Source m_source = Source::None;
     QList<QByteArray> m_blocks;     // what the running readout sends
     qsizetype m_next = 0;
+    bool m_stored = false;
 };

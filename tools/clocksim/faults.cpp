@@ -4,8 +4,10 @@
 
 namespace {
 
-constexpr std::array<FaultKind, 5> Kinds = {FaultKind::Nak, FaultKind::Checksum, FaultKind::Lose,
-                                            FaultKind::Silence, FaultKind::Slow};
+constexpr std::array<FaultKind, 7> Kinds = {FaultKind::Nak,  FaultKind::Checksum,  FaultKind::Lose,
+                                            FaultKind::Silence, FaultKind::Slow, FaultKind::DoubleAck,
+                                            FaultKind::StxPause};
+const QString BusyName = QStringLiteral("busy");
 
 bool isFrame(const QByteArray &reply)
 {
@@ -24,6 +26,8 @@ QByteArray FaultName(FaultKind kind)
     case FaultKind::Lose: return "lose";
     case FaultKind::Silence: return "silence";
     case FaultKind::Slow: return "slow";
+    case FaultKind::DoubleAck: return "dupack";
+    case FaultKind::StxPause: return "stxpause";
     }
     return {};
 }
@@ -31,12 +35,21 @@ QByteArray FaultName(FaultKind kind)
 std::optional<FaultRates> FaultRates::parse(const QString &text, QString *error)
 {
     FaultRates rates;
-    std::array<bool, 5> seen{};
+    std::array<bool, Kinds.size() + 1> seen{};   // the last for busy
     int sum = 0;
     for (const QString &item : text.split(QLatin1Char(','))) {
         const QString name = item.section(QLatin1Char('='), 0, 0);
         bool isNumber = false;
         const int percent = item.section(QLatin1Char('='), 1).toInt(&isNumber);
+        if (name == BusyName) {
+            if (seen.back() || !isNumber || percent < 0 || percent > MaxBusyMs) {
+                *error = QStringLiteral("cannot read the fault \"%1\"").arg(item);
+                return std::nullopt;
+            }
+            seen.back() = true;
+            rates.busyMs = percent;
+            continue;
+        }
         qsizetype k = 0;
         while (k < qsizetype(Kinds.size()) && QString::fromLatin1(FaultName(Kinds[k])) != name)
             ++k;
@@ -88,6 +101,14 @@ TimedReply FaultInjector::spoil(FaultKind fault, const QByteArray &reply, FaultK
         break;
     case FaultKind::Slow:
         return slow(reply);
+    case FaultKind::DoubleAck:
+        if (reply == QByteArray(1, Ctl::ACK))
+            return {{0, reply}, {DoubleAckGapMs, reply}};
+        break;
+    case FaultKind::StxPause:
+        if (isFrame(reply))
+            return {{0, reply.left(1)}, {StxPauseMs, reply.mid(1)}};
+        break;
     case FaultKind::None:
         break;
     }

@@ -30,6 +30,9 @@ void ServeLoop::deliverDueInput(qint64 nowNs)
     while (!m_input.empty() && m_input.front().atNs <= nowNs) {
         const TimedByte in = m_input.front();
         m_input.pop_front();
+        // A clock busy storing a record hears nothing.
+        if (in.atNs < m_busyUntilNs)
+            continue;
         const auto request = m_parser.feed(in.byte);
         if (!request)
             continue;
@@ -37,6 +40,8 @@ void ServeLoop::deliverDueInput(qint64 nowNs)
         // given up.
         m_output = m_pacing.schedule(in.atNs, m_responder.answer(*request));
         m_outputBlocked = false;
+        if (m_responder.busyMs() > 0 && !m_output.empty())
+            m_busyUntilNs = m_output.back().atNs + qint64(m_responder.busyMs()) * 1'000'000;
     }
 }
 

@@ -36,4 +36,5 @@ private:
     std::deque<TimedByte> m_input;
     std::deque<TimedByte> m_output;
     bool m_outputBlocked = false;
+    qint64 m_busyUntilNs = 0;
 };

@@ -8,7 +8,7 @@ const char SimUsage[] =
     "usage: tamrel-clocksim --link PATH [--lmd FILE] [--race TAMFILE] [--model korve|talmi]\n"
     "       [--lmd-version V] [--state D] [--serial HEX8] [--hcu-version V] [--hcu-serial HEX4]\n"
     "       [--direct-data] [--pace-baud N] [--fault KIND=PERCENT[,...]] [--seed N] [--log FILE]\n"
-    "fault kinds: nak checksum lose silence slow\n";
+    "fault kinds: nak checksum lose silence slow dupack stxpause; busy=MS is a time, not a rate\n";
 
 namespace {
 
