@@ -65,6 +65,7 @@ ReceiveEnd merge(TransferContext &context, Database &db, AdminSharedState &share
         return {};
     }
     shared.receivedRecords = readout.birdRecords;
+    shared.receivedNotes = readoutNotes(readout);
     shared.receivedLmdVersion = context.identity.LmdVersion;
     const std::optional<FlyerEntry> flyer = FlyerOfModuleName(db, moduleName);
     if (!flyer) {

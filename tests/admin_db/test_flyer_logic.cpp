@@ -332,7 +332,7 @@ void TestFlyerLogic::receiving_data()
     QTest::addColumn<QStringList>("birds");   // Adams's bands once the receive ended
     const QStringList save{"club 1", "save"};
     const QString retrieved = QStringLiteral("Data successfully retrieved for Adams.\r\n\r\nBirds Updated =  0\r\n"
-                                             "Birds Added =  2");
+                                             "Birds Added =  2\r\n\r\n1 reply(ies) could not be read.");
     const QStringList both{"US20  XY000001", "US20  XY000002"};
     QTest::newRow("flyer stored, then his birds")
         << true << save << QStringList{"fill", "select Adams"} << QStringList{retrieved} << both;
@@ -359,6 +359,7 @@ void TestFlyerLogic::receiving()
     rig.birdWindowOpen = birdWindowOpen;
     rig.shared.receivedRecords = {"ZUS20  XY000001C00000A1B2CJ", "ZUS20  XY000002H0000000000J"};
     rig.shared.receivedLmdVersion = 3.6;
+    rig.shared.receivedNotes = QStringLiteral("\r\n\r\n1 reply(ies) could not be read.");
     rig.logic.load();
     rig.logic.enterReceivedFlyer(QStringLiteral("Adams"));
     QVERIFY(rig.shared.receiveMode);

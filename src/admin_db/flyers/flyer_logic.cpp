@@ -214,16 +214,18 @@ bool FlyerLogic::storeReceivedBirds(const Flyer &flyer)
     m_shared.receivedRecords.clear();
     TellDuplicateRings(m_prompter, *merged);
     const QString name = flyer.fields.name;
-    m_prompter.inform(QStringLiteral("Data successfully retrieved for ") + name + QLatin1Char('.') + CRLF + CRLF
-                      + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(merged->updated)) + CRLF
-                      + QStringLiteral("Birds Added = ") + toText(SignedNumberText(merged->added)));
     m_fields = {};
     stopChanging();
     m_closeRequested = true;
+    // The bird window shows him before the counts are told.
     if (BirdWindowAccess *birds = m_birdWindow ? m_birdWindow() : nullptr) {
         birds->FillBirdFlyerList();
         birds->selectFlyer(name);
     }
+    m_prompter.inform(QStringLiteral("Data successfully retrieved for ") + name + QLatin1Char('.') + CRLF + CRLF
+                      + QStringLiteral("Birds Updated = ") + toText(SignedNumberText(merged->updated)) + CRLF
+                      + QStringLiteral("Birds Added = ") + toText(SignedNumberText(merged->added))
+                      + m_shared.receivedNotes);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 // What the data windows and the receive transfer share for the whole run.
 // The main window owns one and hands it to them by reference.
@@ -17,4 +18,7 @@ struct AdminSharedState {
     // says what their last character is.
     QList<QByteArray> receivedRecords;
     double receivedLmdVersion = 0;
+    // What the closing message adds about that readout (replies that could
+    // not be read, records left out); empty when nothing was amiss.
+    QString receivedNotes;
 };
