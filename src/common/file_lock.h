@@ -12,6 +12,8 @@ public:
     enum class Claim { Held, InUse, Impossible };
 
     Claim claim(const QString &lockPath);
+    // Lets others have the file; the lock file goes.
+    void release() { m_lock.reset(); }
     QString lockPath() const { return m_lock ? m_lock->fileName() : QString(); }
     // " (process N on computer H)" for a lock in use, else empty.
     QString holder() const;

@@ -206,13 +206,16 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
 
     ArrivalColors colors(db, context.prompter, context.identity.LmdVersion, flyerName);
     const QList<QByteArray> records = raceRecords(context, races, VentaroDate(*liberation), colors, flyerName);
-    if (!unchangedSinceRead(path, continuation->expectedOnDisk)) {
+    const bool unchanged = unchangedSinceRead(path, continuation->expectedOnDisk);
+    const Outcome written = unchanged ? WriteLineFile(path, records, continuation->kept) : Outcome::failure({});
+    // Another copy need not wait while the user reads how it went.
+    weekLock.release();
+    if (!unchanged) {
         context.prompter.inform(Folders::native(path)
                                 + QStringLiteral(" was changed by another program while the race data was prepared.")
                                 + CRLF + RaceDataNotSaved + QStringLiteral(" Save it again."));
         return;
     }
-    const Outcome written = WriteLineFile(path, records, continuation->kept);
     if (!written.ok) {
         context.prompter.inform(Folders::native(path) + QStringLiteral(" could not be written: ") + written.message
                                 + QLatin1Char('.') + CRLF + RaceDataNotSaved);

@@ -95,7 +95,14 @@ void TestSaveVentaroE2e::newFile()
 {
     VentaroRun run;
     QVERIFY2(run.session.sim.isReady(), qPrintable(run.session.sim.errorText()));
+    // Another copy waits for the week file only while it is written.
+    bool lockedWhenTold = true;
+    run.session.prompter.whenAsked = [&](const Message &m) {
+        if (m.text == Copied)
+            lockedWhenTold = QFileInfo::exists(run.weekFile() + QStringLiteral(".lock"));
+    };
     run.save();
+    QVERIFY(!lockedWhenTold);
     QCOMPARE(run.session.prompter.messages.size(), 2);
     QVERIFY(run.session.prompter.texts().at(0).startsWith(Missing));
     QCOMPARE(run.session.prompter.texts().at(1), Copied);
