@@ -5,6 +5,7 @@
 #include "app/config_window.h"
 #include "admin_db/birds/bird_inventory_window.h"
 #include "admin_db/clubs/club_window.h"
+#include "admin_db/db/backups.h"
 #include "admin_db/db/database_error_report.h"
 #include "admin_db/flyers/flyer_window.h"
 #include "admin_db/liberations/liberation_window.h"
@@ -12,6 +13,8 @@
 #include "admin_db/db/jet_error.h"
 #include "admin_db/db/maintenance.h"
 #include "clock/clock_status_bar.h"
+#include "common/folders.h"
+#include "common/line_breaks.h"
 #include "common/prompter.h"
 #include "common/unexpected_error.h"
 #include "reports/race_reports.h"
@@ -19,6 +22,7 @@
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QMouseEvent>
@@ -113,8 +117,11 @@ void MainWindow::connectMenus()
             [this] { m_clockCommands.saveVentaroRaceData(m_services.folders); });
     connect(ui->mnuDOSRaceData, &QAction::triggered, this,
             [this] { m_clockCommands.saveTamRaceData(m_services.folders); });
-    connect(ui->mnuCompactDatabase, &QAction::triggered, this, [this] { runMaintenance(CompactDatabase); });
-    connect(ui->mnuRepairDatabase, &QAction::triggered, this, [this] { runMaintenance(RepairDatabase); });
+    connect(ui->mnuBackUpDatabase, &QAction::triggered, this, &MainWindow::backUpDatabase);
+    connect(ui->mnuCompactDatabase, &QAction::triggered, this,
+            [this] { runMaintenance(CompactDatabase, Backups::Before::Compact); });
+    connect(ui->mnuRepairDatabase, &QAction::triggered, this,
+            [this] { runMaintenance(RepairDatabase, Backups::Before::Repair); });
     connect(ui->mnuHelp, &QAction::triggered, this, &MainWindow::showHelp);
     connect(ui->about, &QAction::triggered, this, [this] {
         AboutWindow about(this);
@@ -167,6 +174,7 @@ void MainWindow::startUp()
         close();
         return;
     }
+    makeDailyBackup();
     m_configuration.LoadSettings();
     m_link.setAddressPrefix(ClockLink::ClockPrefix);
     ReadClockInfo(m_link, m_identity);
@@ -196,10 +204,52 @@ void MainWindow::openDatabaseAtStartUp()
     }
 }
 
-void MainWindow::runMaintenance(void (*command)(Database &, ProgressView &, Prompter &))
+void MainWindow::runMaintenance(void (*command)(Database &, ProgressView &, Prompter &), Backups::Before before)
 {
+    // With a data window open the command refuses by itself: no copy then.
+    if (m_database.dataWindows().isEmpty()) {
+        const Outcome saved = Backups::beforeOperation(m_database, before, QDateTime::currentDateTime());
+        if (!saved.ok) {
+            m_services.prompter.message(Message{QStringLiteral("The database could not be backed up: ") + saved.message
+                                                    + QLatin1Char('.') + CRLF
+                                                    + QStringLiteral("Nothing was changed; free space on the disk "
+                                                                     "and try again."),
+                                                {}, MsgIcon::Critical, MsgButtons::Ok, 0, false});
+            return;
+        }
+    }
     DataTransWindow progress(this);
     command(m_database, progress, m_services.prompter);
+}
+
+void MainWindow::makeDailyBackup()
+{
+    // A missing file is told where it is opened.
+    if (!QFileInfo::exists(m_database.path()))
+        return;
+    const Outcome saved = Backups::daily(m_database, QDateTime::currentDateTime());
+    if (!saved.ok)
+        m_services.prompter.message(Message{QStringLiteral("Today's backup of the database could not be made: ")
+                                                + saved.message + QLatin1Char('.'),
+                                            {}, MsgIcon::Exclamation, MsgButtons::Ok, 0, false});
+}
+
+void MainWindow::backUpDatabase()
+{
+    const QString proposed = Backups::proposedPath(m_database, QDate::currentDate());
+    // The dialog opens in the backups folder, even the first time.
+    QDir().mkpath(QFileInfo(proposed).absolutePath());
+    const QString path = m_services.prompter.saveFileName(
+        {QStringLiteral("Back Up Database"), QFileInfo(proposed).absolutePath() + QLatin1Char('/'),
+         QFileInfo(proposed).fileName(), QStringLiteral("Tamrel Databases (*.mdb)"), true});
+    if (path.isEmpty())
+        return;
+    const Outcome saved = Backups::backUp(m_database, path);
+    m_services.prompter.message(
+        saved.ok ? Message{QStringLiteral("The database was backed up to ") + Folders::native(path) + QLatin1Char('.'),
+                           {}, MsgIcon::Information, MsgButtons::Ok, 0, false}
+                 : Message{QStringLiteral("The database could not be backed up: ") + saved.message + QLatin1Char('.'),
+                           {}, MsgIcon::Critical, MsgButtons::Ok, 0, false});
 }
 
 void MainWindow::logLinkTo(QFile &log)

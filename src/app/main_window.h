@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "app/single_windows.h"
 #include "admin_db/records/admin_shared_state.h"
+#include "admin_db/db/backups.h"
 #include "admin_db/db/database.h"
 #include "admin_db/db/database_lock.h"
 #include "clock/clock_identity.h"
@@ -58,7 +59,13 @@ private:
     // A receive whose flyer is new hands over to the flyer window.
     void enterReceivedFlyer(const QString &name);
     void openDatabaseAtStartUp();
-    void runMaintenance(void (*command)(Database &, ProgressView &, Prompter &));
+    // Compact or Repair, after a backup of the database; a failed backup
+    // stops it.
+    void runMaintenance(void (*command)(Database &, ProgressView &, Prompter &), Backups::Before before);
+    // File > Back Up Database: a copy where the user chooses.
+    void backUpDatabase();
+    // The first start of a day keeps a copy of the database.
+    void makeDailyBackup();
     void layOutBackground();
     void showHelp();
     void centreOnScreen();

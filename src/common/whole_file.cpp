@@ -88,9 +88,7 @@ Outcome WriteWholeFile(const QString &path, const QByteArray &content)
     if (!QDir().mkpath(folder))
         return Outcome::failure(QStringLiteral("the folder cannot be created"));
 
-    // Hidden, so that no list of race files or backups ever offers a half file.
-    const QString temporary = folder + QStringLiteral("/.") + target.fileName() + QStringLiteral(".partial-")
-                            + QString::number(QRandomGenerator::global()->generate(), 16);
+    const QString temporary = PartialFileName(target.absoluteFilePath());
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return Outcome::failure(file.errorString());
@@ -100,16 +98,28 @@ Outcome WriteWholeFile(const QString &path, const QByteArray &content)
         written = Outcome::failure(withCause(DiskFull, file.errorString()));
     if (written.ok && target.exists())
         file.setPermissions(target.permissions());
-    if (written.ok) {
-        std::error_code error;
-        std::filesystem::rename(fsPath(temporary), fsPath(target.absoluteFilePath()), error);
-        if (error)
-            written = Outcome::failure(QString::fromStdString(error.message()));
-    }
     if (!written.ok) {
         QFile::remove(temporary);
         return written;
     }
-    syncFolder(folder);
-    return written;
+    return ReplaceFile(temporary, target.absoluteFilePath());
+}
+
+QString PartialFileName(const QString &target)
+{
+    const QFileInfo info(target);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".partial-")
+         + QString::number(QRandomGenerator::global()->generate(), 16);
+}
+
+Outcome ReplaceFile(const QString &temporary, const QString &target)
+{
+    std::error_code error;
+    std::filesystem::rename(fsPath(temporary), fsPath(target), error);
+    if (error) {
+        QFile::remove(temporary);
+        return Outcome::failure(QString::fromStdString(error.message()));
+    }
+    syncFolder(QFileInfo(target).absolutePath());
+    return Outcome::success();
 }

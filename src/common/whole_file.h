@@ -12,3 +12,10 @@
 // written through, the old file's permissions stay. Creates the folder when it
 // is missing. On failure the message completes "... could not be written: ".
 Outcome WriteWholeFile(const QString &path, const QByteArray &content);
+
+// A hidden name beside target for a file being written, so that no list of
+// race files or backups ever offers a half file.
+QString PartialFileName(const QString &target);
+// Renames a complete temporary file over target and makes the rename reach
+// the disk; on failure the temporary file is removed and target stays.
+Outcome ReplaceFile(const QString &temporary, const QString &target);

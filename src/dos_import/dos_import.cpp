@@ -1,5 +1,6 @@
 #include "dos_import/dos_import.h"
 
+#include "admin_db/db/backups.h"
 #include "admin_db/db/jet_error.h"
 #include "admin_db/db/transaction.h"
 #include "admin_db/editing/entry_messages.h"
@@ -30,7 +31,7 @@ QString unreadableNote(int count, const QString &file)
 } // namespace
 
 DosImport::DosImport(Database &db, Prompter &prompter, ProgressView &progress, AdminSharedState &shared)
-    : m_store(db), m_prompter(prompter), m_progress(progress), m_shared(shared)
+    : m_db(db), m_store(db), m_prompter(prompter), m_progress(progress), m_shared(shared)
 {
 }
 
@@ -204,6 +205,13 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
             chosen.append(m_lineFlyer.at(line));
     }
     const qint64 clubId = m_clubs.value(m_clubRow, m_clubs.constFirst()).key;
+    // Many flyers at once: the database as it was is kept first.
+    if (const Outcome saved = Backups::beforeOperation(m_db, Backups::Before::Import, QDateTime::currentDateTime());
+        !saved.ok) {
+        m_prompter.inform(QStringLiteral("The database could not be backed up: ") + saved.message + QLatin1Char('.')
+                          + CRLF + QStringLiteral("No flyer was imported."));
+        return;
+    }
     m_progress.setTitle(QStringLiteral("Import Files"));
     m_progress.showProgress(QStringLiteral("  Importing Files :"), QString());
     std::optional<Transaction> batch;

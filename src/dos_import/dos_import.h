@@ -69,6 +69,7 @@ private:
     // After a failure: keeps the flyers stored whole, if the database lets it.
     static void commitQuietly(std::optional<Transaction> &batch);
 
+    Database &m_db;
     DosFlyerStore m_store;
     Prompter &m_prompter;
     ProgressView &m_progress;

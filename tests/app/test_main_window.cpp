@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QScreen>
 #include <QTest>
 
@@ -72,7 +73,9 @@ void TestMainWindow::menuTree_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");   // name:caption, "-" a separator
-    QTest::newRow("file") << "file" << "&File" << QStringList{"mnuImportDOS:Import DOS Files", "-", "exit:E&xit"};
+    QTest::newRow("file") << "file" << "&File" << QStringList{"mnuImportDOS:Import DOS Files",
+                                                                          "mnuBackUpDatabase:Back Up Database...", "-",
+                                                                          "exit:E&xit"};
     QTest::newRow("admin") << "mnuAdmin" << "&Administration"
                            << QStringList{"clubdata:&Club Data", "FlyerData:&Flyer Data", "BirdList:&Bird Inventory",
                                           "liberationdata:&Liberation Data"};
@@ -185,6 +188,11 @@ void TestMainWindow::compactFromMenu()
     rig.action("mnuCompactDatabase")->trigger();
     QVERIFY2(rig.prompter.messages.isEmpty(), qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
     QVERIFY(rig.window.database().isHeld(Table::clubs));
+    // The day's copy at start-up, and one before the compact.
+    const QStringList backups = QDir(Backups::folder(rig.window.database())).entryList(QDir::Files);
+    QCOMPARE(backups.size(), 2);
+    QCOMPARE(backups.filter(QStringLiteral("-daily.mdb")).size(), 1);
+    QCOMPARE(backups.filter(QStringLiteral("-before-compact.mdb")).size(), 1);
     Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
     QVERIFY(count.next());
     QCOMPARE(count.number(0), 1);

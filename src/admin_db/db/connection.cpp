@@ -82,6 +82,38 @@ void Connection::open(const QString &path, const QByteArray &key, int busyTimeou
     m_file = FileIdentity::of(path);
 }
 
+void Connection::copyInto(const QString &path, const QByteArray &key)
+{
+    sqlite3 *copy = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_key(copy, key.constData(), int(key.size()));
+    if (rc == SQLITE_OK) {
+        sqlite3_backup *backup = sqlite3_backup_init(copy, "main", m_db, "main");
+        if (!backup) {
+            rc = sqlite3_errcode(copy);
+        } else {
+            // All pages in one step, under one read lock of the source; a
+            // writer elsewhere is waited for as long as any statement waits.
+            constexpr int PauseMs = 50;
+            for (int waited = 0;; waited += PauseMs) {
+                rc = sqlite3_backup_step(backup, -1);
+                if ((rc != SQLITE_BUSY && rc != SQLITE_LOCKED) || waited >= DefaultBusyTimeoutMs)
+                    break;
+                sqlite3_sleep(PauseMs);
+            }
+            const int finished = sqlite3_backup_finish(backup);
+            rc = rc == SQLITE_DONE ? finished : rc;
+        }
+    }
+    const JetError error = SqliteError(rc, copy, path);
+    const int closed = sqlite3_close_v2(copy);
+    if (rc != SQLITE_OK)
+        throw error;
+    if (closed != SQLITE_OK)
+        throw SqliteError(closed, nullptr, path);
+}
+
 void Connection::close()
 {
     sqlite3_close_v2(m_db);

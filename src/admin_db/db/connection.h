@@ -48,6 +48,10 @@ public:
     // A statement without parameters or rows.
     void execute(const QByteArray &sql) { prepare(sql).run(); }
     qint64 lastInsertId() const;
+    // Copies the whole database page by page into a new file at path, keyed
+    // with key, as one snapshot: a change made meanwhile is in it whole or
+    // not at all. Throws JetError.
+    void copyInto(const QString &path, const QByteArray &key);
     bool inTransaction() const;
     // In a transaction, or a statement of it still alive.
     bool inUse() const;
