@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/desktop_viewer.h"
 #include "app/main_window.h"
 #include "clock/qt_serial_port.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
+#include <QIcon>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
@@ -21,10 +23,20 @@ int main(int argc, char *argv[])
     // ending the program mid-save.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamrel"));
     QApplication::setOrganizationName(QStringLiteral("Tamrel"));
     QApplication::setApplicationVersion(QStringLiteral(TAMREL_VERSION));
+    // --help and --version, though the program has no command line otherwise:
+    // a distribution's manual page and its users ask for them.
+    if (const auto exitCode = AnswerHelpOrVersion(argc, argv))
+        return *exitCode;
+    QApplication app(argc, argv);
+    RefuseUnknownOptions(app);
+    // The desktop shows the window under its menu entry, with its icon; a
+    // portable install and the build tree carry the icons beside the program.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tamrel.Tamrel"));
+    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tamrel.Tamrel")));
 
     QtSerialPort port;
     SteadyClock clock;

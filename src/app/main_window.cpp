@@ -165,7 +165,7 @@ void MainWindow::enterReceivedFlyer(const QString &name)
 
 void MainWindow::startUp()
 {
-    m_helpFile = m_services.folders.inProgramDir(QStringLiteral("Tamrel.chm"));
+    m_helpFile = m_services.folders.inHelpDir(QStringLiteral("Tamrel.chm"));
     m_controlChars = InitControlChars();
     PrepareDatabase(m_database, m_services.folders);
     if (!m_databaseLock.claim(m_database.path())) {
@@ -314,11 +314,15 @@ void MainWindow::showHelp()
     const bool chm = QFileInfo::exists(m_helpFile);
     if (chm && m_services.hasViewerFor(m_helpFile) && m_services.openDocument(m_helpFile))
         return;
-    const QString pages = m_services.folders.inProgramDir(QStringLiteral("help/index.html"));
-    if (QFileInfo::exists(pages) && m_services.openDocument(pages))
+    const QString pages = m_services.folders.inHelpDir(QStringLiteral("help/index.html"));
+    if (QFileInfo::exists(pages)) {
+        if (!m_services.openDocument(pages))
+            m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be opened: no web browser is set up.")
+                                           .arg(Folders::native(pages)));
         return;
+    }
     if (!chm) {
-        m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be found.").arg(Folders::native(m_helpFile)));
+        m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be found.").arg(Folders::native(pages)));
         return;
     }
     m_services.prompter.inform(QStringLiteral("The help file '%1' cannot be opened: no help viewer is installed.")

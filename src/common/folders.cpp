@@ -30,28 +30,25 @@ bool writableDatabaseIn(const QString &dir)
     return database.isFile() && database.isWritable() && QFileInfo(dir).isWritable();
 }
 
-// Copies the delivered files into the user's folder: the database only
-// when the user has none (it is theirs from then on), the help every time,
-// so that an upgrade brings its help along.
-void copyFolder(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &file : QDir(from).entryInfoList(QDir::Files)) {
-        const QString target = QDir(to).filePath(file.fileName());
-        if (file.fileName() == DatabaseFile && QFileInfo::exists(target))
-            continue;
-        QFile::remove(target);
-        if (QFile::copy(file.filePath(), target))
-            QFile(target).setPermissions(QFile(target).permissions() | QFile::WriteOwner);
-    }
-}
+// The club's members' names and addresses are nobody else's business on a
+// shared computer.
+constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
 void seed(const QString &userDataDir, const QString &deliveredDir)
 {
-    copyFolder(deliveredDir, userDataDir);
-    const QString help = QStringLiteral("help");
-    if (QDir(deliveredDir).exists(help))
-        copyFolder(QDir(deliveredDir).filePath(help), QDir(userDataDir).filePath(help));
+    QDir().mkpath(userDataDir);
+    QFile::setPermissions(userDataDir, OwnerOnly);
+    const QString target = QDir(userDataDir).filePath(DatabaseFile);
+    if (QFileInfo::exists(target))
+        return;
+    if (QFile::copy(QDir(deliveredDir).filePath(DatabaseFile), target))
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+bool holdsHelp(const QString &dir)
+{
+    return QFileInfo::exists(QDir(dir).filePath(QStringLiteral("help/index.html")))
+        || QFileInfo::exists(QDir(dir).filePath(QStringLiteral("Tamrel.chm")));
 }
 
 } // namespace
@@ -65,6 +62,11 @@ QString ProgramFolder(const QString &home, const QString &executableDir, const Q
         return executableDir;
     seed(userDataDir, deliveredDir);
     return userDataDir;
+}
+
+QString HelpFolder(const QString &executableDir, const QString &deliveredDir)
+{
+    return holdsHelp(executableDir) ? executableDir : deliveredDir;
 }
 
 QString UserDataFolder()
@@ -81,9 +83,10 @@ QString DeliveredFolder(const QString &executableDir)
     return QDir(executableDir).absoluteFilePath(QStringLiteral("../share/tamrel"));
 }
 
-Folders::Folders(QString programDir, QString raceDir)
+Folders::Folders(QString programDir, QString raceDir, QString helpDir)
     : m_programDir(withTrailingSlash(std::move(programDir)))
     , m_raceDir(withTrailingSlash(std::move(raceDir)))
+    , m_helpDir(helpDir.isEmpty() ? m_programDir : withTrailingSlash(std::move(helpDir)))
 {
 }
 
@@ -95,9 +98,9 @@ Folders Folders::fromEnvironment()
     const QString defaultRaceDir = QDir::homePath() + QStringLiteral("/TAM/");
 #endif
     const QString executableDir = QCoreApplication::applicationDirPath();
-    return Folders(ProgramFolder(qEnvironmentVariable("TAMREL_HOME"), executableDir, UserDataFolder(),
-                                 DeliveredFolder(executableDir)),
-                   fromEnvOr("TAMREL_RACE_DIR", defaultRaceDir));
+    const QString delivered = DeliveredFolder(executableDir);
+    return Folders(ProgramFolder(qEnvironmentVariable("TAMREL_HOME"), executableDir, UserDataFolder(), delivered),
+                   fromEnvOr("TAMREL_RACE_DIR", defaultRaceDir), HelpFolder(executableDir, delivered));
 }
 
 QString Folders::native(const QString &path)

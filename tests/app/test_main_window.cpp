@@ -28,11 +28,12 @@ struct WindowRig {
     RecordingPrompter prompter;
     QStringList opened;
     bool chmViewer = true;
+    bool browser = true;
     MainWindow window{ProgramServices{Folders(dir.path(), dir.filePath(QStringLiteral("TAM"))), port, clock,
                                       prompter, settings,
                                       [this](const QString &p) {
                                           opened.append(p);
-                                          return true;
+                                          return browser;
                                       },
                                       [this](const QString &) { return chmViewer; }}};
 
@@ -310,7 +311,7 @@ void TestMainWindow::helpFile()
     rig.prompter.reset();
     rig.action("mnuHelp")->trigger();
     QCOMPARE(rig.prompter.messages.size(), 1);
-    QVERIFY(rig.prompter.messages[0].text.contains(QStringLiteral("Tamrel.chm")));
+    QVERIFY(rig.prompter.messages[0].text.contains(QStringLiteral("help/index.html")));
     QVERIFY(rig.opened.isEmpty());
 
     QFile help(rig.dir.filePath(QStringLiteral("Tamrel.chm")));
@@ -334,8 +335,15 @@ void TestMainWindow::helpFile()
     QFile pages(rig.dir.filePath(QStringLiteral("help/index.html")));
     QVERIFY(pages.open(QIODevice::WriteOnly));
     pages.close();
+    rig.prompter.reset();
     rig.action("mnuHelp")->trigger();
     QCOMPARE(rig.opened, QStringList{pages.fileName()});
+    QVERIFY(rig.prompter.messages.isEmpty());
+
+    rig.browser = false;
+    rig.action("mnuHelp")->trigger();
+    QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("The help file '%1' cannot be opened: no web browser is set up.")
+                                                   .arg(QDir::toNativeSeparators(pages.fileName()))});
 }
 
 void TestMainWindow::aboutTitle()

@@ -49,8 +49,12 @@ void TestFolders::programFolder()
 
     QCOMPARE(ProgramFolder({}, bin, user, delivered), user);
     QCOMPARE(read(user + QStringLiteral("/tamreldata.mdb")), QByteArray("delivered"));
-    QCOMPARE(read(user + QStringLiteral("/help/index.html")), QByteArray("<html>"));
-    QVERIFY(QFileInfo(user + QStringLiteral("/tamreldata.mdb")).isWritable());
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    QCOMPARE(QFile::permissions(user + QStringLiteral("/tamreldata.mdb")), ownerOnly);
+    QCOMPARE(QFile::permissions(user), ownerOnly | QFile::ExeOwner | QFile::ExeUser);
+    // The help is read where it was installed, never copied.
+    QCOMPARE(QDir(user).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"tamreldata.mdb"});
+    QCOMPARE(HelpFolder(bin, delivered), delivered);
 
     // The user's own database is never replaced by the delivered one.
     write(user + QStringLiteral("/tamreldata.mdb"), "the club's data");
@@ -61,6 +65,8 @@ void TestFolders::programFolder()
     // install keeps everything in its own folder.
     write(bin + QStringLiteral("/tamreldata.mdb"), "portable");
     QCOMPARE(ProgramFolder({}, bin, user, delivered), bin);
+    write(bin + QStringLiteral("/help/index.html"), "<html>");
+    QCOMPARE(HelpFolder(bin, delivered), bin);
 }
 
 QTEST_GUILESS_MAIN(TestFolders)
