@@ -22,6 +22,9 @@ QByteArray ReadableBytes(const QByteArray &bytes, const ControlChars &chars)
         const auto b = static_cast<unsigned char>(c);
         if (b < 32)
             out += chars.names[b];
+        else if (b >= 0x7F)
+            // A log is read as text: a raw byte up there is no character.
+            out += "\\x" + QByteArray::number(b, 16).rightJustified(2, '0');
         else
             out += c;
     }

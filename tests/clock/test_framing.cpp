@@ -61,7 +61,7 @@ void TestFraming::controlCharNames()
     QCOMPARE(chars.names[26], QByteArray("<EOF>"));
     QCOMPARE(chars.names[32], QByteArray("<SP>"));
     QCOMPARE(chars.bytes[2], QByteArray("\x02"));
-    QCOMPARE(ReadableBytes(QByteArray("\x02\x81v\x03", 4), chars), QByteArray("<STX>\x81v<ETX>"));
+    QCOMPARE(ReadableBytes(QByteArray("\x02\x81v\x7f\x03", 5), chars), QByteArray("<STX>\\x81v\\x7f<ETX>"));
 }
 
 QTEST_APPLESS_MAIN(TestFraming)
