@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "app/background_layout.h"
 #include "app/config_window.h"
+#include "app/restore_window.h"
 #include "admin_db/birds/bird_inventory_window.h"
 #include "admin_db/clubs/club_window.h"
 #include "admin_db/db/backups.h"
@@ -118,6 +119,7 @@ void MainWindow::connectMenus()
     connect(ui->mnuDOSRaceData, &QAction::triggered, this,
             [this] { m_clockCommands.saveTamRaceData(m_services.folders); });
     connect(ui->mnuBackUpDatabase, &QAction::triggered, this, &MainWindow::backUpDatabase);
+    connect(ui->mnuRestoreDatabase, &QAction::triggered, this, &MainWindow::restoreDatabase);
     connect(ui->mnuCompactDatabase, &QAction::triggered, this,
             [this] { runMaintenance(CompactDatabase, Backups::Before::Compact); });
     connect(ui->mnuRepairDatabase, &QAction::triggered, this,
@@ -220,6 +222,31 @@ void MainWindow::runMaintenance(void (*command)(Database &, ProgressView &, Prom
     }
     DataTransWindow progress(this);
     command(m_database, progress, m_services.prompter);
+}
+
+void MainWindow::restoreDatabase()
+{
+    const auto tell = [this](const QString &text, MsgIcon icon) {
+        m_services.prompter.message(Message{text, {}, icon, MsgButtons::Ok, 0, false});
+    };
+    // Their records would point into the database that is going.
+    if (!m_database.dataWindows().isEmpty()) {
+        tell(QStringLiteral("Please close all data entry forms before restoring the database."), MsgIcon::Exclamation);
+        return;
+    }
+    RestoreWindow chooser(Backups::list(m_database), Backups::folder(m_database), this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    const QString path = chooser.chosenPath();
+    const Backups::Restored restored = Backups::restore(m_database, path, QDateTime::currentDateTime());
+    if (!restored.outcome.ok) {
+        tell(QStringLiteral("The database was not restored: ") + restored.outcome.message + QLatin1Char('.'),
+             MsgIcon::Critical);
+        return;
+    }
+    tell(QStringLiteral("The database was restored from ") + Folders::native(path) + QStringLiteral(" (")
+             + Backups::describe(restored.contents) + QStringLiteral(")."),
+         MsgIcon::Information);
 }
 
 void MainWindow::makeDailyBackup()

@@ -64,6 +64,8 @@ private:
     void runMaintenance(void (*command)(Database &, ProgressView &, Prompter &), Backups::Before before);
     // File > Back Up Database: a copy where the user chooses.
     void backUpDatabase();
+    // File > Restore Database: a backup in the database's place.
+    void restoreDatabase();
     // The first start of a day keeps a copy of the database.
     void makeDailyBackup();
     void layOutBackground();

@@ -7,6 +7,7 @@
 #include "small_file_system.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
@@ -39,6 +40,10 @@ private Q_SLOTS:
     void failureLeavesNoBackup_data();
     void failureLeavesNoBackup();
     void automaticBackupsAreKeptForAWhile();
+    void restoreReplacesTheDatabase();
+    void restoreRefuses_data();
+    void restoreRefuses();
+    void killedRestoreLeavesADatabase();
 };
 
 void TestBackups::copyIsWholeAndKeyed()
@@ -128,6 +133,96 @@ void TestBackups::automaticBackupsAreKeptForAWhile()
     const QStringList daily = files.filter(QStringLiteral("-daily"));
     QCOMPARE(daily.size(), 15);
     QCOMPARE(daily.constFirst(), QStringLiteral("tamreldata-2026-12-03-daily.mdb"));
+}
+
+void TestBackups::restoreReplacesTheDatabase()
+{
+    ScratchDatabase s(QStringLiteral("restore"));
+    Connection &c = s.db.connection();
+    c.execute("INSERT INTO clubs (ClubName) VALUES ('North')");
+    const QString copy = Backups::proposedPath(s.db, QDate(2026, 12, 7));
+    QVERIFY(Backups::backUp(s.db, copy).ok);
+    c.execute("INSERT INTO clubs (ClubName) VALUES ('Typed after')");
+
+    const QList<Backups::Entry> offered = Backups::list(s.db);
+    QCOMPARE(offered.size(), 1);
+    QVERIFY(offered.constFirst().contents);
+    QCOMPARE(Backups::describe(*offered.constFirst().contents), QStringLiteral("1 clubs, 0 flyers, 0 birds"));
+
+    const Backups::Restored restored = Backups::restore(s.db, copy, QDateTime(QDate(2026, 12, 8), QTime(8, 0)));
+    QVERIFY2(restored.outcome.ok, qPrintable(restored.outcome.message));
+    QCOMPARE(restored.contents.clubs, 1);
+    QCOMPARE(Rows(s.db.connection(), "SELECT ClubName FROM clubs"), QStringList{"North"});
+    // The database as it was is kept too.
+    Connection before;
+    before.open(Backups::folder(s.db) + QStringLiteral("tamreldata-2026-12-08-080000-before-restore.mdb"), s.db.key());
+    QCOMPARE(Rows(before, "SELECT ClubName FROM clubs ORDER BY ClubID"), (QStringList{"North", "Typed after"}));
+    QCOMPARE(QDir(s.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"tamreldata.mdb"});
+}
+
+void TestBackups::restoreRefuses_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("why");   // how the reason begins
+    QTest::newRow("a data window open") << "window" << "close every data window first";
+    QTest::newRow("an empty file") << "empty" << "The file";
+    QTest::newRow("a truncated copy") << "truncated" << "";
+    QTest::newRow("another program's database") << "foreign" << "The file";
+    QTest::newRow("another key") << "otherKey" << "The file";
+}
+
+void TestBackups::restoreRefuses()
+{
+    QFETCH(QString, offered);
+    ScratchDatabase s(QStringLiteral("restoreRefused"));
+    addBirds(s.db.connection(), 3000);
+    const QString copy = Backups::proposedPath(s.db, QDate(2026, 12, 7));
+    QVERIFY(Backups::backUp(s.db, copy).ok);
+    if (offered == QLatin1String("window"))
+        s.db.use(Table::birds, QStringLiteral("frmBirdInventory"));
+    else if (offered == QLatin1String("empty"))
+        QVERIFY(WriteFileBytes(copy, {}));
+    else if (offered == QLatin1String("truncated"))
+        QVERIFY(WriteFileBytes(copy, FileBytes(copy).left(int(QFileInfo(copy).size() / 2))));
+    else if (QFile::remove(copy))
+        MakeKeyedFile(copy, offered == QLatin1String("foreign") ? s.db.key() : QByteArray("another"));
+    const QByteArray before = s.fileBytes();
+
+    const Backups::Restored restored = Backups::restore(s.db, copy, QDateTime::currentDateTime());
+    QVERIFY(!restored.outcome.ok);
+    QFETCH(QString, why);
+    QVERIFY2(restored.outcome.message.startsWith(why), qPrintable(restored.outcome.message));
+    QCOMPARE(s.fileBytes(), before);
+    QCOMPARE(QDir(s.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"tamreldata.mdb"});
+}
+
+// Killed at any moment of a restore, the database is the old one or the
+// restored one, whole.
+void TestBackups::killedRestoreLeavesADatabase()
+{
+    ScratchDatabase s(QStringLiteral("restoreKilled"));
+    addBirds(s.db.connection(), 20000);
+    const QString many = Backups::folder(s.db) + QStringLiteral("many.mdb");
+    QVERIFY(Backups::backUp(s.db, many).ok);
+    s.db.connection().execute("DELETE FROM birds WHERE rowid > 10");
+    const QString few = Backups::folder(s.db) + QStringLiteral("few.mdb");
+    QVERIFY(Backups::backUp(s.db, few).ok);
+    s.db.closeAll();
+    const QString path = s.path();
+    const QByteArray key = s.db.key();
+    const pid_t restoring = StartChild([&] {
+        Database own;
+        own.setFile(path, key);
+        for (int n = 0;; ++n)
+            (void)Backups::restore(own, n % 2 ? few : many, QDateTime::currentDateTime().addSecs(n));
+        return 0;
+    });
+    QTest::qSleep(1500);
+    ::kill(restoring, SIGKILL);
+    QCOMPARE(ExitCodeOf(restoring), -1);
+    Connection &c = s.db.connection();
+    QCOMPARE(IntegrityProblems(c), QStringList{});
+    QVERIFY(QList<qint64>({10, 20000}).contains(Number(c, "SELECT count(*) FROM birds")));
 }
 
 QTEST_GUILESS_MAIN(TestBackups)

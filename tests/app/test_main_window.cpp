@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 // A main window over a fake clock, its own program folder and settings file.
 struct WindowRig {
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void configWindowOpensOnceAndKeepsItsRules();
     void helpFile();
     void aboutTitle();
+    void restoreFromTheFileMenu();
 };
 
 void TestMainWindow::initTestCase()
@@ -75,7 +77,8 @@ void TestMainWindow::menuTree_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");   // name:caption, "-" a separator
     QTest::newRow("file") << "file" << "&File" << QStringList{"mnuImportDOS:Import DOS Files",
-                                                                          "mnuBackUpDatabase:Back Up Database...", "-",
+                                                                          "mnuBackUpDatabase:Back Up Database...",
+                                                                          "mnuRestoreDatabase:Restore Database...", "-",
                                                                           "exit:E&xit"};
     QTest::newRow("admin") << "mnuAdmin" << "&Administration"
                            << QStringList{"clubdata:&Club Data", "FlyerData:&Flyer Data", "BirdList:&Bird Inventory",
@@ -350,6 +353,33 @@ void TestMainWindow::aboutTitle()
 {
     QCOMPARE(AboutWindow::titleText(), QStringLiteral("Tamrel: V") + QStringLiteral(TAMREL_VERSION));
     QCOMPARE(QString::fromLatin1(TAMREL_VERSION).count(QLatin1Char('.')), 2);
+}
+
+// The day's copy made at start-up is offered and put back.
+void TestMainWindow::restoreFromTheFileMenu()
+{
+    WindowRig rig;
+    rig.port.setResponder(FakeClockPeer{});
+    QVERIFY(rig.installDatabase());
+    rig.window.startUp();
+    Connection &c = rig.window.database().connection();
+    c.execute("INSERT INTO clubs (ClubName) VALUES ('Typed after')");
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        QWidget *chooser = QApplication::activeModalWidget();
+        QVERIFY(chooser);
+        offered = ListLines(chooser->findChild<QListWidget *>(QStringLiteral("lstBackups")));
+        chooser->findChild<QPushButton *>(QStringLiteral("cmdRestore"))->click();
+    });
+    rig.action("mnuRestoreDatabase")->trigger();
+    QCOMPARE(offered.size(), 1);
+    QVERIFY2(offered.constFirst().endsWith(QLatin1String("-daily.mdb  0 clubs, 0 flyers, 0 birds")),
+             qPrintable(offered.constFirst()));
+    QVERIFY2(rig.prompter.texts().constLast().endsWith(QLatin1String("(0 clubs, 0 flyers, 0 birds).")),
+             qPrintable(rig.prompter.texts().constLast()));
+    Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
+    QVERIFY(count.next());
+    QCOMPARE(count.number(0), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -26,13 +26,39 @@ QString operationName(Backups::Before operation)
     return QStringLiteral("change");
 }
 
-// Left by a copy of the program that was killed while it backed up.
-void removeHalfCopies(QDir &folder)
+// Left by a copy of the program that was killed while it backed up or
+// restored; their journals too.
+void removeHalfCopies(QDir &folder, const QString &pattern = QStringLiteral(".*.partial-*"))
 {
-    // Their journals too.
-    const QStringList partial = folder.entryList({QStringLiteral(".*.partial-*")}, QDir::Files | QDir::Hidden);
+    const QStringList partial = folder.entryList({pattern}, QDir::Files | QDir::Hidden);
     for (const QString &name : partial)
         folder.remove(name);
+}
+
+qint64 rowsOf(Connection &c, const QByteArray &table)
+{
+    Statement count = c.prepare("SELECT count(*) FROM " + table);
+    return count.next() ? count.number(0) : 0;
+}
+
+Backups::Contents countsOf(Connection &c)
+{
+    return {rowsOf(c, "clubs"), rowsOf(c, "flyerlist"), rowsOf(c, "birds")};
+}
+
+// What the file at path holds, checked as a restore needs it; throws
+// JetError for a file the key does not open or of another program.
+Backups::Contents examine(const QString &path, const QByteArray &key, QString *problem)
+{
+    Database candidate;
+    candidate.setFile(path, key);
+    Connection &c = candidate.connection();
+    const QStringList problems = IntegrityProblems(c);
+    if (!problems.isEmpty())
+        *problem = problems.constFirst();
+    const Backups::Contents contents = countsOf(c);
+    candidate.closeAll();
+    return contents;
 }
 
 } // namespace
@@ -108,6 +134,80 @@ Outcome daily(Database &db, const QDateTime &now)
             backups.remove(name);
     }
     return made;
+}
+
+QString describe(const Contents &contents)
+{
+    return QStringLiteral("%1 clubs, %2 flyers, %3 birds").arg(contents.clubs).arg(contents.flyers).arg(contents.birds);
+}
+
+QList<Entry> list(const Database &db)
+{
+    QList<Entry> entries;
+    const QDir backups(folder(db));
+    for (const QFileInfo &file : backups.entryInfoList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Time)) {
+        Entry entry{file.absoluteFilePath(), file.lastModified(), std::nullopt};
+        try {
+            // A copy of the program's own folder: readable and writable.
+            Database candidate;
+            candidate.setFile(entry.path, db.key());
+            entry.contents = countsOf(candidate.connection());
+            candidate.closeAll();
+        } catch (const JetError &) {
+            // Listed as unreadable: the user sees that it is there.
+        }
+        entries.append(entry);
+    }
+    return entries;
+}
+
+Restored restore(Database &db, const QString &backup, const QDateTime &now)
+{
+    if (!db.dataWindows().isEmpty())
+        return {Outcome::failure(QStringLiteral("close every data window first")), {}};
+    const QString live = QFileInfo(db.path()).canonicalFilePath().isEmpty()
+                           ? db.path()
+                           : QFileInfo(db.path()).canonicalFilePath();
+    QDir beside = QFileInfo(live).absoluteDir();
+    removeHalfCopies(beside, QStringLiteral(".") + QFileInfo(live).fileName() + QStringLiteral(".partial-*"));
+    // Checked as the copy that will take the database's place, beside it.
+    const QString temporary = PartialFileName(live);
+    if (!QFile::copy(backup, temporary) || QFileInfo(temporary).size() != QFileInfo(backup).size()) {
+        QFile::remove(temporary);
+        return {Outcome::failure(QStringLiteral("%1 cannot be copied beside the database: the disk may be full")
+                                     .arg(QDir::toNativeSeparators(backup))),
+                {}};
+    }
+    QFile::setPermissions(temporary, QFileInfo(live).permissions());
+    Contents contents;
+    try {
+        QString problem;
+        contents = examine(temporary, db.key(), &problem);
+        if (!problem.isEmpty()) {
+            QFile::remove(temporary);
+            return {Outcome::failure(QStringLiteral("%1 is damaged (%2)").arg(QDir::toNativeSeparators(backup), problem)),
+                    {}};
+        }
+    } catch (const JetError &e) {
+        QFile::remove(temporary);
+        QFile::remove(temporary + QStringLiteral("-journal"));
+        return {Outcome::failure(e.description()), {}};
+    }
+    if (const Outcome saved = beforeOperation(db, Before::Restore, now); !saved.ok) {
+        QFile::remove(temporary);
+        return {Outcome::failure(QStringLiteral("the database as it is could not be backed up first: ")
+                                 + saved.message),
+                {}};
+    }
+    db.closeAll();
+    if (const Outcome replaced = ReplaceFile(temporary, live); !replaced.ok)
+        return {replaced, {}};
+    try {
+        db.connection();
+    } catch (const JetError &e) {
+        return {Outcome::failure(e.description()), {}};
+    }
+    return {Outcome::success(), contents};
 }
 
 } // namespace Backups

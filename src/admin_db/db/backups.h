@@ -3,7 +3,9 @@
 #include "common/outcome.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <optional>
 
 class Database;
 
@@ -30,5 +32,36 @@ Outcome beforeOperation(Database &db, Before operation, const QDateTime &now);
 // The day's backup, unless there is one of today already; daily backups
 // older than fourteen days are removed.
 Outcome daily(Database &db, const QDateTime &now);
+
+// What a backup holds.
+struct Contents {
+    qint64 clubs = 0;
+    qint64 flyers = 0;
+    qint64 birds = 0;
+};
+// "3 clubs, 15 flyers, 999 birds".
+QString describe(const Contents &contents);
+
+// A backup the restore offers.
+struct Entry {
+    QString path;
+    QDateTime made;
+    // nullopt: the key does not open it, or it is no database of this program.
+    std::optional<Contents> contents;
+};
+// The backups folder's copies, newest first.
+QList<Entry> list(const Database &db);
+
+// Puts the copy at backup in the database's place: refused while a data
+// window is open, for a file the key does not open, that is not this
+// program's database or that fails the integrity check. The current database
+// is backed up first; the copy then replaces it in one rename, so a crash
+// leaves the one or the other whole. What the restored database holds; on
+// failure the message completes "The database was not restored: ".
+struct Restored {
+    Outcome outcome;
+    Contents contents;
+};
+Restored restore(Database &db, const QString &backup, const QDateTime &now);
 
 } // namespace Backups
