@@ -1,4 +1,5 @@
 #include "admin_bench.h"
+#include "backup_bench.h"
 #include "bird_window_bench.h"
 #include "dos_bench.h"
 #include "link_bench.h"
@@ -27,6 +28,7 @@ constexpr SubCommand SubCommands[] = {
     {"transfer", RunTransferBench},
     {"ventaro", RunVentaroBench},
     {"dos", RunDosBench},
+    {"backup", RunBackupBench},
 };
 
 int usage()

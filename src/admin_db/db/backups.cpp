@@ -88,7 +88,7 @@ Outcome backUp(Database &db, const QString &target)
         source.copyInto(temporary, db.key());
         Connection copy;
         copy.open(temporary, db.key());
-        const QStringList problems = IntegrityProblems(copy);
+        const QStringList problems = IntegrityProblems(copy, Check::Pages);
         copy.close();
         if (!problems.isEmpty()) {
             QFile::remove(temporary);

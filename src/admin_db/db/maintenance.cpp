@@ -61,9 +61,9 @@ QString damageFound(Database &db)
 
 } // namespace
 
-QStringList IntegrityProblems(Connection &connection)
+QStringList IntegrityProblems(Connection &connection, Check depth)
 {
-    Statement check = connection.prepare("PRAGMA integrity_check");
+    Statement check = connection.prepare(depth == Check::Whole ? "PRAGMA integrity_check" : "PRAGMA quick_check");
     QStringList problems;
     try {
         while (check.next()) {

@@ -20,5 +20,7 @@ void CompactDatabase(Database &db, ProgressView &progress, Prompter &prompter);
 void RepairDatabase(Database &db, ProgressView &progress, Prompter &prompter);
 
 // What an integrity check finds wrong; empty for a sound file. A locked file
-// is no finding: it throws JetError 3051.
-QStringList IntegrityProblems(Connection &connection);
+// is no finding: it throws JetError 3051. Pages only: a copy made page by
+// page of a database in use, whose indexes were checked as they were written.
+enum class Check { Whole, Pages };
+QStringList IntegrityProblems(Connection &connection, Check depth = Check::Whole);
