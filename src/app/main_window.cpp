@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QScreen>
@@ -234,7 +235,11 @@ void MainWindow::restoreDatabase()
         tell(QStringLiteral("Please close all data entry forms before restoring the database."), MsgIcon::Exclamation);
         return;
     }
-    RestoreWindow chooser(Backups::list(m_database), Backups::folder(m_database), this);
+    // Each copy is opened with the key to tell what it holds: a moment each.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QList<Backups::Entry> backups = Backups::list(m_database);
+    QGuiApplication::restoreOverrideCursor();
+    RestoreWindow chooser(backups, Backups::folder(m_database), this);
     if (chooser.exec() != QDialog::Accepted)
         return;
     const QString path = chooser.chosenPath();

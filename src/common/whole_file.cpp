@@ -87,6 +87,9 @@ Outcome WriteWholeFile(const QString &path, const QByteArray &content)
     const QString folder = target.absolutePath();
     if (!QDir().mkpath(folder))
         return Outcome::failure(QStringLiteral("the folder cannot be created"));
+    // A rename would replace it all the same where the folder is writable.
+    if (target.exists() && !target.isWritable())
+        return Outcome::failure(QStringLiteral("the file is read-only"));
 
     const QString temporary = PartialFileName(target.absoluteFilePath());
     QFile file(temporary);
@@ -112,13 +115,19 @@ QString PartialFileName(const QString &target)
          + QString::number(QRandomGenerator::global()->generate(), 16);
 }
 
+bool SyncFileToDisk(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && syncToDisk(file);
+}
+
 Outcome ReplaceFile(const QString &temporary, const QString &target)
 {
     std::error_code error;
     std::filesystem::rename(fsPath(temporary), fsPath(target), error);
     if (error) {
         QFile::remove(temporary);
-        return Outcome::failure(QString::fromStdString(error.message()));
+        return Outcome::failure(QString::fromLocal8Bit(error.message().c_str()));
     }
     syncFolder(QFileInfo(target).absolutePath());
     return Outcome::success();

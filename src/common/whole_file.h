@@ -16,6 +16,9 @@ Outcome WriteWholeFile(const QString &path, const QByteArray &content);
 // A hidden name beside target for a file being written, so that no list of
 // race files or backups ever offers a half file.
 QString PartialFileName(const QString &target);
+// Makes what was written to the file at path reach the disk; false when the
+// system says it did not.
+bool SyncFileToDisk(const QString &path);
 // Renames a complete temporary file over target and makes the rename reach
 // the disk; on failure the temporary file is removed and target stays.
 Outcome ReplaceFile(const QString &temporary, const QString &target);

@@ -62,7 +62,7 @@ QByteArray ArrivalColors::colorOf(const QByteArray &arrival)
     // "UNKN" for this bird alone: a known colour written as unknown would be
     // a wrong result.
     if (!bird || bird->color.isEmpty()) {
-        tell(band, QStringLiteral("Bird ") + toText(band)
+        tell(m_owner.club + '/' + m_owner.flyer, QStringLiteral("Bird ") + toText(band)
                        + (bird ? QStringLiteral(" has no colour in the database.")
                                : QStringLiteral(" is not in the database.")));
         return Unknown;

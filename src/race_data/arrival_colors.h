@@ -13,8 +13,9 @@ class Prompter;
 
 // The colours of clocked birds from the database, each bird's own. A bird
 // that is not stored, or the arrivals of a race whose flyer is not, read
-// "UNKN", and the user is told once of each; a database that cannot be read
-// gives "UNKN" for every bird after.
+// "UNKN"; the user is told once for each flyer, naming the first bird or the
+// flyer not found. A database that cannot be read gives "UNKN" for every bird
+// after.
 class ArrivalColors {
 public:
     // flyerName: the module's own, for the message.
@@ -25,7 +26,7 @@ public:
     QByteArray colorOf(const QByteArray &arrival);
 
 private:
-    // Told once for each band or flyer key.
+    // Told once for each flyer key ("club/flyer"), and once for the database.
     void tell(const QByteArray &what, const QString &description);
 
     Database &m_db;

@@ -109,7 +109,8 @@ QString claimWeekFile(FileLock &lock, const QString &path)
         return {};
     case FileLock::Claim::InUse:
         return Folders::native(path) + QStringLiteral(" is being written by another copy of Tamrel") + lock.holder()
-             + QStringLiteral(". Try again when it has finished.");
+             + QStringLiteral(". Try again when it has finished. If no copy of Tamrel is saving race data, delete ")
+             + Folders::native(lock.lockPath()) + QLatin1Char('.');
     case FileLock::Claim::Impossible:
         break;
     }
@@ -197,6 +198,7 @@ void SaveVentaroRaceData(TransferContext &context, Database &db, const Folders &
     }
     const VentaroFile file = LookAtVentaroFile(path, *liberation);
     if (file.kind == VentaroFile::Kind::Unreadable) {
+        weekLock.release();
         context.prompter.inform(QStringLiteral("Error opening file") + CRLF + QStringLiteral("Race data not saved"));
         return;
     }

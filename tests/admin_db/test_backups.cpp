@@ -41,6 +41,7 @@ private Q_SLOTS:
     void failureLeavesNoBackup();
     void automaticBackupsAreKeptForAWhile();
     void restoreReplacesTheDatabase();
+    void restoreOverAnUnreadableDatabase();
     void restoreRefuses_data();
     void restoreRefuses();
     void killedRestoreLeavesADatabase();
@@ -158,6 +159,23 @@ void TestBackups::restoreReplacesTheDatabase()
     before.open(Backups::folder(s.db) + QStringLiteral("tamreldata-2026-12-08-080000-before-restore.mdb"), s.db.key());
     QCOMPARE(Rows(before, "SELECT ClubName FROM clubs ORDER BY ClubID"), (QStringList{"North", "Typed after"}));
     QCOMPARE(QDir(s.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"tamreldata.mdb"});
+}
+
+// What a restore is for: the database no longer opens. Its bytes are kept.
+void TestBackups::restoreOverAnUnreadableDatabase()
+{
+    ScratchDatabase s(QStringLiteral("restoreOverJunk"));
+    s.db.connection().execute("INSERT INTO clubs (ClubName) VALUES ('North')");
+    const QString copy = Backups::proposedPath(s.db, QDate(2026, 12, 7));
+    QVERIFY(Backups::backUp(s.db, copy).ok);
+    s.db.closeAll();
+    QVERIFY(WriteFileBytes(s.path(), QByteArray(4096, 'j')));
+
+    const Backups::Restored restored = Backups::restore(s.db, copy, QDateTime(QDate(2026, 12, 8), QTime(8, 0)));
+    QVERIFY2(restored.outcome.ok, qPrintable(restored.outcome.message));
+    QCOMPARE(Rows(s.db.connection(), "SELECT ClubName FROM clubs"), QStringList{"North"});
+    QCOMPARE(FileBytes(Backups::folder(s.db) + QStringLiteral("tamreldata-2026-12-08-080000-before-restore-unreadable.mdb")),
+             QByteArray(4096, 'j'));
 }
 
 void TestBackups::restoreRefuses_data()

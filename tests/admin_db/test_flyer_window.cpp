@@ -14,6 +14,7 @@ class TestFlyerWindow : public QObject {
 private Q_SLOTS:
     void cleanup();
     void asAUserWould();
+    void escapeAsksBeforeDroppingReceivedBirds();
 
 private:
     QString label(const char *name) const { return m_ui.find<QLabel>(name)->text(); }
@@ -35,6 +36,22 @@ void TestFlyerWindow::cleanup()
 {
     delete m_window;
     m_prompter.reset();
+}
+
+// The received flyer's name was filled in, not typed: Escape still asks,
+// since his birds would go with him.
+void TestFlyerWindow::escapeAsksBeforeDroppingReceivedBirds()
+{
+    m_file.fill({"7|Northside"}, {"Smith|7"}, {1});
+    m_shared.receivedRecords = {"ZUS20  XY000001C00000A1B2CJ"};
+    m_window = new FlyerWindow(m_file.scratch.db, m_prompter, m_shared, [] { return nullptr; });
+    QVERIFY(m_ui.showWindow(m_window));
+    m_window->enterReceivedFlyer(QStringLiteral("Adams"));
+    m_prompter.answerNext(MsgAnswer::No);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(m_prompter.texts(), QStringList{"The record you are entering has not been saved.\r\nLose it?"});
+    QVERIFY(m_shared.receiveMode);
+    QCOMPARE(m_shared.receivedRecords.size(), 1);
 }
 
 void TestFlyerWindow::asAUserWould()

@@ -207,7 +207,7 @@ void TestSaveVentaroE2e::anotherWriterKeepsItsLines_data()
     QTest::addColumn<bool>("lockedByAnotherCopy");   // else a program appends while the user is asked
     QTest::addColumn<QString>("told");                // how the last message ends
     QTest::newRow("another copy of Tamrel writes the week file")
-        << true << "Try again when it has finished.\r\nRace data not saved.";
+        << true << "W0000020.D00.lock.\r\nRace data not saved.";
     QTest::newRow("another program appended meanwhile")
         << false << "was changed by another program while the race data was prepared.\r\nRace data not saved. "
                     "Save it again.";

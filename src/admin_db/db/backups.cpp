@@ -35,6 +35,12 @@ void removeHalfCopies(QDir &folder, const QString &pattern = QStringLiteral(".*.
         folder.remove(name);
 }
 
+qint64 pageCount(Connection &c)
+{
+    Statement count = c.prepare("PRAGMA page_count");
+    return count.next() ? count.number(0) : -1;
+}
+
 qint64 rowsOf(Connection &c, const QByteArray &table)
 {
     Statement count = c.prepare("SELECT count(*) FROM " + table);
@@ -59,6 +65,25 @@ Backups::Contents examine(const QString &path, const QByteArray &key, QString *p
     const Backups::Contents contents = countsOf(c);
     candidate.closeAll();
     return contents;
+}
+
+// The database as it is, before a restore replaces it: a backup where it
+// can be read, else its bytes as they are (a damaged or foreign file is what
+// a restore is for); nothing where there is no file.
+Outcome keepBeforeRestore(Database &db, const QString &live, const QDateTime &now)
+{
+    const Outcome saved = Backups::beforeOperation(db, Backups::Before::Restore, now);
+    if (saved.ok || !QFileInfo::exists(live))
+        return Outcome::success();
+    const QString raw = Backups::folder(db) + Prefix + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"))
+                      + QStringLiteral("-before-restore-unreadable.mdb");
+    const QString temporary = PartialFileName(raw);
+    if (!QFile::copy(live, temporary) || QFileInfo(temporary).size() != QFileInfo(live).size()
+        || !SyncFileToDisk(temporary)) {
+        QFile::remove(temporary);
+        return saved;
+    }
+    return ReplaceFile(temporary, raw);
 }
 
 } // namespace
@@ -86,13 +111,16 @@ Outcome backUp(Database &db, const QString &target)
         if (source.inTransaction())
             return Outcome::failure(QStringLiteral("a change is being stored"));
         source.copyInto(temporary, db.key());
+        // The copy is page for page the database: it must open with the key
+        // and hold every page. Its findings, if any, are the database's own,
+        // and a damaged database is what a copy before Repair is for.
         Connection copy;
         copy.open(temporary, db.key());
-        const QStringList problems = IntegrityProblems(copy, Check::Pages);
+        const qint64 pages = pageCount(copy);
         copy.close();
-        if (!problems.isEmpty()) {
+        if (pages != pageCount(source)) {
             QFile::remove(temporary);
-            return Outcome::failure(QStringLiteral("the copy does not read back whole (%1)").arg(problems.constFirst()));
+            return Outcome::failure(QStringLiteral("the copy does not read back whole"));
         }
     } catch (const JetError &e) {
         QFile::remove(temporary);
@@ -172,7 +200,8 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
     removeHalfCopies(beside, QStringLiteral(".") + QFileInfo(live).fileName() + QStringLiteral(".partial-*"));
     // Checked as the copy that will take the database's place, beside it.
     const QString temporary = PartialFileName(live);
-    if (!QFile::copy(backup, temporary) || QFileInfo(temporary).size() != QFileInfo(backup).size()) {
+    if (!QFile::copy(backup, temporary) || QFileInfo(temporary).size() != QFileInfo(backup).size()
+        || !SyncFileToDisk(temporary)) {
         QFile::remove(temporary);
         return {Outcome::failure(QStringLiteral("%1 cannot be copied beside the database: the disk may be full")
                                      .arg(QDir::toNativeSeparators(backup))),
@@ -193,10 +222,10 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
         QFile::remove(temporary + QStringLiteral("-journal"));
         return {Outcome::failure(e.description()), {}};
     }
-    if (const Outcome saved = beforeOperation(db, Before::Restore, now); !saved.ok) {
+    if (const Outcome kept = keepBeforeRestore(db, live, now); !kept.ok) {
         QFile::remove(temporary);
         return {Outcome::failure(QStringLiteral("the database as it is could not be backed up first: ")
-                                 + saved.message),
+                                 + kept.message),
                 {}};
     }
     db.closeAll();
@@ -205,7 +234,9 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
     try {
         db.connection();
     } catch (const JetError &e) {
-        return {Outcome::failure(e.description()), {}};
+        return {Outcome::failure(QStringLiteral("the copy was put in its place but cannot be opened: ")
+                                 + e.description()),
+                {}};
     }
     return {Outcome::success(), contents};
 }

@@ -274,6 +274,11 @@ void FlyerLogic::cancel()
     showListAgain();
 }
 
+bool FlyerLogic::receiving() const
+{
+    return m_shared.receiveMode;
+}
+
 void FlyerLogic::showDatabaseChanges()
 {
     if (!changing())

@@ -69,6 +69,8 @@ public:
     FlyerView view() const;
     // Whether the window should close now (a receive is done), once.
     bool takeCloseRequest();
+    // The flyer being entered is the one a memory module named.
+    bool receiving() const;
 
 private:
     void listSearched() override;

@@ -27,6 +27,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The birds read from the clock wait on the flyer being entered.
+    bool holdsUnsavedInput() const override { return m_logic.receiving() || DataWindowOf::holdsUnsavedInput(); }
 
 private:
     void setUpFields();

@@ -36,14 +36,14 @@ void DataWindow::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape) {
         if (!typing())
             close();
-        else if (!somethingTyped() || mayLoseEntry(QStringLiteral("Lose what you typed?")))
+        else if (!holdsUnsavedInput() || mayLoseEntry(QStringLiteral("Lose it?")))
             cancelEntry();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-bool DataWindow::somethingTyped() const
+bool DataWindow::holdsUnsavedInput() const
 {
     const QList<QLineEdit *> fields = findChildren<QLineEdit *>();
     return std::any_of(fields.cbegin(), fields.cend(), [](const QLineEdit *field) { return field->isModified(); });

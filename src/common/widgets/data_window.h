@@ -34,6 +34,9 @@ protected:
     virtual bool typing() const = 0;
     // As the Cancel button.
     virtual void cancelEntry() = 0;
+    // Whether the record being entered holds what Escape must not drop
+    // unasked: here, a field the user changed since the record was shown.
+    virtual bool holdsUnsavedInput() const;
 
     Prompter &prompter() { return m_prompter; }
 
@@ -43,8 +46,7 @@ protected:
 private:
     // Whether the user lets the record being entered go.
     bool mayLoseEntry(const QString &consequence);
-    // Whether the user changed a field since the record was shown.
-    bool somethingTyped() const;
+
 
     Prompter &m_prompter;
 };
