@@ -1,6 +1,7 @@
 #include "app/clock_commands.h"
 
 #include "app/configuration.h"
+#include "clock/clock_link.h"
 #include "clock/clock_status_bar.h"
 #include "common/latin1.h"
 #include "race_data/save_tam_race_data.h"
@@ -19,6 +20,7 @@ ClockCommands::ClockCommands(ClockLink &link, ClockIdentity &identity, Prompter 
     : m_link(link), m_identity(identity), m_prompter(prompter), m_statusBar(statusBar), m_db(db), m_shared(shared),
       m_configuration(configuration), m_handover(std::move(handover))
 {
+    m_statusBar.setDeviceSource([&link = m_link] { return link.device(); });
 }
 
 template <typename Command>

@@ -13,6 +13,8 @@ struct ConfigFields {
     QString combine = QStringLiteral("00");
     QString combineName = QStringLiteral("Default");
     QString comPort = QStringLiteral("1");
+    // A port chosen by its name where no number names it; empty otherwise.
+    QString comDevice;
 };
 
 // What a field accepts, character by character.

@@ -7,8 +7,9 @@
 
 #include <QCloseEvent>
 
-ConfigWindow::ConfigWindow(Configuration &config, QWidget *parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmConfig>()), m_config(config)
+ConfigWindow::ConfigWindow(Configuration &config, QWidget *parent, PortLister listPorts)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmConfig>()), m_config(config),
+      m_listPorts(std::move(listPorts))
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -19,6 +20,12 @@ ConfigWindow::ConfigWindow(Configuration &config, QWidget *parent)
     for (QLineEdit *field : {ui->concrs, ui->combn, ui->cmbname, ui->txtComPort})
         SelectAllOnFocus(field);
     connect(ui->txtComPort, &QLineEdit::textChanged, this, &ConfigWindow::showDevice);
+    // A number typed means that number's device, as it always did.
+    connect(ui->txtComPort, &QLineEdit::textEdited, this, [this] {
+        m_comDevice.clear();
+        showDevice();
+    });
+    connect(ui->cmbComPorts, &QComboBox::activated, this, &ConfigWindow::portChosen);
     connect(ui->save_config, &QPushButton::clicked, this, [this] {
         fieldsToConfig();
         m_closingBySave = true;
@@ -33,6 +40,7 @@ void ConfigWindow::showEvent(QShowEvent *event)
     ui->Combo1->clear();
     ui->Combo1->addItems(ConfigRules::nationalOrgs());
     m_config.windowOpened();
+    listPorts();
     fieldsFromConfig();
     QWidget::showEvent(event);
 }
@@ -54,6 +62,7 @@ void ConfigWindow::fieldsFromConfig()
     ui->combn->setText(f.combine);
     ui->cmbname->setText(f.combineName);
     ui->txtComPort->setText(f.comPort);
+    m_comDevice = f.comDevice;
     showDevice();
 }
 
@@ -65,10 +74,34 @@ void ConfigWindow::fieldsToConfig()
     f.combine = ui->combn->text();
     f.combineName = ui->cmbname->text();
     f.comPort = ui->txtComPort->text();
+    f.comDevice = m_comDevice;
 }
 
 void ConfigWindow::showDevice()
 {
-    const QString device = DeviceForPort(PortNumberOf(ui->txtComPort->text()));
+    const QString device = DeviceInUse(PortNumberOf(ui->txtComPort->text()), m_comDevice);
     ui->lblComDevice->setText(device.isEmpty() ? tr("(no port)") : device);
+}
+
+void ConfigWindow::listPorts()
+{
+    m_ports = m_listPorts();
+    ui->cmbComPorts->clear();
+    for (const SerialPortEntry &port : std::as_const(m_ports))
+        ui->cmbComPorts->addItem(PortEntryText(port));
+    ui->cmbComPorts->setEnabled(!m_ports.isEmpty());
+    ui->cmbComPorts->setPlaceholderText(m_ports.isEmpty() ? tr("(no serial ports found)") : tr("(choose a port)"));
+    // Nothing is chosen until the user picks a port.
+    ui->cmbComPorts->setCurrentIndex(-1);
+}
+
+void ConfigWindow::portChosen(int index)
+{
+    if (index < 0 || index >= m_ports.size())
+        return;
+    const PortChoice choice = ChoosePort(m_ports.at(index));
+    m_comDevice = choice.device;
+    if (choice.number > 0)
+        ui->txtComPort->setText(QString::number(choice.number));
+    showDevice();
 }

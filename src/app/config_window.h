@@ -1,6 +1,9 @@
 #pragma once
 
+#include "clock/port_device.h"
+
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -13,7 +16,8 @@ class Configuration;
 class ConfigWindow : public QWidget {
     Q_OBJECT
 public:
-    ConfigWindow(Configuration &config, QWidget *parent = nullptr);
+    using PortLister = std::function<QList<SerialPortEntry>()>;
+    ConfigWindow(Configuration &config, QWidget *parent = nullptr, PortLister listPorts = PresentSerialPorts);
     ~ConfigWindow() override;
 
 protected:
@@ -24,8 +28,13 @@ private:
     void fieldsFromConfig();
     void fieldsToConfig();
     void showDevice();
+    void listPorts();
+    void portChosen(int index);
 
     std::unique_ptr<Ui::frmConfig> ui;
     Configuration &m_config;
+    PortLister m_listPorts;
+    QList<SerialPortEntry> m_ports;
+    QString m_comDevice;
     bool m_closingBySave = false;
 };

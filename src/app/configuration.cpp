@@ -8,6 +8,9 @@
 #include "common/text_helpers.h"
 
 namespace {
+// Beside the number, which other programs read: the device chosen by name.
+const QString ComDeviceKey = QStringLiteral("ComDevice");
+
 // A hand-edited store may hold anything: take what the field would accept.
 QString fittedOrg(const QString &stored)
 {
@@ -43,6 +46,7 @@ bool Configuration::LoadSettings()
     m_fields.combineName =
         ConfigRules::combineName.fit(m_store.read(QStringLiteral("CombineName"), defaults.combineName));
     m_fields.comPort = ConfigRules::comPort.fit(m_store.read(QStringLiteral("Comports"), defaults.comPort));
+    m_fields.comDevice = m_store.read(ComDeviceKey, {});
     m_stale = false;
 
     if (!m_link.isPortOpen()) {
@@ -53,6 +57,7 @@ bool Configuration::LoadSettings()
             return false;
         }
         m_link.setPortNumber(number);
+        m_link.setChosenDevice(m_fields.comDevice);
     }
     setTitle();
     return true;
@@ -67,8 +72,12 @@ bool Configuration::SaveSettings()
         {QStringLiteral("Combine"), StoredCombine(m_fields.combine)},
         {QStringLiteral("CombineName"), StoredCombineName(m_fields.combineName)},
         {QStringLiteral("ComPorts"), m_fields.comPort},
+        {ComDeviceKey, m_fields.comDevice},
     };
     for (const auto &[key, value] : entries) {
+        // A store that never had a chosen device gets no key for it.
+        if (key == ComDeviceKey && value.isEmpty() && m_store.read(key, {}).isEmpty())
+            continue;
         const Outcome written = m_store.write(key, value);
         if (!written.ok) {
             m_prompter.inform(QStringLiteral("Error ") + written.message

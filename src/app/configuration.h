@@ -21,7 +21,8 @@ public:
     // Store into fields, port number into the link (while its port is closed),
     // then the main window title. False when it stopped at a bad port number.
     bool LoadSettings();
-    // Title from the fields, then the five keys in their fixed order. False
+    // Title from the fields, then the five keys in their fixed order and the
+    // device chosen by name where there is or was one. False
     // after a failed write, which has been reported.
     bool SaveSettings();
 

@@ -82,6 +82,17 @@ void ClockLink::setPortNumber(int number)
         m_portNumber = number;
 }
 
+void ClockLink::setChosenDevice(const QString &device)
+{
+    if (!m_port.isOpen())
+        m_chosenDevice = device;
+}
+
+QString ClockLink::device() const
+{
+    return DeviceInUse(m_portNumber, m_chosenDevice);
+}
+
 template <typename Condition>
 ClockLink::Wait ClockLink::waitFor(Condition done, int limitMs, bool forWrite)
 {
@@ -112,7 +123,7 @@ QByteArray ClockLink::fail(const QByteArray &code, const QString &message)
 
 ClockLink::Open ClockLink::openPort()
 {
-    const QString device = DeviceForPort(m_portNumber);
+    const QString device = this->device();
     if (!DeviceExists(device)) {
         m_prompter.message(Message{LinkMessages::forCode("E5"), {}, MsgIcon::None, MsgButtons::Ok, 0, false});
         return Open::NoDevice;

@@ -37,6 +37,11 @@ public:
     int portNumber() const { return m_portNumber; }
     // The number only changes while the port is closed.
     void setPortNumber(int number);
+    // A device chosen by name (see DeviceInUse); empty for the number's own.
+    // Only changes while the port is closed.
+    void setChosenDevice(const QString &device);
+    // The device the next exchange opens.
+    QString device() const;
     bool isPortOpen() const { return m_port.isOpen(); }
     void closePort() { m_port.close(); }
 
@@ -79,6 +84,7 @@ private:
     QByteArray m_addressPrefix = ClockPrefix;
     QByteArray m_lastFrame;
     int m_portNumber = 1;
+    QString m_chosenDevice;
     std::function<void()> m_waitHook;
     Trace m_trace;
 };

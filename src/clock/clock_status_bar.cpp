@@ -2,6 +2,7 @@
 
 #include "clock/clock_identity.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QTime>
 #include <QTimer>
@@ -37,6 +38,14 @@ ClockStatusBar::ClockStatusBar(QWidget *parent)
 QString ClockStatusBar::panelText(int panel) const
 {
     return m_panels.at(panel - 1)->text();
+}
+
+bool ClockStatusBar::event(QEvent *event)
+{
+    // Set when asked, so that it names the device of a port chosen since.
+    if (event->type() == QEvent::ToolTip && m_device)
+        setToolTip(QStringLiteral("Serial port: ") + m_device());
+    return QStatusBar::event(event);
 }
 
 void ClockStatusBar::setPanel(int panel, const QString &text)

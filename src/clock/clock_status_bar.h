@@ -3,6 +3,7 @@
 #include <QStatusBar>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -17,6 +18,11 @@ public:
 
     // Panels are numbered from 1.
     QString panelText(int panel) const;
+    // Names the device in use in the bar's tooltip, asked when it shows.
+    void setDeviceSource(std::function<QString()> device) { m_device = std::move(device); }
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     friend void ShowClockStatus(const ClockIdentity &identity, ClockStatusBar &bar);
@@ -25,6 +31,7 @@ private:
 
     std::array<QLabel *, 12> m_panels{};
     QTimer *m_clockTimer;
+    std::function<QString()> m_device;
 };
 
 // Fills panels 1, 3, 5, 7, 9 and 11 from the identity.

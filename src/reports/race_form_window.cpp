@@ -1,6 +1,7 @@
 #include "reports/race_form_window.h"
 
 #include "common/widgets/window_placement.h"
+#include "common/csv.h"
 #include "common/latin1.h"
 #include "common/line_breaks.h"
 #include "common/prompter.h"
@@ -9,6 +10,7 @@
 #include "reports/race_file_model.h"
 #include "reports/flight_choice.h"
 #include "reports/report_fonts.h"
+#include "reports/report_text_file.h"
 #include "ui_frmRaceform.h"
 
 #include <QCloseEvent>
@@ -49,6 +51,7 @@ RaceFormWindow::RaceFormWindow(RaceFileModel &model, Database &db, Prompter &pro
     connect(ui->cmdPrint, &QPushButton::clicked, this, &RaceFormWindow::previewRequested);
     connect(ui->cmdPrinter, &QPushButton::clicked, this, &RaceFormWindow::printRequested);
     connect(ui->Command1, &QPushButton::clicked, this, &RaceFormWindow::browseRequested);
+    connect(ui->cmdExportCsv, &QPushButton::clicked, this, &RaceFormWindow::exportCsv);
 
     PlaceOnParentScreen(*this);
     showChosenFlight();
@@ -94,9 +97,18 @@ void RaceFormWindow::showReport(const FlightReport &report)
     ui->txtClockStop->setPalette(knockOff);
     ui->txtKnockOff->setPalette(knockOff);
 
+    m_table = report.table;
     ui->List1->clear();
     for (const QByteArray &line : report.listLines)
         ui->List1->addItem(toText(line));
+}
+
+void RaceFormWindow::exportCsv()
+{
+    const QString name = toText(ReportTextFileName(m_model.currentHeader())) + QStringLiteral(".csv");
+    ExportCsv(m_prompter, SaveFileRequest{QStringLiteral("Export to CSV"), m_model.folder + QLatin1Char('/'), name,
+                                          QStringLiteral("CSV files (*.csv)")},
+              m_table, FormTitle);
 }
 
 ReportOnScreen RaceFormWindow::onScreen() const

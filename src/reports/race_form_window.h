@@ -40,6 +40,7 @@ protected:
 private:
     void showChosenFlight();
     void showReport(const FlightReport &report);
+    void exportCsv();
     // The text boxes and the header field each shows.
     QList<std::pair<QLineEdit *, QByteArray HeaderBoxes::*>> textBoxes() const;
 
@@ -48,5 +49,7 @@ private:
     Database &m_db;
     Prompter &m_prompter;
     QPalette m_normalBox;
+    // The flight shown, for the spreadsheet export.
+    QList<QStringList> m_table;
     bool m_toldDatabaseFailure = false;
 };

@@ -18,6 +18,7 @@ constexpr int LeapYear = 2000;
 void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerNames &owners)
 {
     report.textFileLines = {ReportHeadingLine(), ReportSecondLine(report.training)};
+    report.table = {ArrivalTableHeadings()};
     const RaceLists &lists = model.lists;
     std::optional<DayTracker> days;
     int position = 0;
@@ -30,11 +31,13 @@ void addArrivals(const RaceFileModel &model, FlightReport &report, OwnerNames &o
         ++position;
         // A bird whose flyer is missing is listed like an unknown ring.
         const std::optional<QString> owner = owners.ownerOf(Field(arrival, 1, 14));
-        const QByteArray name = owner ? toBytes(*owner) : QByteArray(UnknownFlyer);
+        const QString ownerName = owner.value_or(QString::fromLatin1(UnknownFlyer));
+        const QByteArray name = toBytes(ownerName);
         if (const std::optional<QByteArray> dayLine = days->lineBefore(arrival))
             report.textFileLines.append(*dayLine);
         report.listLines.append(ArrivalListLine(position, name, arrival));
         report.textFileLines.append(ArrivalFileLine(position, name, arrival));
+        report.table.append(ArrivalTableRow(position, ownerName, arrival));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 class OwnerNames;
 struct RaceFileModel;
@@ -15,6 +16,7 @@ struct FlightReport {
     HeaderBoxes boxes;
     QList<QByteArray> listLines;       // List1
     QList<QByteArray> textFileLines;   // the report text file, line by line
+    QList<QStringList> table;          // the arrivals for a spreadsheet, headings first
 };
 
 // The report of the flight CurrentRaceIndex names: tfillform for a training

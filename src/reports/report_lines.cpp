@@ -1,6 +1,7 @@
 #include "reports/report_lines.h"
 
 #include "common/field.h"
+#include "common/latin1.h"
 #include "common/text_helpers.h"
 
 namespace {
@@ -44,4 +45,17 @@ QByteArray ArrivalFileLine(int position, const QByteArray &owner, const QByteArr
     const Clocking c = clockingOf(arrival);
     return fit(QByteArray::number(position), 10) + fit(owner, 25) + fit(Field(arrival, 1, 14), 20) + c.hh + ':' + c.mm
          + ':' + fit(c.ss, 9) + c.month + '/' + fit(c.day, 5);
+}
+
+QStringList ArrivalTableHeadings()
+{
+    return {QStringLiteral("Pos"), QStringLiteral("Flyer Name"), QStringLiteral("Band Number"), QStringLiteral("Time"),
+            QStringLiteral("Date")};
+}
+
+QStringList ArrivalTableRow(int position, const QString &owner, const QByteArray &arrival)
+{
+    const Clocking c = clockingOf(arrival);
+    return {QString::number(position), owner, toText(Field(arrival, 1, 14).trimmed()),
+            toText(c.hh + ':' + c.mm + ':' + c.ss), toText(c.month + '/' + c.day)};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 
 // The lines of the arrival list and of the report text file.
 
@@ -14,5 +15,11 @@ QByteArray ReportSecondLine(bool training);
 QByteArray ArrivalListLine(int position, const QByteArray &owner, const QByteArray &arrival);
 // The same arrival in the report text file.
 QByteArray ArrivalFileLine(int position, const QByteArray &owner, const QByteArray &arrival);
+
+// The same arrival as a spreadsheet row: position, owner as stored (letters
+// outside Latin-1 kept), band (14 characters, as the text file has
+// it), hh:mm:ss, MM/DD.
+QStringList ArrivalTableHeadings();
+QStringList ArrivalTableRow(int position, const QString &owner, const QByteArray &arrival);
 
 inline constexpr char UnknownFlyer[] = "Unknown flyer";

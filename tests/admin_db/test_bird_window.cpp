@@ -2,9 +2,11 @@
 #include "admin_db/birds/bird_inventory_window.h"
 #include "admin_db/db/transaction.h"
 #include "clock/clock_identity.h"
+#include "csv_reader.h"
 #include "recording_bird_transfers.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
+#include "scratch_files.h"
 #include "widget_driver.h"
 
 #include <QCheckBox>
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void transferButtons();
     void confirmingWithReturn();
     void showsWhatAnotherWindowStored();
+    void exportsTheFlyersBirds();
 
 private:
     QListWidget *birds() const { return find<QListWidget>("lstPigeonList"); }
@@ -259,6 +262,33 @@ void TestBirdWindow::confirmingWithReturn()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_window.isNull());
     QVERIFY(m_scratch->db.dataWindows().isEmpty());
+}
+
+void TestBirdWindow::exportsTheFlyersBirds()
+{
+    const QString awkward = QStringLiteral("Abel, \"Ab\" Øster");
+    {
+        Connection own;
+        m_scratch->openOwn(own);
+        InsertRows(own, "UPDATE flyerlist SET Name = ? WHERE FlyerID = 1", {awkward});
+    }
+    m_window->FillBirdFlyerList();
+    const QString path = QDir(qEnvironmentVariable("TAMREL_SCRATCH")).filePath(QStringLiteral("birds.csv"));
+    m_prompter.saveNext(path);
+    click("cmdExportCsv");
+
+    QCOMPARE(m_prompter.saveRequests.size(), 1);
+    QCOMPARE(m_prompter.saveRequests.at(0).fileName, QStringLiteral("Abel_ _Ab_ Øster birds.csv"));
+    const QList<QStringList> expected = {
+        {"Flyer Name", "Band Number", "Sex", "Electronic Ring", "Colour", "Colour Name"},
+        {awkward, "AU07  AB000123", "C", "00000A1B2C", "BL", "Blue"},
+        {awkward, "AU07  AB000200", "H", "0000000000", "____", "Other"}};
+    QCOMPARE(ReadCsv(FileBytes(path)), expected);
+    QCOMPARE(m_prompter.texts(), QStringList{QStringLiteral("2 line(s) were exported to %1.").arg(path)});
+
+    // Nothing to export for a flyer without birds.
+    clickLine("lstBIFlyerList", 1);
+    QVERIFY(!enabled("cmdExportCsv"));
 }
 
 QTEST_MAIN(TestBirdWindow)

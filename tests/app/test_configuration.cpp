@@ -1,5 +1,6 @@
 #include "app/configuration.h"
 #include "app/settings_store.h"
+#include "clock/port_device.h"
 #include "link_rig.h"
 
 #include <QDir>
@@ -7,6 +8,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(SerialPortEntry)
 
 // One configuration over a fresh settings file and a fake port.
 struct Rig : LinkRig {
@@ -41,6 +44,9 @@ private Q_SLOTS:
     void badPortNumberStopsLoad();
     void writeFailureIsReported();
     void damagedFileIsSetAside();
+    void portByName_data();
+    void portByName();
+    void chosenDeviceIsKeptBesideTheNumber();
 };
 
 void TestConfiguration::initTestCase()
@@ -234,6 +240,87 @@ void TestConfiguration::damagedFileIsSetAside()
     QFile kept(path + QStringLiteral(".damaged"));
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("[Config\nCombine=12\n"));
+}
+
+
+void TestConfiguration::portByName_data()
+{
+    QTest::addColumn<SerialPortEntry>("entry");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("environment");   // TAMREL_COM1
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("inUse");
+    const QString byId = QStringLiteral("/dev/serial/by-id/usb-Maker_Adapter_A1-if00");
+    const QStringList usb0 = {"/dev/ttyUSB0"};
+    QTest::newRow("USB adapter") << SerialPortEntry{"/dev/ttyUSB0", "UART", "Maker", byId} << usb0 << QString() << 1
+                                 << QString() << "/dev/ttyUSB0";
+    QTest::newRow("ACM behind a USB of its number")
+        << SerialPortEntry{"/dev/ttyACM0", "", "", byId} << QStringList{"/dev/ttyUSB0", "/dev/ttyACM0"} << QString()
+        << 0 << byId << byId;
+    QTest::newRow("ACM alone") << SerialPortEntry{"/dev/ttyACM1", "", "", byId} << QStringList{"/dev/ttyACM1"}
+                               << QString() << 2 << QString() << "/dev/ttyACM1";
+    QTest::newRow("built-in port") << SerialPortEntry{"/dev/ttyS3", "", "", ""} << QStringList{} << QString() << 4
+                                   << QString() << "/dev/ttyS3";
+    QTest::newRow("ttyS behind a USB") << SerialPortEntry{"/dev/ttyS0", "", "", ""} << usb0 << QString() << 0
+                                       << "/dev/ttyS0" << "/dev/ttyS0";
+    QTest::newRow("no numbered name") << SerialPortEntry{"/dev/rfcomm0", "", "", ""} << QStringList{} << QString()
+                                      << 0 << "/dev/rfcomm0" << "/dev/rfcomm0";
+    QTest::newRow("beyond two digits") << SerialPortEntry{"/dev/ttyUSB120", "", "", ""} << QStringList{} << QString()
+                                       << 0 << "/dev/ttyUSB120" << "/dev/ttyUSB120";
+    QTest::newRow("environment wins") << SerialPortEntry{"/dev/ttyUSB0", "", "", byId} << usb0 << "/tmp/sim-link"
+                                      << 0 << byId << "/tmp/sim-link";
+}
+
+void TestConfiguration::portByName()
+{
+#ifdef Q_OS_WIN
+    QSKIP("device names of Linux");
+#endif
+    QFETCH(SerialPortEntry, entry);
+    QFETCH(QStringList, present);
+    QFETCH(QString, environment);
+    QFETCH(QString, kept);
+    const QByteArray before = qgetenv("TAMREL_COM1");
+    qputenv("TAMREL_COM1", environment.toLocal8Bit());
+    const DeviceExistsCheck exists = [&](const QString &device) { return present.contains(device); };
+    const PortChoice choice = ChoosePort(entry, exists);
+    const QString inUse = DeviceInUse(choice.number > 0 ? choice.number : 1, choice.device, exists);
+    qputenv("TAMREL_COM1", before);
+    QTEST(choice.number, "number");
+    QCOMPARE(choice.device, kept);
+    QTEST(inUse, "inUse");
+}
+
+void TestConfiguration::chosenDeviceIsKeptBesideTheNumber()
+{
+    Rig r;
+    r.config.LoadSettings();
+    r.config.windowOpened();
+    r.config.windowClosed();
+    // A user who never chose a device by name finds no new key.
+    QCOMPARE(r.settings.allKeys().filter(QStringLiteral("ComDevice")), QStringList{});
+
+    const QString named = QStringLiteral("/dev/serial/by-id/usb-Maker_Adapter_A1-if00");
+    r.config.windowOpened();
+    r.config.editableFields().comDevice = named;
+    r.config.windowClosed();
+    QCOMPARE(r.stored("ComDevice"), named);
+    QCOMPARE(r.stored("ComPorts"), QStringLiteral("1"));
+    r.config.LoadSettings();
+    QCOMPARE(r.config.fields().comDevice, named);
+    // TAMREL_COM1 is set for these tests: it still names the device opened.
+    QCOMPARE(r.link.device(), QStringLiteral("/dev/null"));
+    qunsetenv("TAMREL_COM1");
+    const QString used = r.link.device();
+    qputenv("TAMREL_COM1", QByteArray("/dev/null"));
+    QCOMPARE(used, named);
+
+    // Typing a number again drops the name.
+    r.config.windowOpened();
+    r.config.editableFields().comDevice.clear();
+    r.config.windowClosed();
+    QCOMPARE(r.stored("ComDevice"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestConfiguration)

@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +63,7 @@ private Q_SLOTS:
     void dataWindowsOpenOnce();
     void secondCopyOnTheSameDatabaseIsRefused();
     void configWindowOpensOnceAndKeepsItsRules();
+    void configWindowChoosesPortByName();
     void helpFile();
     void aboutTitle();
     void restoreFromTheFileMenu();
@@ -305,6 +308,47 @@ void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()
     QCOMPARE(rig.settings.value(QStringLiteral("Config/Combine")).toString(), QStringLiteral("XY"));
     QCOMPARE(rig.window.windowTitle(), QStringLiteral("Tamrel     Concourse = 1B_9 Combine = XY"));
     QCOMPARE(rig.window.link().portNumber(), 34);
+}
+
+void TestMainWindow::configWindowChoosesPortByName()
+{
+    WindowRig rig;
+    rig.window.startUp();
+    const QString byId = QStringLiteral("/dev/serial/by-id/usb-Maker_Radio_A1-if00");
+    const QList<SerialPortEntry> present = {{"/dev/rfcomm0", "Radio link", "Maker", byId}};
+    auto *w = new ConfigWindow(rig.window.configuration(), &rig.window, [&] { return present; });
+    w->show();
+    const WindowDriver ui{w};
+    auto *ports = ui.find<QComboBox>("cmbComPorts");
+    QCOMPARE(ports->count(), 1);
+    QCOMPARE(ports->itemText(0), "/dev/rfcomm0 - Radio link (Maker) - " + byId);
+    QCOMPARE(ports->currentIndex(), -1);
+
+    // TAMREL_COM1 would win over any name chosen.
+    qunsetenv("TAMREL_COM1");
+    ports->setCurrentIndex(0);
+    Q_EMIT ports->activated(0);
+    QCOMPARE(ui.find<QLabel>("lblComDevice")->text(), byId);
+    QCOMPARE(ui.field("txtComPort")->text(), QStringLiteral("1"));
+    ui.click("save_config");
+    QCOMPARE(rig.settings.value(QStringLiteral("Config/ComDevice")).toString(), byId);
+    QCOMPARE(rig.window.link().device(), byId);
+    ClockStatusBar &bar = rig.window.statusPanels();
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), bar.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&bar, &tip);
+    QCOMPARE(bar.toolTip(), "Serial port: " + byId);
+
+    // A number typed is that number's port again.
+    w = new ConfigWindow(rig.window.configuration(), &rig.window, [&] { return present; });
+    w->show();
+    const WindowDriver again{w};
+    QCOMPARE(again.find<QLabel>("lblComDevice")->text(), byId);
+    again.retype("txtComPort", QStringLiteral("5"));
+    QCOMPARE(again.find<QLabel>("lblComDevice")->text(), DeviceForPort(5));
+    again.click("save_config");
+    qputenv("TAMREL_COM1", QByteArray("/dev/null"));
+    QCOMPARE(rig.settings.value(QStringLiteral("Config/ComDevice")).toString(), QString());
+    QCOMPARE(rig.window.link().portNumber(), 5);
 }
 
 void TestMainWindow::helpFile()

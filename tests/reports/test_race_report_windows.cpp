@@ -1,3 +1,4 @@
+#include "csv_reader.h"
 #include "recording_prompter.h"
 #include "report_test_data.h"
 #include "report_windows_helpers.h"
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void deletedFileShowsNoFiles();
     void trainingOpensBrowseAndClose();
     void noKnockOffInRedThenPreview();
+    void exportsArrivalsToCsv();
 
 private:
     QListWidget *openBrowser();
@@ -170,6 +172,31 @@ void TestRaceReportWindows::noKnockOffInRedThenPreview()
     const QString text = control<QPlainTextEdit>(Preview, "Text1")->toPlainText();
     QVERIFY2(text.contains(QStringLiteral("Verified Time : NO Knock Off")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("   1) Jan Smith")));
+}
+
+void TestRaceReportWindows::exportsArrivalsToCsv()
+{
+    const QString awkward = QStringLiteral("Smith, \"Jan\" Żółć");
+    {
+        Connection own;
+        m_world->scratch.openOwn(own);
+        InsertRows(own, "UPDATE flyerlist SET Name = ? WHERE FlyerID = 5", {awkward});
+    }
+    m_world->writeRaceFile(QStringLiteral("12340102.005"),
+                           {raceHeader(), arrival(demoRing(101)), arrival(demoRing(103), "110203", "0512")});
+    click(openBrowser(), 0);
+    const QString path = m_world->raceFile(QStringLiteral("chosen.csv"));
+    m_prompter.saveNext(path);
+    control<QPushButton>(Report, "cmdExportCsv")->click();
+
+    QCOMPARE(m_prompter.saveRequests.size(), 1);
+    QCOMPARE(m_prompter.saveRequests.at(0).folder + m_prompter.saveRequests.at(0).fileName,
+             m_world->raceFile(QStringLiteral("LMD12345.005.csv")));
+    const QList<QStringList> expected = {{"Pos", "Flyer Name", "Band Number", "Time", "Date"},
+                                         {"1", awkward, "AU24DEMO000101", "10:35:12", "05/11"},
+                                         {"2", "Unknown flyer", "AU24DEMO000103", "11:02:03", "05/12"}};
+    QCOMPARE(ReadCsv(FileBytes(path)), expected);
+    QCOMPARE(m_prompter.texts(), QStringList{QStringLiteral("2 line(s) were exported to %1.").arg(path)});
 }
 
 QTEST_MAIN(TestRaceReportWindows)

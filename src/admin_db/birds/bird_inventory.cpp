@@ -3,11 +3,14 @@
 #include "admin_db/records/clean_text.h"
 #include "admin_db/db/jet_error.h"
 #include "clock/clock_identity.h"
+#include "common/csv.h"
 #include "common/text_helpers.h"
 #include "common/latin1.h"
 #include "common/prompter.h"
 #include "admin_db/editing/entry_messages.h"
 
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <utility>
 
 namespace {
@@ -128,6 +131,25 @@ void BirdInventory::showFlyerBirds()
     m_birdLines.reserve(m_birds.size());
     for (const BirdRecord &bird : std::as_const(m_birds))
         m_birdLines.append(BirdListLine(bird, m_db.colors()));
+}
+
+void BirdInventory::exportBirds()
+{
+    if (m_flyerRow < 0 || m_birds.isEmpty())
+        return;
+    const QString flyer = m_flyers.at(m_flyerRow).name.trimmed();
+    QList<QStringList> rows = {QStringList{QStringLiteral("Flyer Name")} + BirdTableHeadings()};
+    for (const BirdRecord &bird : std::as_const(m_birds))
+        rows.append(QStringList{flyer} + BirdTableRow(bird, m_db.colors()));
+    // A name may hold what no file name can.
+    QString fileName = flyer;
+    static const QRegularExpression unsafe(QStringLiteral("[^\\w -]"), QRegularExpression::UseUnicodePropertiesOption);
+    fileName.replace(unsafe, QStringLiteral("_"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/');
+    ExportCsv(m_prompter,
+              SaveFileRequest{QStringLiteral("Export to CSV"), folder, fileName + QStringLiteral(" birds.csv"),
+                              QStringLiteral("CSV files (*.csv)")},
+              rows, {});
 }
 
 void BirdInventory::birdClicked(int row, const QList<int> &selectedRows)
@@ -526,6 +548,7 @@ BirdInventoryView BirdInventory::view() const
     v.sendBirdsEnabled = browsing() && !m_birds.isEmpty();
     // Received birds would land beside a bird half typed.
     v.receiveBirdsEnabled = browsing();
+    v.exportEnabled = v.sendBirdsEnabled;
     return v;
 }
 

@@ -46,6 +46,7 @@ struct BirdInventoryView {
     bool endEnabled = false;
     bool sendBirdsEnabled = false;
     bool receiveBirdsEnabled = false;
+    bool exportEnabled = false;
 };
 
 // The bird window without its widgets: the flyer list and its search, the
@@ -85,6 +86,9 @@ public:
     void sendBirds();
     // "Receive Birds": the module's birds into the database.
     void receiveBirds();
+    // "Export to CSV...": the chosen flyer's birds as the list shows them,
+    // into a file the user chooses.
+    void exportBirds();
     // Another window changed the flyers or birds (an import): the flyer list
     // read anew, the chosen flyer kept; not while a bird is being entered.
     void showDatabaseChanges();

@@ -101,7 +101,7 @@ void BirdInventoryWindow::connectControls()
     connectButtons({{ui->cmdBirdAddNew, &BirdInventory::addNew}, {ui->cmdBirdEdit, &BirdInventory::edit},
                     {ui->cmdBirdSave, &BirdInventory::save}, {ui->cmdBirdCancel, &BirdInventory::cancel},
                     {ui->cmdBirdDelete, &BirdInventory::deleteBirds}, {ui->cmdSendBirds, &BirdInventory::sendBirds},
-                    {ui->cmdReceiveBirds, &BirdInventory::receiveBirds}},
+                    {ui->cmdReceiveBirds, &BirdInventory::receiveBirds}, {ui->cmdExportCsv, &BirdInventory::exportBirds}},
                    ui->cmdBirdEnd);
     connect(ui->chkSendOnlySelectBirds, &QCheckBox::toggled, this,
             [this](bool checked) { m_logic.setOnlySelectedBirds(checked); });
@@ -182,6 +182,7 @@ void BirdInventoryWindow::showState()
     ui->cmdBirdEnd->setEnabled(v.endEnabled);
     ui->cmdSendBirds->setEnabled(v.sendBirdsEnabled);
     ui->cmdReceiveBirds->setEnabled(v.receiveBirdsEnabled);
+    ui->cmdExportCsv->setEnabled(v.exportEnabled);
 }
 
 void BirdInventoryWindow::showBirdList(const BirdInventoryView &v)

@@ -36,6 +36,20 @@ QString BirdListLine(const BirdRecord &bird, const BirdColors &colors)
     return toText(line) + (code ? colors.slot(*code).abbreviation : QString());
 }
 
+QStringList BirdTableHeadings()
+{
+    return {QStringLiteral("Band Number"), QStringLiteral("Sex"), QStringLiteral("Electronic Ring"),
+            QStringLiteral("Colour"), QStringLiteral("Colour Name")};
+}
+
+QStringList BirdTableRow(const BirdRecord &bird, const BirdColors &colors)
+{
+    const std::optional<int> code = ColorCodeOf(bird.color);
+    const ColorSlot none;
+    const ColorSlot &color = code ? colors.slot(*code) : none;
+    return {toText(bird.band()), toText(bird.sex), toText(bird.elecnumber), color.abbreviation, color.name};
+}
+
 std::optional<BirdRecord> ReceivedBird(const QByteArray &record, qint64 flyerId)
 {
     if (record.size() < 27)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class BirdColors;
@@ -33,6 +34,10 @@ std::optional<int> ColorCodeOf(const QByteArray &color);
 // " AU07  AB000123C 0000000000 BL": the band at positions 2 to 15, the sex,
 // the ring at 18 to 27 and the colour's abbreviation from 29.
 QString BirdListLine(const BirdRecord &bird, const BirdColors &colors);
+// The same columns for a spreadsheet: band, sex, ring, the colour's
+// abbreviation and its name.
+QStringList BirdTableHeadings();
+QStringList BirdTableRow(const BirdRecord &bird, const BirdColors &colors);
 
 // Whether a bird read from outside (a memory module, a DOS file) has the
 // fields its layout says: letters for the organisation, digits for the hatch
