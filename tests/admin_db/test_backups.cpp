@@ -39,6 +39,7 @@ private Q_SLOTS:
     void copyIsWholeAndKeyed();
     void failureLeavesNoBackup_data();
     void failureLeavesNoBackup();
+    void readOnlyFolderRefusesTheBackup();
     void automaticBackupsAreKeptForAWhile();
     void restoreReplacesTheDatabase();
     void restoreOverAnUnreadableDatabase();
@@ -116,6 +117,32 @@ void TestBackups::failureLeavesNoBackup()
     // The next backup clears what a killed one left.
     QVERIFY(Backups::beforeOperation(s.db, Backups::Before::Compact, QDateTime::currentDateTime()).ok);
     QCOMPARE(backupFiles(s.db, QDir::Hidden), backupFiles(s.db));
+}
+
+// As a user who may not write in the backups folder (root would anyway).
+void TestBackups::readOnlyFolderRefusesTheBackup()
+{
+    ScratchDatabase s(QStringLiteral("backupReadOnly"));
+    if (!UnprivilegedReaches(s.folder))
+        QSKIP("an unprivileged user cannot reach the scratch folder");
+    const QString backups = Backups::folder(s.db);
+    QVERIFY(QDir().mkpath(backups));
+    const auto everyone = [](QFile::Permissions p) { return p | QFile::ReadOther | QFile::ExeOther; };
+    QVERIFY(QFile::setPermissions(s.path(), everyone(QFile::ReadOwner | QFile::WriteOwner) | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(s.folder, everyone(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+                                                | QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(backups, everyone(QFile::ReadOwner | QFile::ExeOwner)));
+    const QString path = s.path();
+    const QByteArray key = s.db.key();
+    const std::optional<QByteArray> told = OutputOfUnprivileged([&] {
+        Database own;
+        own.setFile(path, key);
+        const Outcome made = Backups::backUp(own, Backups::proposedPath(own, QDate(2026, 12, 7)));
+        return made.ok ? QByteArray("made") : made.message.toUtf8();
+    });
+    QVERIFY(told);
+    QVERIFY2(told->contains("read-only"), told->constData());
+    QCOMPARE(backupFiles(s.db, QDir::Hidden), QStringList{});
 }
 
 void TestBackups::automaticBackupsAreKeptForAWhile()
