@@ -1,8 +1,6 @@
-#include "app/about_window.h"
 #include "app/config_window.h"
 #include "app/main_window.h"
 #include "clock/clock_status_bar.h"
-#include "admin_db/db/statement.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
 #include "widget_driver.h"
@@ -53,13 +51,11 @@ private Q_SLOTS:
     void startUpWithClock();
     void databaseAtStartUp_data();
     void databaseAtStartUp();
-    void compactFromMenu();
     void dataWindowsOpenOnce_data();
     void dataWindowsOpenOnce();
     void secondCopyOnTheSameDatabaseIsRefused();
     void configWindowOpensOnceAndKeepsItsRules();
     void helpFile();
-    void aboutTitle();
 };
 
 void TestMainWindow::initTestCase()
@@ -172,27 +168,6 @@ void TestMainWindow::databaseAtStartUp()
         QVERIFY(rig.prompter.messages[0].text.startsWith(QStringLiteral("The file 'tamreldata.mdb' is not accessable!")));
         QVERIFY(!QFile::exists(rig.dir.filePath(QStringLiteral("tamreldata.mdb"))));
     }
-}
-
-void TestMainWindow::compactFromMenu()
-{
-    WindowRig rig;
-    rig.port.setResponder(FakeClockPeer{});
-    QVERIFY(rig.installDatabase());
-    rig.window.startUp();
-    rig.window.database().use(Table::clubs, MainWindowHolder).execute("INSERT INTO clubs (ClubName) VALUES ('Kept')");
-
-    rig.action("mnuCompactDatabase")->trigger();
-    QVERIFY2(rig.prompter.messages.isEmpty(), qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
-    QVERIFY(rig.window.database().isHeld(Table::clubs));
-    Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
-    QVERIFY(count.next());
-    QCOMPARE(count.number(0), 1);
-
-    // A data window holding the file stops it.
-    rig.window.database().use(Table::orte, QStringLiteral("frmLiberations"));
-    rig.action("mnuCompactDatabase")->trigger();
-    QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.")});
 }
 
 void TestMainWindow::dataWindowsOpenOnce_data()
@@ -328,12 +303,6 @@ void TestMainWindow::helpFile()
     pages.close();
     rig.action("mnuHelp")->trigger();
     QCOMPARE(rig.opened, QStringList{pages.fileName()});
-}
-
-void TestMainWindow::aboutTitle()
-{
-    QCOMPARE(AboutWindow::titleText(), QStringLiteral("Tamrel: V") + QStringLiteral(TAMREL_VERSION));
-    QCOMPARE(QString::fromLatin1(TAMREL_VERSION).count(QLatin1Char('.')), 2);
 }
 
 QTEST_MAIN(TestMainWindow)
