@@ -39,8 +39,6 @@ class TestDatabaseOpen : public QObject {
 private Q_SLOTS:
     void openFailure_data();
     void openFailure();
-    void deliveredTables_data();
-    void deliveredTables();
     void mkdbFailureLeavesNoFile();
     void oneConnectionForEveryHolder();
     void earlierLogModeIsTurnedBack();
@@ -90,31 +88,6 @@ void TestDatabaseOpen::openFailure()
     QCOMPARE(s.fileBytes(), before);
     if (file == QLatin1String("missing"))
         QCOMPARE(QDir(s.folder).entryList(QDir::Files), QStringList{});
-}
-
-void TestDatabaseOpen::deliveredTables_data()
-{
-    QTest::addColumn<int>("table");
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QStringList>("fields");
-    QTest::newRow("clubs") << int(Table::clubs) << QByteArray("clubs") << QStringList{"ClubID", "ClubName"};
-    QTest::newRow("flyerlist") << int(Table::flyerlist) << QByteArray("flyerlist")
-        << QStringList{"FlyerID", "ClubID", "Name", "Address", "CityStateZip", "Phone", "email", "Latitude", "Longitude"};
-    QTest::newRow("birds") << int(Table::birds) << QByteArray("birds")
-        << QStringList{"BirdFlyerID", "NatOrg", "HatchYr", "clubletters", "bnumber", "sex", "elecnumber", "color", "type"};
-    QTest::newRow("orte") << int(Table::orte) << QByteArray("orte")
-                          << QStringList{"racenum", "racename", "racedate", "racetype"};
-}
-
-void TestDatabaseOpen::deliveredTables()
-{
-    QFETCH(int, table);
-    QFETCH(QByteArray, name);
-    ScratchDatabase s(QStringLiteral("deliveredTables"));
-    Connection &c = s.db.use(Table(table), QStringLiteral("frmTest"));
-    Statement info = c.prepare("PRAGMA table_info(" + name + ")");
-    QTEST(FieldOfEveryRow(info, "name"), "fields");
-    QCOMPARE(Number(c, "SELECT count(*) FROM " + name), qint64(0));
 }
 
 void TestDatabaseOpen::mkdbFailureLeavesNoFile()
@@ -320,6 +293,13 @@ void TestDatabaseOpen::fieldsAndTransactions()
     QCOMPARE(jetNumberOf([&] { q.text("Nickname"); }), JetCode::ItemNotFound);
     QVERIFY(!q.next());
     QCOMPARE(jetNumberOf([&] { q.text("Name"); }), JetCode::NoCurrentRecord);
+
+    // Another program writing: a change fails at its start, before any work.
+    Connection other;
+    s.openOwn(other);
+    other.execute("BEGIN IMMEDIATE");
+    QCOMPARE(jetNumberOf([&] { Transaction refused(c); }), JetCode::FileLocked);
+    other.execute("ROLLBACK");
 }
 
 void TestDatabaseOpen::lookupsUseIndexes_data()

@@ -1,8 +1,6 @@
-#include "app/about_window.h"
 #include "app/config_window.h"
 #include "app/main_window.h"
 #include "clock/clock_status_bar.h"
-#include "admin_db/db/statement.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
 #include "widget_driver.h"
@@ -18,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QDir>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -58,15 +57,13 @@ private Q_SLOTS:
     void startUpWithClock();
     void databaseAtStartUp_data();
     void databaseAtStartUp();
-    void compactFromMenu();
     void dataWindowsOpenOnce_data();
     void dataWindowsOpenOnce();
     void secondCopyOnTheSameDatabaseIsRefused();
     void configWindowOpensOnceAndKeepsItsRules();
     void configWindowChoosesPortByName();
     void helpFile();
-    void aboutTitle();
-    void restoreFromTheFileMenu();
+    void backupsFromTheMenus();
 };
 
 void TestMainWindow::initTestCase()
@@ -182,32 +179,6 @@ void TestMainWindow::databaseAtStartUp()
         QVERIFY(rig.prompter.messages[0].text.startsWith(QStringLiteral("The file 'tamreldata.mdb' is not accessable!")));
         QVERIFY(!QFile::exists(rig.dir.filePath(QStringLiteral("tamreldata.mdb"))));
     }
-}
-
-void TestMainWindow::compactFromMenu()
-{
-    WindowRig rig;
-    rig.port.setResponder(FakeClockPeer{});
-    QVERIFY(rig.installDatabase());
-    rig.window.startUp();
-    rig.window.database().use(Table::clubs, MainWindowHolder).execute("INSERT INTO clubs (ClubName) VALUES ('Kept')");
-
-    rig.action("mnuCompactDatabase")->trigger();
-    QVERIFY2(rig.prompter.messages.isEmpty(), qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
-    QVERIFY(rig.window.database().isHeld(Table::clubs));
-    // The day's copy at start-up, and one before the compact.
-    const QStringList backups = QDir(Backups::folder(rig.window.database())).entryList(QDir::Files);
-    QCOMPARE(backups.size(), 2);
-    QCOMPARE(backups.filter(QStringLiteral("-daily.mdb")).size(), 1);
-    QCOMPARE(backups.filter(QStringLiteral("-before-compact.mdb")).size(), 1);
-    Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
-    QVERIFY(count.next());
-    QCOMPARE(count.number(0), 1);
-
-    // A data window holding the file stops it.
-    rig.window.database().use(Table::orte, QStringLiteral("frmLiberations"));
-    rig.action("mnuCompactDatabase")->trigger();
-    QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.")});
 }
 
 void TestMainWindow::dataWindowsOpenOnce_data()
@@ -393,37 +364,39 @@ void TestMainWindow::helpFile()
                                                    .arg(QDir::toNativeSeparators(pages.fileName()))});
 }
 
-void TestMainWindow::aboutTitle()
-{
-    QCOMPARE(AboutWindow::titleText(), QStringLiteral("Tamrel: V") + QStringLiteral(TAMREL_VERSION));
-    QCOMPARE(QString::fromLatin1(TAMREL_VERSION).count(QLatin1Char('.')), 2);
-}
-
-// The day's copy made at start-up is offered and put back.
-void TestMainWindow::restoreFromTheFileMenu()
+// Compact keeps a copy first, beside the day's copy made at start-up; a
+// restore offers both and puts the chosen one back.
+void TestMainWindow::backupsFromTheMenus()
 {
     WindowRig rig;
     rig.port.setResponder(FakeClockPeer{});
     QVERIFY(rig.installDatabase());
     rig.window.startUp();
     Connection &c = rig.window.database().connection();
+    c.execute("INSERT INTO clubs (ClubName) VALUES ('Kept')");
+    rig.action("mnuCompactDatabase")->trigger();
+    QVERIFY2(rig.prompter.messages.isEmpty(), qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
     c.execute("INSERT INTO clubs (ClubName) VALUES ('Typed after')");
+
     QStringList offered;
     QTimer::singleShot(0, [&] {
         QWidget *chooser = QApplication::activeModalWidget();
         QVERIFY(chooser);
-        offered = ListLines(chooser->findChild<QListWidget *>(QStringLiteral("lstBackups")));
+        auto *list = chooser->findChild<QListWidget *>(QStringLiteral("lstBackups"));
+        offered = ListLines(list);
+        list->setCurrentRow(int(offered.indexOf(QRegularExpression(QStringLiteral(".*-before-compact.*")))));
         chooser->findChild<QPushButton *>(QStringLiteral("cmdRestore"))->click();
     });
     rig.action("mnuRestoreDatabase")->trigger();
-    QCOMPARE(offered.size(), 1);
-    QVERIFY2(offered.constFirst().endsWith(QLatin1String("-daily.mdb  0 clubs, 0 flyers, 0 birds")),
-             qPrintable(offered.constFirst()));
-    QVERIFY2(rig.prompter.texts().constLast().endsWith(QLatin1String("(0 clubs, 0 flyers, 0 birds).")),
+    QCOMPARE(offered.size(), 2);
+    const QString lines = offered.join(QLatin1Char('|'));
+    QVERIFY2(lines.contains(QLatin1String("-before-compact.mdb  1 clubs, 0 flyers, 0 birds")), qPrintable(lines));
+    QVERIFY2(lines.contains(QLatin1String("-daily.mdb  0 clubs, 0 flyers, 0 birds")), qPrintable(lines));
+    QVERIFY2(rig.prompter.texts().constLast().endsWith(QLatin1String("(1 clubs, 0 flyers, 0 birds).")),
              qPrintable(rig.prompter.texts().constLast()));
     Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
     QVERIFY(count.next());
-    QCOMPARE(count.number(0), 0);
+    QCOMPARE(count.number(0), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,6 +1,6 @@
 #include "clock/clock_identity.h"
 #include "clock/clock_link.h"
-#include "clock/framing.h"
+#include "sim_frames.h"
 #include "fake_clock_peer.h"
 #include "link_rig.h"
 
@@ -16,7 +16,6 @@ private Q_SLOTS:
     void silentHcuIsToldOnce();
     void stateTexts_data();
     void stateTexts();
-    void notConnectedTexts();
 
 private:
     PortOneFile m_device;
@@ -116,7 +115,7 @@ void TestClockIdentity::damagedReplyIsToldAndFails()
 {
     LinkRig r;
     r.port.setResponder([](const QByteArray &) {
-        QByteArray frame = FrameReply("#v01570150000012AB34CD");
+        QByteArray frame = SimFrame("#v01570150000012AB34CD");
         frame[frame.size() - 2] = 'x';
         return QList<FakeSerialPort::Piece>{{3, frame}};
     });
@@ -139,14 +138,6 @@ void TestClockIdentity::stateTexts()
 {
     QFETCH(QByteArray, state);
     QTEST(LmdStateText(state), "text");
-}
-
-void TestClockIdentity::notConnectedTexts()
-{
-    const ClockStatusTexts t = StatusTextsFor(ClockIdentity{});
-    QCOMPARE(t.lmdState, QStringLiteral("TAMREL NOT CONNECTED"));
-    QCOMPARE(t.lmdVersion, QStringLiteral("0.00"));
-    QCOMPARE(t.lmdSerial, QStringLiteral("0000"));
 }
 
 QTEST_APPLESS_MAIN(TestClockIdentity)

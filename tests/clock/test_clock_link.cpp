@@ -1,5 +1,5 @@
 #include "clock/clock_link.h"
-#include "clock/framing.h"
+#include "sim_frames.h"
 #include "link_rig.h"
 
 #include <QTest>
@@ -11,7 +11,7 @@ namespace {
 const QByteArray ACK("\x06"), NAK("\x15"), ESC("\x1b");
 
 QList<FakeSerialPort::Piece> at(qint64 ms, const QByteArray &bytes) { return {{ms, bytes}}; }
-QByteArray reply(const QByteArray &data) { return FrameReply(data); }
+QByteArray reply(const QByteArray &data) { return SimFrame(data); }
 } // namespace
 
 class TestClockLink : public QObject {
@@ -93,7 +93,7 @@ void TestClockLink::exchange()
     QTEST(r.link.SendCommand("v"), "expected");
     QCOMPARE(r.port.written.size(), writes);
     for (const QByteArray &frame : r.port.written)
-        QCOMPARE(frame, FrameCommand(ClockLink::ClockPrefix, "v"));
+        QCOMPARE(frame, SimFrame(ClockLink::ClockPrefix + "v"));
     QVERIFY2(r.time.now >= minMs && r.time.now <= maxMs, qPrintable(QString::number(r.time.now)));
     if (messageStart.isEmpty()) {
         QVERIFY(r.prompter.messages.isEmpty());
@@ -151,12 +151,12 @@ void TestClockLink::refusedOpenIsOneMessage()
 void TestClockLink::portStaysOpenAcrossExchanges()
 {
     LinkRig r;
-    r.port.setResponder([](const QByteArray &) { return at(5, FrameReply("Av")); });
+    r.port.setResponder([](const QByteArray &) { return at(5, SimFrame("Av")); });
     QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
     r.link.setAddressPrefix({});
     QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
     QCOMPARE(r.port.openedDevices, QStringList{m_device.file.fileName()});
-    QCOMPARE(r.port.written.last(), FrameCommand({}, "v"));
+    QCOMPARE(r.port.written.last(), SimFrame("v"));
 }
 
 void TestClockLink::portNumberOnlyChangesWhileClosed()

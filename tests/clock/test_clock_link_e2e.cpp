@@ -1,7 +1,5 @@
 #include "clock/control_chars.h"
-#include "clock/framing.h"
 #include "clocksim_session.h"
-#include "module_file.h"
 #include "scratch_files.h"
 
 #include <QFile>
@@ -11,44 +9,8 @@
 
 namespace {
 
-const QByteArray ACK(1, Ctl::ACK), NAK(1, Ctl::NAK), EOT(1, Ctl::EOT);
+const QByteArray NAK(1, Ctl::NAK);
 const QByteArray SampleIdentification = "v01570150000012AB34CD";
-
-// The program's side of a link to a running clock stand-in.
-struct Session : ClocksimSession {
-    explicit Session(const QStringList &arguments) : ClocksimSession(arguments)
-    {
-        link.setTrace([this](const char *direction, const QByteArray &bytes) {
-            if (QByteArray(direction) == "->")
-                sent.append(bytes);
-        });
-    }
-
-    QList<QByteArray> sent;
-};
-
-struct Readout {
-    QList<QByteArray> blocks;
-    bool ended = false;
-};
-
-// Reads a memory out as the program does: the start command until the clock
-// answers ACK, bare ACKs from then on, to EOT.
-Readout readOut(ClockLink &link, const QByteArray &start, int bound)
-{
-    Readout r;
-    bool acknowledged = false;
-    for (int i = 0; i < bound && !r.ended; ++i) {
-        const QByteArray reply = link.SendCommand(acknowledged ? ACK : start);
-        if (reply == ACK)
-            acknowledged = true;
-        else if (reply == EOT)
-            r.ended = true;
-        else if (reply.size() >= 2)
-            r.blocks.append(reply);
-    }
-    return r;
-}
 
 // What each SendCommand must have returned, by what the clock's log says
 // happened on the line: a NAK is sent once more, a second one is the result.
@@ -77,9 +39,6 @@ private Q_SLOTS:
     void identification_data();
     void identification();
     void faultsComeBackAsResultCodes();
-    void raceReadout_data();
-    void raceReadout();
-    void adminSetStoredAndReadBack();
     void vanishedClockEndsInACodeNotAHang();
 
 private:
@@ -111,7 +70,7 @@ void TestClockLinkE2e::identification()
     QFile::remove(lmd);
     QVERIFY(QFile::copy(QStringLiteral(TAMREL_SAMPLE_LMD), lmd));
 
-    Session s(QStringList{"--lmd", lmd} + options);
+    ClocksimSession s(QStringList{"--lmd", lmd} + options);
     QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
     QCOMPARE(ReadClockInfo(s.link, s.identity), QByteArray());
     QTEST(s.identity.LmdVersion, "lmdVersion");
@@ -126,7 +85,7 @@ void TestClockLinkE2e::identification()
 void TestClockLinkE2e::faultsComeBackAsResultCodes()
 {
     const QString log = m_dir.filePath(QStringLiteral("faults.log"));
-    Session s({"--fault", "nak=5,checksum=5,lose=5", "--seed", "4711", "--log", log});
+    ClocksimSession s({"--fault", "nak=5,checksum=5,lose=5", "--seed", "4711", "--log", log});
     QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
 
     constexpr int Exchanges = 1000;
@@ -148,80 +107,9 @@ void TestClockLinkE2e::faultsComeBackAsResultCodes()
              qPrintable(QStringLiteral("ok %1, bad frames %2").arg(byResult.value("ok")).arg(byResult.value(""))));
 }
 
-void TestClockLinkE2e::raceReadout_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<bool>("eachBlockAskedWithW");
-
-    QTest::newRow("acknowledged, then one block per ACK") << QStringList() << false;
-    QTest::newRow("blocks straight away") << QStringList{"--direct-data"} << true;
-}
-
-void TestClockLinkE2e::raceReadout()
-{
-    QFETCH(QStringList, options);
-    QFETCH(bool, eachBlockAskedWithW);
-    const QList<QByteArray> lines = {
-        "123401020051321006105142406000005142419051205142419050001 05/14 Lakeside00",
-        "US23ABCD01234501435120514",
-        "US23ABCD012346014400105141",
-        "Unknown       01452300514",
-        "123401020051321006105152406000000000000000000000000000000",
-        "E3",
-    };
-    const QString tam = m_dir.filePath(QStringLiteral("12340102.005"));
-    QVERIFY(WriteFileBytes(tam, lines.join("\r\n") + "\r\n"));
-
-    Session s(QStringList{"--race", tam} + options);
-    QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
-    const Readout r = readOut(s.link, "W", int(lines.size()) + 3);
-    QVERIFY(r.ended);
-    QCOMPARE(r.blocks, lines);
-    const auto asks = s.sent.count(FrameCommand(ClockLink::ClockPrefix, "W"));
-    QCOMPARE(asks, eachBlockAskedWithW ? lines.size() + 1 : 1);
-    QCOMPARE(s.prompter.messages.size(), 0);
-}
-
-void TestClockLinkE2e::adminSetStoredAndReadBack()
-{
-    const QString lmd = m_dir.filePath(QStringLiteral("admin.lmd"));
-    const QList<QByteArray> oldSet = {"S1          Old Combine         US", "ZUS22ABCD000001C0000000001J"};
-    const QList<QByteArray> newSet = {
-        "S1          North Valley CombineUS",
-        "S2   0102   Riverside Racing     1234",
-        "S3   0102005Jan Smith           00000000000000",
-        "ZUS23ABCD012345C0001234567J",
-        "ZUS23ABCD012346H0000000000>",
-    };
-    const QList<QByteArray> liberation = {"011405Lakeside1", "022105Millbank1"};
-    Session s({"--lmd", lmd});
-    QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
-    QStringList refused;
-    const auto store = [&](const QByteArray &command) {
-        if (s.link.SendCommand(command) != ACK)
-            refused.append(QString::fromLatin1(command));
-    };
-    for (const QByteArray &record : oldSet + newSet)
-        store(record);
-    store("IC0");
-    for (const QByteArray &body : liberation)
-        store("I0" + body);
-    QCOMPARE(refused, QStringList());
-
-    const Readout r = readOut(s.link, "X", int(newSet.size()) + 3);
-    QVERIFY(r.ended);
-    QCOMPARE(r.blocks, newSet);
-    // The module file holds what was stored.
-    QString error;
-    const auto module = ReadModuleFile(lmd, &error);
-    QVERIFY2(module, qPrintable(error));
-    QCOMPARE(module->adminRecords, newSet);
-    QCOMPARE(module->liberationPoints, liberation);
-}
-
 void TestClockLinkE2e::vanishedClockEndsInACodeNotAHang()
 {
-    Session s({});
+    ClocksimSession s({});
     QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
     QCOMPARE(ReadClockInfo(s.link, s.identity), QByteArray());
     QVERIFY(s.link.isPortOpen());

@@ -8,9 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestLineFile : public QObject {
     Q_OBJECT
@@ -33,6 +32,17 @@ void TestLineFile::replacesWholeFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("one\r\n\r\nthree\r\n"));
     QCOMPARE(QDir(dir.filePath(QStringLiteral("new"))).entryList(QDir::Files), QStringList{"LMD12345.005"});
+
+    // Through a link the file it names is replaced, and keeps its mode.
+    const QString real = dir.filePath(QStringLiteral("new/real"));
+    QVERIFY(QFile::rename(path, real) && QFile::link(real, path));
+    QCOMPARE(chmod(QFile::encodeName(real).constData(), 0640), 0);
+    QVERIFY(WriteLineFile(path, {"four"}).ok);
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(FileBytes(real), QByteArray("four\r\n"));
+    struct stat after {};
+    QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
+    QCOMPARE(after.st_mode & 0777, mode_t(0640));
 }
 
 void TestLineFile::failureLeavesNoHalfFile_data()
@@ -67,33 +77,6 @@ void TestLineFile::failureLeavesNoHalfFile()
         QCOMPARE(written.message, message);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{blocker});
 }
-
-namespace {
-
-// Files of this process may not grow past limit bytes while it lives; a
-// write past it fails with EFBIG instead of killing the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
-} // namespace
 
 void TestLineFile::fullDiskKeepsTheOldFile_data()
 {

@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(Spoils)
 Q_DECLARE_METATYPE(RaceReadout::End)
 
 namespace {
-const QByteArray W = FrameCommand(ClockLink::ClockPrefix, "W");
+const QByteArray W = SimFrame(ClockLink::ClockPrefix + "W");
 const QByteArray Ack(1, Ctl::ACK);
 // The identification before every readout: "v" to the module, "v" twice and
 // "e00" to the HCU.
@@ -138,7 +138,7 @@ void TestRaceMemoryReadout::endlessClockBreaksOff()
         if (frame != W && frame != Ack)
             return rig.clock.identity(frame);
         ++blocksSent;
-        return {{3, FrameReply('#' + SampleLines::arrival(blocksSent))}};
+        return {{3, SimFrame('#' + SampleLines::arrival(blocksSent))}};
     });
     const RaceReadout readout = ReadRaceMemory(rig.context, 1010);
     QCOMPARE(readout.end, RaceReadout::End::BrokenOff);

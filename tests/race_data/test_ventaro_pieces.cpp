@@ -1,4 +1,5 @@
 #include "race_data/ventaro_dates.h"
+#include "race_data/ventaro_file.h"
 #include "race_data/ventaro_races.h"
 #include "race_data/ventaro_records.h"
 
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void sorting();
     void weeks_data();
     void weeks();
+    void seasons_data();
+    void seasons();
     void liberationDates_data();
     void liberationDates();
 };
@@ -138,6 +141,25 @@ void TestVentaroPieces::weeks()
     QFETCH(int, week);
     QCOMPARE(VentaroWeek(date), week);
     QCOMPARE(VentaroFileName(date), QStringLiteral("W00000%1.D00").arg(week, 2, 10, QLatin1Char('0')));
+}
+
+void TestVentaroPieces::seasons_data()
+{
+    QTest::addColumn<int>("daysBefore");   // the file's first liberation, before the new one
+    QTest::addColumn<bool>("another");
+    QTest::newRow("350 days: this season") << 350 << false;
+    QTest::newRow("351 days") << 351 << true;
+    QTest::newRow("last season, the same week") << 364 << true;
+    QTest::newRow("a later date") << -3 << false;
+}
+
+void TestVentaroPieces::seasons()
+{
+    QFETCH(int, daysBefore);
+    const QDate liberation(2026, 5, 11);
+    const VentaroFile file{VentaroFile::Kind::Existing, liberation.addDays(-daysBefore), "0"};
+    QTEST(HoldsAnotherSeason(file, liberation), "another");
+    QVERIFY(!HoldsAnotherSeason(VentaroFile{VentaroFile::Kind::Unreadable, file.firstDate, {}}, liberation));
 }
 
 void TestVentaroPieces::liberationDates_data()

@@ -133,6 +133,9 @@ void TestReportBuilders::deviation_data()
     QTest::newRow("-11") << QByteArray("051224175949") << QByteArray("051224180000") << QByteArray("-11") << error;
     QTest::newRow("over the new year") << QByteArray("010125000005") << QByteArray("123124235955")
                                        << QByteArray("10") << fine;
+    // 29 is 2029, 30 is 1930: a century apart, never ten seconds.
+    QTest::newRow("across the year pivot") << QByteArray("010130000005") << QByteArray("123129235955")
+                                           << QByteArray("-3155759990") << error;
     QTest::newRow("13/45 is no date") << QByteArray("134524180000") << QByteArray("051224180000")
                                       << QByteArray("N/A") << QByteArray("Invalid clock time");
 }

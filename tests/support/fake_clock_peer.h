@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clock/clock_link.h"
-#include "clock/framing.h"
+#include "sim_frames.h"
 #include "fake_serial_port.h"
 
 // A clock on a fake port that answers the identification commands with the
@@ -14,15 +14,15 @@ struct FakeClockPeer {
     QList<FakeSerialPort::Piece> operator()(const QByteArray &frame) const
     {
         QByteArray payload;
-        if (frame == FrameCommand(ClockLink::ClockPrefix, "v"))
+        if (frame == SimFrame(ClockLink::ClockPrefix + "v"))
             payload = lmd;
-        else if (frame == FrameCommand({}, "v"))
+        else if (frame == SimFrame("v"))
             payload = hcuVersion;
-        else if (frame == FrameCommand({}, "e00"))
+        else if (frame == SimFrame("e00"))
             payload = hcuMemory;
         if (payload.isEmpty())
             return {};
         // The link drops the first data byte of every reply.
-        return {{3, FrameReply('#' + payload)}};
+        return {{3, SimFrame('#' + payload)}};
     }
 };

@@ -22,6 +22,8 @@ struct FakeModuleClock {
     bool endless = false;
     // "X" is answered ESC.
     bool refusesReadout = false;
+    // This block of the readout (from 0) never gets its ETX.
+    int unendedBlock = -1;
     // Habits of real clocks: the reply comes after the frame's time on the
     // line; the ACK to record ackTwice comes twice, 10 ms apart; after each
     // ACK to a record the clock is busy storing for busyMs and drops what
@@ -74,12 +76,15 @@ private:
     QByteArray nextBlock()
     {
         if (endless && m_next >= 0)
-            return FrameReply("#Z" + QByteArray::number(m_next++).rightJustified(26, '0'));
+            return SimFrame("#Z" + QByteArray::number(m_next++).rightJustified(26, '0'));
         if (m_next < 0 || m_next >= adminData.size()) {
             m_next = -1;
             return QByteArray(1, Ctl::EOT);
         }
-        return FrameReply('#' + adminData.at(m_next++));
+        QByteArray block = SimFrame('#' + adminData.at(m_next));
+        if (m_next++ == unendedBlock)
+            block.chop(1);
+        return block;
     }
 
     qsizetype m_next = -1;

@@ -28,7 +28,7 @@ struct FakeRaceClock {
 
     QList<FakeSerialPort::Piece> operator()(const QByteArray &frame)
     {
-        const bool startsReadout = frame == FrameCommand(ClockLink::ClockPrefix, "W");
+        const bool startsReadout = frame == SimFrame(ClockLink::ClockPrefix + "W");
         if (!startsReadout && frame != QByteArray(1, Ctl::ACK))
             return identity(frame);
 
@@ -63,7 +63,7 @@ private:
             m_reading = false;
             return QByteArray(1, Ctl::EOT);
         }
-        return FrameReply('#' + blocks.at(m_next++));
+        return SimFrame('#' + blocks.at(m_next++));
     }
 
     bool m_reading = false;

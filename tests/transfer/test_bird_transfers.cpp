@@ -61,6 +61,9 @@ void TestBirdTransfers::send_data()
                                << Replies{} << 6 << QStringList{"       Birds sent = 3"};
     QTest::newRow("in race mode") << QByteArray("0360") << talmi << '1' << Birds{{3, "24"}} << none << ok << -1
                                   << Replies{} << 0 << QStringList{"Transmission not possible, LMD is in race mode!"};
+    QTest::newRow("in race mode, no birds logged")
+        << QByteArray("0360") << talmi << '3' << Birds{{3, "24"}} << none << ok << -1 << Replies{} << 0
+        << QStringList{"Transmission not possible, LMD is in race mode!"};
     QTest::newRow("korve 500") << QByteArray("0157") << korve << '0' << Birds{{500, "07"}} << none << ok << -1
                                << Replies{} << 503 << QStringList{"       Birds sent = 500"};
     QTest::newRow("korve 501") << QByteArray("0157") << korve << '0' << Birds{{501, "07"}} << none << ok << -1
@@ -107,6 +110,10 @@ void TestBirdTransfers::send_data()
     QTest::newRow("module refuses a bird")
         << QByteArray("0360") << talmi << '0' << Birds{{3, "24"}} << none << ok << -1 << Replies{{5, Esc}} << 4
         << QStringList{"The memory module refused a record.\r\n\r\n" + StoppedAfter + "1 of 3 birds."};
+    // A frame without its end is a connection failure: sending stops there.
+    QTest::newRow("answer never ends") << QByteArray("0360") << talmi << '0' << Birds{{3, "24"}} << none << ok
+                                       << -1 << Replies{{5, "\x02\x81"}} << 4
+                                       << QStringList{"Communication Timeout", StoppedAfter + "1 of 3 birds.\r\n"};
     QTest::newRow("no answer to S1") << QByteArray("0360") << talmi << '0' << Birds{{3, "24"}} << none << ok << 0
                                      << Replies{} << 0 << QStringList{NoTamrel, "Check Connection to Tamrel"};
 }
@@ -344,19 +351,24 @@ void TestBirdTransfers::moduleFlyerName_data()
 {
     QTest::addColumn<QList<QByteArray>>("moduleData");
     QTest::addColumn<bool>("endless");
+    QTest::addColumn<int>("unendedBlock");
     QTest::addColumn<FlyerRecordRead::End>("end");
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QStringList>("messages");
     using End = FlyerRecordRead::End;
-    QTest::newRow("flyer record") << QList<QByteArray>{CombineRecord("x", "US"), abelRecord(), "ZUS24"} << false
+    QTest::newRow("flyer record") << QList<QByteArray>{CombineRecord("x", "US"), abelRecord(), "ZUS24"} << false << -1
                                   << End::Found << QByteArray("Abel").leftJustified(20) << QStringList{};
-    QTest::newRow("no admin data") << QList<QByteArray>{"*****"} << false << End::NoAdminData << QByteArray()
+    QTest::newRow("no admin data") << QList<QByteArray>{"*****"} << false << -1 << End::NoAdminData << QByteArray()
                                    << QStringList{};
-    QTest::newRow("birds only") << QList<QByteArray>{"ZUS24"} << false << End::NoAdminData << QByteArray()
+    QTest::newRow("birds only") << QList<QByteArray>{"ZUS24"} << false << -1 << End::NoAdminData << QByteArray()
                                 << QStringList{};
     QTest::newRow("never a flyer record")
-        << QList<QByteArray>{} << true << End::BrokenOff << QByteArray()
+        << QList<QByteArray>{} << true << -1 << End::BrokenOff << QByteArray()
         << QStringList{"The clock did not finish sending the admin data.\r\nRace data not saved."};
+    QTest::newRow("a block never ends")
+        << QList<QByteArray>{CombineRecord("x", "US"), abelRecord()} << false << 0 << End::BrokenOff << QByteArray()
+        << QStringList{"Communication Timeout",
+                       "The admin data could not be read from the memory module.\r\nRace data not saved."};
 }
 
 // Reads up to the flyer record and ends the readout; a clock that never
@@ -368,10 +380,13 @@ void TestBirdTransfers::moduleFlyerName()
     TransferRig r(QStringLiteral("flyerName"));
     r.module.adminData = moduleData;
     r.module.endless = endless;
+    QFETCH(int, unendedBlock);
+    r.module.unendedBlock = unendedBlock;
     const FlyerRecordRead read = ReadModuleFlyerName(r.context, QStringLiteral("Race data not saved."));
     QTEST(read.end, "end");
     QTEST(FlyerNameOf(read.record), "name");
-    QTEST(r.prompter.texts(), "messages");
+    QFETCH(QStringList, messages);
+    r.checkMessages(messages);
     QVERIFY(!r.progress.isOpen);
     if (read.end != FlyerRecordRead::End::BrokenOff)
         QCOMPARE(r.port.written.constLast(), QByteArray(1, Ctl::EOT));

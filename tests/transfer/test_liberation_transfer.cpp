@@ -65,6 +65,9 @@ void TestLiberationTransfer::send_data()
         << 100 << -1 << QList<QByteArray>{} << false
         << QStringList{"There are 100 liberation points; the memory module holds at most 99."};
     QTest::newRow("none, not even IC0") << 0 << -1 << QList<QByteArray>{} << true << QStringList{};
+    QTest::newRow("no answer to IC0") << 3 << 0 << QList<QByteArray>{} << true
+                                      << QStringList{"No Tamrel detected",
+                                                     "Sending stopped after 0 of 3 liberation points." + sendAgain};
     QTest::newRow("unplugged after IC0")
         << 3 << 1 << QList<QByteArray>{"IC0"} << true
         << QStringList{"No Tamrel detected", "Sending stopped after 0 of 3 liberation points." + sendAgain};
@@ -91,10 +94,10 @@ void TestLiberationTransfer::send()
     }
     QTEST(!r.port.written.isEmpty(), "identified");
     // The clock is identified once more right before IC0.
-    const qsizetype clear = r.port.written.indexOf(FrameCommand(ClockLink::ClockPrefix, "IC0"));
+    const qsizetype clear = r.port.written.indexOf(SimFrame(ClockLink::ClockPrefix + "IC0"));
     if (clear >= 0) {
-        QCOMPARE(r.port.written.count(FrameCommand(ClockLink::ClockPrefix, "v")), 2);
-        QCOMPARE(r.port.written.at(clear - 1), FrameCommand({}, "e00"));
+        QCOMPARE(r.port.written.count(SimFrame(ClockLink::ClockPrefix + "v")), 2);
+        QCOMPARE(r.port.written.at(clear - 1), SimFrame("e00"));
     }
     QFETCH(QStringList, messages);
     r.checkMessages(messages);

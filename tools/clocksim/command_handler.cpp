@@ -1,7 +1,7 @@
 #include "command_handler.h"
 
 #include "clock/control_chars.h"
-#include "clock/framing.h"
+#include "sim_frames.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ const QByteArray Refused(1, Ctl::ESC);
 
 QByteArray moduleReply(const QByteArray &payload)
 {
-    return FrameReply(ModuleLead + payload);
+    return SimFrame(ModuleLead + payload);
 }
 
 QByteArray digits(int value, int width)
@@ -79,10 +79,10 @@ QByteArray CommandHandler::forHcu(const QByteArray &command) const
 {
     const ModuleIdentity &id = m_module.identity;
     if (command == "v")
-        return FrameReply(HcuLead + ("v" + digits(id.hcuVersion, 3)));
+        return SimFrame(HcuLead + ("v" + digits(id.hcuVersion, 3)));
     // Memory cells 00 and 01 hold the serial number.
     if (command == "e00")
-        return FrameReply(HcuLead + ("e00" + id.hcuSerial));
+        return SimFrame(HcuLead + ("e00" + id.hcuSerial));
     return Refused;
 }
 

@@ -1,7 +1,7 @@
 #include "frame_parser.h"
 
 #include "clock/control_chars.h"
-#include "clock/framing.h"
+#include "sim_frames.h"
 
 namespace {
 const char Prefix = char(0x81);
@@ -41,7 +41,7 @@ Request FrameParser::finish(bool overlong)
     r.raw = m_frame + Ctl::ETX;
     // STX, body, two checksum bytes
     const QByteArray body = m_frame.mid(1, m_frame.size() - 3);
-    if (overlong || m_frame.size() < 4 || FrameChecksum(body) != m_frame.right(2))
+    if (overlong || m_frame.size() < 4 || SimChecksum(body) != m_frame.right(2))
         return r;
     r.prefixed = body.startsWith(Prefix);
     r.command = r.prefixed ? body.mid(1) : body;

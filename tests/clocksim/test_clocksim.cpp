@@ -1,13 +1,45 @@
 #include "clock/control_chars.h"
-#include "clock/framing.h"
-#include "clock_responder.h"
+#include "sim_frames.h"
 #include "command_handler.h"
+#include "frame_parser.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(ClockModel)
 
 namespace {
+
+const QByteArray Prefix(1, char(0x81));
+
+QByteArray frame(const QByteArray &body)
+{
+    return SimFrame(body);
+}
+
+// "module v", "hcu e00", "bare 06", "broken"
+QStringList parse(const QByteArray &stream)
+{
+    FrameParser parser;
+    QStringList out;
+    for (char b : stream) {
+        const auto r = parser.feed(b);
+        if (!r)
+            continue;
+        switch (r->kind) {
+        case Request::Kind::Command:
+            out.append(QString::fromLatin1((r->prefixed ? "module " : "hcu ") + r->command));
+            break;
+        case Request::Kind::Bare:
+            out.append(QStringLiteral("bare ") + QString::fromLatin1(r->command.toHex()));
+            break;
+        case Request::Kind::Broken:
+            out.append(QStringLiteral("broken"));
+            break;
+        }
+    }
+    return out;
+}
+
 
 Request module(const QByteArray &command) { return {Request::Kind::Command, true, command, command}; }
 Request hcu(const QByteArray &command) { return {Request::Kind::Command, false, command, command}; }
@@ -40,7 +72,7 @@ QString describe(const QByteArray &reply)
         }
     }
     const QByteArray data = reply.mid(1, reply.size() - 4);
-    if (reply.size() >= 5 && reply == FrameReply(data))
+    if (reply.size() >= 5 && reply == SimFrame(data))
         return QString::fromLatin1(data.mid(1));
     return QStringLiteral("?");
 }
@@ -55,19 +87,19 @@ Module sampleModule()
 
 } // namespace
 
-class TestClocksimCommands : public QObject {
+class TestClocksim : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void requests_data();
+    void requests();
     void conversation_data();
     void conversation();
     void recordsAreStored();
     void memoryLimits_data();
     void memoryLimits();
-    void faultsKeepRequestsFromTheModule_data();
-    void faultsKeepRequestsFromTheModule();
 };
 
-void TestClocksimCommands::conversation_data()
+void TestClocksim::conversation_data()
 {
     QTest::addColumn<bool>("directData");
     QTest::addColumn<bool>("emptyModule");
@@ -96,7 +128,7 @@ void TestClocksimCommands::conversation_data()
         << QStringList{"<ESC>", "<ESC>", "<ESC>", "<ESC>", "<ESC>"};
 }
 
-void TestClocksimCommands::conversation()
+void TestClocksim::conversation()
 {
     QFETCH(bool, directData);
     QFETCH(bool, emptyModule);
@@ -109,7 +141,7 @@ void TestClocksimCommands::conversation()
     QTEST(replies, "replies");
 }
 
-void TestClocksimCommands::recordsAreStored()
+void TestClocksim::recordsAreStored()
 {
     Module m = sampleModule();
     int changes = 0;
@@ -125,7 +157,7 @@ void TestClocksimCommands::recordsAreStored()
     QCOMPARE(m.raceLines, sampleModule().raceLines);
 }
 
-void TestClocksimCommands::memoryLimits_data()
+void TestClocksim::memoryLimits_data()
 {
     QTest::addColumn<ClockModel>("model");
     QTest::addColumn<int>("birds");
@@ -133,7 +165,7 @@ void TestClocksimCommands::memoryLimits_data()
     QTest::newRow("TALMI") << ClockModel::Talmi << 999;
 }
 
-void TestClocksimCommands::memoryLimits()
+void TestClocksim::memoryLimits()
 {
     QFETCH(ClockModel, model);
     QFETCH(int, birds);
@@ -152,36 +184,37 @@ void TestClocksimCommands::memoryLimits()
     QCOMPARE(m.liberationPoints.size(), LiberationLimit);
 }
 
-void TestClocksimCommands::faultsKeepRequestsFromTheModule_data()
+void TestClocksim::requests_data()
 {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("nak") << "nak=100" << "<NAK>" << false;
-    QTest::newRow("silence") << "silence=100" << "" << false;
-    QTest::newRow("none") << "nak=0" << "<ACK>" << true;
-    // A reply lost on its way back: the record is in, the program cannot know.
-    QTest::newRow("slow") << "slow=100" << "<ACK>" << true;
+    // Written out: the stand-in's framing must agree with the clock's, not with the program's.
+    const QByteArray v("\x02\x81v\xf7\x80\x03", 6);
+    QTest::newRow("module command") << v << QStringList{"module v"};
+    QTest::newRow("hcu command") << QByteArray("\x02" "e00\xc5\x80\x03") << QStringList{"hcu e00"};
+    QTest::newRow("record with blanks and high bytes")
+        << frame(Prefix + "S3   0102005J\xe9r\xf4me   ") << QStringList{QString::fromLatin1("module S3   0102005J\xe9r\xf4me   ")};
+    QTest::newRow("bare bytes") << QByteArray("\x06\x04\x15") << QStringList{"bare 06", "bare 04", "bare 15"};
+    QTest::newRow("noise around a frame") << "xyz\x03\x81" + v + "\xff\x7f" << QStringList{"module v"};
+    QTest::newRow("bad checksum") << QByteArray("\x02\x81v\xf7\x81\x03") << QStringList{"broken"};
+    QTest::newRow("prefix without command") << frame(Prefix) << QStringList{"broken"};
+    QTest::newRow("too short for a checksum") << QByteArray("\x02\x81\x03\x02v\x03") << QStringList{"broken", "broken"};
+    QTest::newRow("STX starts a broken frame over") << "\x02\x81Wab" + v << QStringList{"module v"};
+    QTest::newRow("overlong frame, then a good one")
+        << "\x02" + QByteArray(100000, 'A') + "\x03" + v << QStringList{"broken", "module v"};
+    // STX, body, two checksum bytes: the body may have 3 bytes fewer than a frame
+    const qsizetype longest = FrameParser::MaxFrameBytes - 3;
+    QTest::newRow("longest frame") << frame(QByteArray(longest, 'Z'))
+                                   << QStringList{"hcu " + QString(longest, QLatin1Char('Z'))};
+    QTest::newRow("one byte longer") << frame(QByteArray(longest + 1, 'Z')) << QStringList{"broken"};
 }
 
-void TestClocksimCommands::faultsKeepRequestsFromTheModule()
+void TestClocksim::requests()
 {
-    QFETCH(QString, fault);
-    QFETCH(bool, stored);
-    QString error;
-    Module m;
-    CommandHandler handler(m, false, [] {});
-    FaultInjector faults(*FaultRates::parse(fault, &error), 3);
-    ExchangeLog log;
-    ClockResponder responder(handler, faults, log);
-
-    QByteArray sent;
-    for (const ReplyPiece &p : responder.answer(module("S1 combine")))
-        sent += p.bytes;
-    QTEST(sent.isEmpty() ? QString() : describe(sent), "reply");
-    QCOMPARE(m.adminRecords.size(), stored ? 1 : 0);
+    QFETCH(QByteArray, stream);
+    QTEST(parse(stream), "expected");
 }
 
-QTEST_GUILESS_MAIN(TestClocksimCommands)
-#include "test_clocksim_commands.moc"
+QTEST_GUILESS_MAIN(TestClocksim)
+#include "test_clocksim.moc"
