@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -24,6 +25,25 @@ void addBirds(Connection &c, int count)
                        serials.append(QString::number(n).rightJustified(6, QLatin1Char('0')));
                    return serials;
                }());
+}
+
+// Runs step 0, 1, 2, ... on a database of its own in another process over
+// the scratch file, and kills that process after ms, at whatever it is doing.
+void killWhileRepeating(ScratchDatabase &s, int ms, const std::function<void(Database &, int)> &step)
+{
+    s.db.closeAll();
+    const QString path = s.path();
+    const QByteArray key = s.db.key();
+    const pid_t child = StartChild([&] {
+        Database own;
+        own.setFile(path, key);
+        for (int n = 0;; ++n)
+            step(own, n);
+        return 0;
+    });
+    QTest::qSleep(ms);
+    ::kill(child, SIGKILL);
+    QCOMPARE(ExitCodeOf(child), -1);
 }
 
 QStringList backupFiles(const Database &db, QDir::Filters also = {})
@@ -86,22 +106,12 @@ void TestBackups::failureLeavesNoBackup()
     QVERIFY(QDir().mkpath(Backups::folder(s.db)));
     std::optional<SmallFileSystem> small;
     if (killed) {
-        s.db.closeAll();
-        const QString path = s.path();
-        const QByteArray key = s.db.key();
-        const pid_t copying = StartChild([&] {
-            Database own;
-            own.setFile(path, key);
-            for (int n = 0;; ++n)
-                (void)Backups::backUp(own, Backups::folder(own) + QStringLiteral("copy%1.mdb").arg(n));
-            return 0;
+        killWhileRepeating(s, 700, [](Database &own, int n) {
+            (void)Backups::backUp(own, Backups::folder(own) + QStringLiteral("copy%1.mdb").arg(n));
         });
-        QTest::qSleep(700);
-        ::kill(copying, SIGKILL);
-        QCOMPARE(ExitCodeOf(copying), -1);
         for (const QString &name : backupFiles(s.db)) {
             Connection copy;
-            copy.open(Backups::folder(s.db) + name, key);
+            copy.open(Backups::folder(s.db) + name, s.db.key());
             QCOMPARE(IntegrityProblems(copy), QStringList{});
         }
     } else {
@@ -252,19 +262,9 @@ void TestBackups::killedRestoreLeavesADatabase()
     s.db.connection().execute("DELETE FROM birds WHERE rowid > 10");
     const QString few = Backups::folder(s.db) + QStringLiteral("few.mdb");
     QVERIFY(Backups::backUp(s.db, few).ok);
-    s.db.closeAll();
-    const QString path = s.path();
-    const QByteArray key = s.db.key();
-    const pid_t restoring = StartChild([&] {
-        Database own;
-        own.setFile(path, key);
-        for (int n = 0;; ++n)
-            (void)Backups::restore(own, n % 2 ? few : many, QDateTime::currentDateTime().addSecs(n));
-        return 0;
+    killWhileRepeating(s, 1500, [&](Database &own, int n) {
+        (void)Backups::restore(own, n % 2 ? few : many, QDateTime::currentDateTime().addSecs(n));
     });
-    QTest::qSleep(1500);
-    ::kill(restoring, SIGKILL);
-    QCOMPARE(ExitCodeOf(restoring), -1);
     Connection &c = s.db.connection();
     QCOMPARE(IntegrityProblems(c), QStringList{});
     QVERIFY(QList<qint64>({10, 20000}).contains(Number(c, "SELECT count(*) FROM birds")));

@@ -52,19 +52,39 @@ Backups::Contents countsOf(Connection &c)
     return {rowsOf(c, "clubs"), rowsOf(c, "flyerlist"), rowsOf(c, "birds")};
 }
 
-// What the file at path holds, checked as a restore needs it; throws
-// JetError for a file the key does not open or of another program.
-Backups::Contents examine(const QString &path, const QByteArray &key, QString *problem)
+// What the file at path holds; throws JetError for a file the key does not
+// open or of another program. With problem, also the integrity check's first
+// finding, as a restore needs it.
+Backups::Contents contentsOf(const QString &path, const QByteArray &key, QString *problem = nullptr)
 {
     Database candidate;
     candidate.setFile(path, key);
     Connection &c = candidate.connection();
-    const QStringList problems = IntegrityProblems(c);
-    if (!problems.isEmpty())
-        *problem = problems.constFirst();
+    if (problem) {
+        const QStringList problems = IntegrityProblems(c);
+        if (!problems.isEmpty())
+            *problem = problems.constFirst();
+    }
     const Backups::Contents contents = countsOf(c);
     candidate.closeAll();
     return contents;
+}
+
+// from copied whole to to, on the disk; nothing at to when that fails.
+bool copiedWhole(const QString &from, const QString &to)
+{
+    if (QFile::copy(from, to) && QFileInfo(to).size() == QFileInfo(from).size() && SyncFileToDisk(to))
+        return true;
+    QFile::remove(to);
+    return false;
+}
+
+// "tamreldata-YYYY-MM-DD-hhmmss-<what>.mdb" in the backups folder: the names
+// sort by time.
+QString timedBackupPath(const Database &db, const QDateTime &now, const QString &what)
+{
+    return Backups::folder(db) + Prefix + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + QLatin1Char('-') + what
+         + QStringLiteral(".mdb");
 }
 
 // The database as it is, before a restore replaces it: a backup where it
@@ -75,15 +95,9 @@ Outcome keepBeforeRestore(Database &db, const QString &live, const QDateTime &no
     const Outcome saved = Backups::beforeOperation(db, Backups::Before::Restore, now);
     if (saved.ok || !QFileInfo::exists(live))
         return Outcome::success();
-    const QString raw = Backups::folder(db) + Prefix + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"))
-                      + QStringLiteral("-before-restore-unreadable.mdb");
+    const QString raw = timedBackupPath(db, now, QStringLiteral("before-restore-unreadable"));
     const QString temporary = PartialFileName(raw);
-    if (!QFile::copy(live, temporary) || QFileInfo(temporary).size() != QFileInfo(live).size()
-        || !SyncFileToDisk(temporary)) {
-        QFile::remove(temporary);
-        return saved;
-    }
-    return ReplaceFile(temporary, raw);
+    return copiedWhole(live, temporary) ? ReplaceFile(temporary, raw) : saved;
 }
 
 } // namespace
@@ -134,12 +148,9 @@ Outcome beforeOperation(Database &db, Before operation, const QDateTime &now)
 {
     QDir backups(folder(db));
     removeHalfCopies(backups);
-    const Outcome made = backUp(db, folder(db) + Prefix + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"))
-                                        + QStringLiteral("-before-") + operationName(operation)
-                                        + QStringLiteral(".mdb"));
+    const Outcome made = backUp(db, timedBackupPath(db, now, QStringLiteral("before-") + operationName(operation)));
     if (!made.ok)
         return made;
-    // The names sort by time.
     QStringList kept = backups.entryList({Prefix + QStringLiteral("*-before-*.mdb")}, QDir::Files, QDir::Name);
     while (kept.size() > OperationBackupsKept)
         backups.remove(kept.takeFirst());
@@ -176,11 +187,7 @@ QList<Entry> list(const Database &db)
     for (const QFileInfo &file : backups.entryInfoList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Time)) {
         Entry entry{file.absoluteFilePath(), file.lastModified(), std::nullopt};
         try {
-            // A copy of the program's own folder: readable and writable.
-            Database candidate;
-            candidate.setFile(entry.path, db.key());
-            entry.contents = countsOf(candidate.connection());
-            candidate.closeAll();
+            entry.contents = contentsOf(entry.path, db.key());
         } catch (const JetError &) {
             // Listed as unreadable: the user sees that it is there.
         }
@@ -200,9 +207,7 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
     removeHalfCopies(beside, QStringLiteral(".") + QFileInfo(live).fileName() + QStringLiteral(".partial-*"));
     // Checked as the copy that will take the database's place, beside it.
     const QString temporary = PartialFileName(live);
-    if (!QFile::copy(backup, temporary) || QFileInfo(temporary).size() != QFileInfo(backup).size()
-        || !SyncFileToDisk(temporary)) {
-        QFile::remove(temporary);
+    if (!copiedWhole(backup, temporary)) {
         return {Outcome::failure(QStringLiteral("%1 cannot be copied beside the database: the disk may be full")
                                      .arg(QDir::toNativeSeparators(backup))),
                 {}};
@@ -211,7 +216,7 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
     Contents contents;
     try {
         QString problem;
-        contents = examine(temporary, db.key(), &problem);
+        contents = contentsOf(temporary, db.key(), &problem);
         if (!problem.isEmpty()) {
             QFile::remove(temporary);
             return {Outcome::failure(QStringLiteral("%1 is damaged (%2)").arg(QDir::toNativeSeparators(backup), problem)),
