@@ -61,8 +61,8 @@ private Q_SLOTS:
     void failureLeavesNoBackup();
     void readOnlyFolderRefusesTheBackup();
     void automaticBackupsAreKeptForAWhile();
+    void restoreReplacesTheDatabase_data();
     void restoreReplacesTheDatabase();
-    void restoreOverAnUnreadableDatabase();
     void restoreRefuses_data();
     void restoreRefuses();
     void killedRestoreLeavesADatabase();
@@ -173,15 +173,27 @@ void TestBackups::automaticBackupsAreKeptForAWhile()
     QCOMPARE(daily.constFirst(), QStringLiteral("tamreldata-2026-12-03-daily.mdb"));
 }
 
+void TestBackups::restoreReplacesTheDatabase_data()
+{
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("after a mistake") << true;
+    // What a restore is for: the database no longer opens. Its bytes are kept.
+    QTest::newRow("over an unreadable database") << false;
+}
+
 void TestBackups::restoreReplacesTheDatabase()
 {
+    QFETCH(bool, readable);
     ScratchDatabase s(QStringLiteral("restore"));
     Connection &c = s.db.connection();
     c.execute("INSERT INTO clubs (ClubName) VALUES ('North')");
     const QString copy = Backups::proposedPath(s.db, QDate(2026, 12, 7));
     QVERIFY(Backups::backUp(s.db, copy).ok);
     c.execute("INSERT INTO clubs (ClubName) VALUES ('Typed after')");
-
+    if (!readable) {
+        s.db.closeAll();
+        QVERIFY(WriteFileBytes(s.path(), QByteArray(4096, 'j')));
+    }
     const QList<Backups::Entry> offered = Backups::list(s.db);
     QCOMPARE(offered.size(), 1);
     QVERIFY(offered.constFirst().contents);
@@ -192,27 +204,15 @@ void TestBackups::restoreReplacesTheDatabase()
     QCOMPARE(restored.contents.clubs, 1);
     QCOMPARE(Rows(s.db.connection(), "SELECT ClubName FROM clubs"), QStringList{"North"});
     // The database as it was is kept too.
-    Connection before;
-    before.open(Backups::folder(s.db) + QStringLiteral("tamreldata-2026-12-08-080000-before-restore.mdb"), s.db.key());
-    QCOMPARE(Rows(before, "SELECT ClubName FROM clubs ORDER BY ClubID"), (QStringList{"North", "Typed after"}));
+    const QString kept = Backups::folder(s.db) + QStringLiteral("tamreldata-2026-12-08-080000-before-restore");
+    if (readable) {
+        Connection before;
+        before.open(kept + QStringLiteral(".mdb"), s.db.key());
+        QCOMPARE(Rows(before, "SELECT ClubName FROM clubs ORDER BY ClubID"), (QStringList{"North", "Typed after"}));
+    } else {
+        QCOMPARE(FileBytes(kept + QStringLiteral("-unreadable.mdb")), QByteArray(4096, 'j'));
+    }
     QCOMPARE(QDir(s.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"tamreldata.mdb"});
-}
-
-// What a restore is for: the database no longer opens. Its bytes are kept.
-void TestBackups::restoreOverAnUnreadableDatabase()
-{
-    ScratchDatabase s(QStringLiteral("restoreOverJunk"));
-    s.db.connection().execute("INSERT INTO clubs (ClubName) VALUES ('North')");
-    const QString copy = Backups::proposedPath(s.db, QDate(2026, 12, 7));
-    QVERIFY(Backups::backUp(s.db, copy).ok);
-    s.db.closeAll();
-    QVERIFY(WriteFileBytes(s.path(), QByteArray(4096, 'j')));
-
-    const Backups::Restored restored = Backups::restore(s.db, copy, QDateTime(QDate(2026, 12, 8), QTime(8, 0)));
-    QVERIFY2(restored.outcome.ok, qPrintable(restored.outcome.message));
-    QCOMPARE(Rows(s.db.connection(), "SELECT ClubName FROM clubs"), QStringList{"North"});
-    QCOMPARE(FileBytes(Backups::folder(s.db) + QStringLiteral("tamreldata-2026-12-08-080000-before-restore-unreadable.mdb")),
-             QByteArray(4096, 'j'));
 }
 
 void TestBackups::restoreRefuses_data()

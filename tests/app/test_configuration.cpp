@@ -39,14 +39,13 @@ private Q_SLOTS:
     void handEditedValuesAreFitted();
     void keysIgnoreCase();
     void titleShowsFieldUntilReread();
-    void saveButtonClosesPortAndTakesNewNumber();
-    void closeBoxSavesButKeepsPortNumber();
+    void newPortNumber_data();
+    void newPortNumber();
     void badPortNumberStopsLoad();
     void writeFailureIsReported();
     void damagedFileIsSetAside();
     void portByName_data();
     void portByName();
-    void chosenDeviceIsKeptBesideTheNumber();
 };
 
 void TestConfiguration::initTestCase()
@@ -96,6 +95,8 @@ void TestConfiguration::storedForms()
     QCOMPARE(QStringList({r.stored("Concourse"), r.stored("Combine"), r.stored("CombineName")}), expected);
     QCOMPARE(r.stored("NationalOrg"), QStringLiteral("AU"));
     QCOMPARE(r.stored("ComPorts"), QStringLiteral("1"));
+    // A user who never chose a device by name finds no key for one.
+    QVERIFY(!r.settings.contains(QStringLiteral("Config/ComDevice")));
 }
 
 void TestConfiguration::handEditedValuesAreFitted_data()
@@ -158,36 +159,35 @@ void TestConfiguration::titleShowsFieldUntilReread()
     QCOMPARE(r.title, QStringLiteral("Tamrel     Concourse = 1200 Combine = 00"));
 }
 
-void TestConfiguration::saveButtonClosesPortAndTakesNewNumber()
+void TestConfiguration::newPortNumber_data()
 {
+    QTest::addColumn<bool>("saveButton");   // else the close box
+    QTest::newRow("save button") << true;
+    QTest::newRow("close box") << false;
+}
+
+// Both store the number; the save button closes the port to take it at once,
+// the close box leaves an open port as it is until the next load.
+void TestConfiguration::newPortNumber()
+{
+    QFETCH(bool, saveButton);
     Rig r;
     r.port.setResponder([](const QByteArray &) { return QList<FakeSerialPort::Piece>{{2, "\x06"}}; });
     r.config.LoadSettings();
     r.link.SendCommand("v");
-    QVERIFY(r.link.isPortOpen());
     r.config.windowOpened();
     r.config.editableFields().comPort = QStringLiteral("7");
     bool closed = false;
-    r.config.saveAndApply([&] { closed = true; });
-    QVERIFY(closed);
-    QVERIFY(!r.link.isPortOpen());
-    QCOMPARE(r.link.portNumber(), 7);
+    if (saveButton) {
+        r.config.saveAndApply([&] { closed = true; });
+    } else {
+        r.config.windowClosed();
+        r.config.loadIfSaved();
+    }
+    QCOMPARE(closed, saveButton);
     QCOMPARE(r.stored("ComPorts"), QStringLiteral("7"));
-}
-
-void TestConfiguration::closeBoxSavesButKeepsPortNumber()
-{
-    Rig r;
-    r.port.setResponder([](const QByteArray &) { return QList<FakeSerialPort::Piece>{{2, "\x06"}}; });
-    r.config.LoadSettings();
-    r.link.SendCommand("v");
-    r.config.windowOpened();
-    r.config.editableFields().comPort = QStringLiteral("7");
-    r.config.windowClosed();
-    QCOMPARE(r.stored("ComPorts"), QStringLiteral("7"));
-    // The port is open, so the number waits for the next load with it closed.
-    r.config.loadIfSaved();
-    QCOMPARE(r.link.portNumber(), 1);
+    QCOMPARE(r.link.isPortOpen(), !saveButton);
+    QCOMPARE(r.link.portNumber(), saveButton ? 7 : 1);
     r.link.closePort();
     r.config.LoadSettings();
     QCOMPARE(r.link.portNumber(), 7);
@@ -207,18 +207,14 @@ void TestConfiguration::badPortNumberStopsLoad()
 
 void TestConfiguration::writeFailureIsReported()
 {
-    QTemporaryDir dir;
+    Rig r;
     // A folder where the settings file should be: nothing can be written.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tamrel.conf")));
-    QSettings settings(dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat);
-    SettingsStore store(settings);
-    LinkRig line;
-    Configuration config(store, line.link, line.prompter);
-    config.LoadSettings();
-    QVERIFY(!config.SaveSettings());
-    QCOMPARE(line.prompter.messages.size(), 1);
-    QVERIFY(line.prompter.messages[0].text.startsWith(QStringLiteral("Error ")));
-    QVERIFY(line.prompter.messages[0].text.endsWith(QStringLiteral("Cannot write configuration settings.")));
+    QVERIFY(QDir(r.dir.path()).mkdir(QStringLiteral("Tamrel.conf")));
+    r.config.LoadSettings();
+    QVERIFY(!r.config.SaveSettings());
+    QCOMPARE(r.prompter.texts().size(), 1);
+    QVERIFY(r.prompter.texts()[0].startsWith(QStringLiteral("Error ")));
+    QVERIFY(r.prompter.texts()[0].endsWith(QStringLiteral("Cannot write configuration settings.")));
 }
 
 // Told once; the next save writes every key, the damaged file stays.
@@ -241,7 +237,6 @@ void TestConfiguration::damagedFileIsSetAside()
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("[Config\nCombine=12\n"));
 }
-
 
 void TestConfiguration::portByName_data()
 {
@@ -290,37 +285,6 @@ void TestConfiguration::portByName()
     QTEST(choice.number, "number");
     QCOMPARE(choice.device, kept);
     QTEST(inUse, "inUse");
-}
-
-void TestConfiguration::chosenDeviceIsKeptBesideTheNumber()
-{
-    Rig r;
-    r.config.LoadSettings();
-    r.config.windowOpened();
-    r.config.windowClosed();
-    // A user who never chose a device by name finds no new key.
-    QCOMPARE(r.settings.allKeys().filter(QStringLiteral("ComDevice")), QStringList{});
-
-    const QString named = QStringLiteral("/dev/serial/by-id/usb-Maker_Adapter_A1-if00");
-    r.config.windowOpened();
-    r.config.editableFields().comDevice = named;
-    r.config.windowClosed();
-    QCOMPARE(r.stored("ComDevice"), named);
-    QCOMPARE(r.stored("ComPorts"), QStringLiteral("1"));
-    r.config.LoadSettings();
-    QCOMPARE(r.config.fields().comDevice, named);
-    // TAMREL_COM1 is set for these tests: it still names the device opened.
-    QCOMPARE(r.link.device(), QStringLiteral("/dev/null"));
-    qunsetenv("TAMREL_COM1");
-    const QString used = r.link.device();
-    qputenv("TAMREL_COM1", QByteArray("/dev/null"));
-    QCOMPARE(used, named);
-
-    // Typing a number again drops the name.
-    r.config.windowOpened();
-    r.config.editableFields().comDevice.clear();
-    r.config.windowClosed();
-    QCOMPARE(r.stored("ComDevice"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestConfiguration)

@@ -3,6 +3,7 @@
 #include "clock/clock_status_bar.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
+#include "scratch_database.h"
 #include "widget_driver.h"
 
 #include <QAction>
@@ -21,9 +22,15 @@
 #include <QTest>
 #include <QTimer>
 
-// A main window over a fake clock, its own program folder and settings file.
+// A main window over a fake clock, its own settings file and its own
+// program folder, or one another window uses.
 struct WindowRig {
+    explicit WindowRig(const QString &sharedFolder = {})
+        : folder(sharedFolder.isEmpty() ? dir.path() : sharedFolder)
+    {
+    }
     QTemporaryDir dir;
+    QString folder;
     QSettings settings{dir.filePath(QStringLiteral("Tamrel.conf")), QSettings::IniFormat};
     FakeClock clock;
     FakeSerialPort port{clock};
@@ -31,8 +38,8 @@ struct WindowRig {
     QStringList opened;
     bool chmViewer = true;
     bool browser = true;
-    MainWindow window{ProgramServices{Folders(dir.path(), dir.filePath(QStringLiteral("TAM"))), port, clock,
-                                      prompter, settings,
+    MainWindow window{ProgramServices{Folders(folder, folder + QStringLiteral("/TAM")), port, clock, prompter,
+                                      settings,
                                       [this](const QString &p) {
                                           opened.append(p);
                                           return browser;
@@ -40,11 +47,7 @@ struct WindowRig {
                                       [this](const QString &) { return chmViewer; }}};
 
     QAction *action(const char *name) { return window.findChild<QAction *>(QLatin1String(name)); }
-    bool installDatabase()
-    {
-        return QFile::copy(qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamreldata.mdb"),
-                           dir.filePath(QStringLiteral("tamreldata.mdb")));
-    }
+    bool installDatabase() { return QFile::copy(DeliveredDatabase(), folder + QStringLiteral("/tamreldata.mdb")); }
 };
 
 class TestMainWindow : public QObject {
@@ -53,8 +56,6 @@ private Q_SLOTS:
     void initTestCase();
     void menuTree_data();
     void menuTree();
-    void startUpWithoutClock();
-    void startUpWithClock();
     void databaseAtStartUp_data();
     void databaseAtStartUp();
     void dataWindowsOpenOnce_data();
@@ -111,49 +112,24 @@ void TestMainWindow::menuTree()
     QVERIFY(rig.window.menuBar()->actions().contains(m->menuAction()));
 }
 
-void TestMainWindow::startUpWithoutClock()
-{
-    WindowRig rig;
-    rig.window.startUp();
-    QCOMPARE(rig.prompter.messages.size(), 1);
-    QVERIFY(rig.prompter.messages[0].text.startsWith(QStringLiteral("No Tamrel detected. Please check connection.")));
-    const ClockStatusBar &bar = rig.window.statusPanels();
-    QCOMPARE(bar.panelText(11), QStringLiteral("TAMREL NOT CONNECTED"));
-    QCOMPARE(bar.panelText(3), QStringLiteral("0.00"));
-    QCOMPARE(bar.panelText(5), QStringLiteral("0000"));
-    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Tamrel     Concourse = 0000 Combine = 00"));
-    for (const char *name : {"mnuAdmin", "options", "mnuRaceData"})
-        QVERIFY(rig.window.findChild<QMenu *>(QLatin1String(name))->isEnabled());
-    QVERIFY(rig.action("mnuCompactDatabase")->isEnabled());
-}
-
-void TestMainWindow::startUpWithClock()
-{
-    WindowRig rig;
-    rig.port.setResponder(FakeClockPeer{});
-    QVERIFY(rig.installDatabase());
-    rig.window.startUp();
-    QVERIFY(rig.prompter.messages.isEmpty());
-    const ClockStatusBar &bar = rig.window.statusPanels();
-    const QStringList panels{bar.panelText(1), bar.panelText(2), bar.panelText(3), bar.panelText(4),
-                             bar.panelText(5), bar.panelText(6), bar.panelText(7), bar.panelText(8),
-                             bar.panelText(9), bar.panelText(11)};
-    QCOMPARE(panels, QStringList({"KORVE", "LMD V :", "1.57", " LMD SN :", "313210061", " HCU V:", "1.23",
-                                  " HCU SN:", "2587", "No race in LMD "}));
-    QVERIFY(!bar.panelText(12).isEmpty());
-    QCOMPARE(rig.window.link().addressPrefix(), ClockLink::ClockPrefix);
-}
-
 void TestMainWindow::databaseAtStartUp_data()
 {
     QTest::addColumn<bool>("clock");
     QTest::addColumn<bool>("database");
     QTest::addColumn<bool>("menusEnabled");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("clock, database") << true << true << true << true;
-    QTest::newRow("clock, no database") << true << false << false << false;
+    QTest::addColumn<QStringList>("panels");   // 1 to 9 and 11
+    QTest::addColumn<QString>("told");         // how the one message begins
+    const QStringList withClock{"KORVE", "LMD V :", "1.57", " LMD SN :", "313210061", " HCU V:", "1.23", " HCU SN:",
+                                "2587", "No race in LMD "};
+    QTest::newRow("clock, database") << true << true << true << true << withClock << QString();
+    QTest::newRow("clock, no database") << true << false << false << false << withClock
+                                        << "The file 'tamreldata.mdb' is not accessable!";
     // Without a clock the database is left for the data windows to open.
-    QTest::newRow("no clock, no database") << false << false << true << false;
+    QTest::newRow("no clock, no database") << false << false << true << false
+                                           << QStringList{"", "LMD V :", "0.00", " LMD SN :", "0000", " HCU V:", "0.00",
+                                                          " HCU SN:", "0000", "TAMREL NOT CONNECTED"}
+                                           << "No Tamrel detected. Please check connection.";
 }
 
 void TestMainWindow::databaseAtStartUp()
@@ -162,21 +138,31 @@ void TestMainWindow::databaseAtStartUp()
     QFETCH(bool, database);
     QFETCH(bool, menusEnabled);
     QFETCH(bool, opened);
+    QFETCH(QString, told);
     WindowRig rig;
     if (clock)
         rig.port.setResponder(FakeClockPeer{});
     if (database)
         QVERIFY(rig.installDatabase());
     rig.window.startUp();
+    QCOMPARE(rig.prompter.messages.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QVERIFY2(rig.prompter.texts().constFirst().startsWith(told), qPrintable(rig.prompter.texts().constFirst()));
+    const ClockStatusBar &bar = rig.window.statusPanels();
+    QStringList panels;
+    for (int panel : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11})
+        panels.append(bar.panelText(panel));
+    QTEST(panels, "panels");
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Tamrel     Concourse = 0000 Combine = 00"));
+    if (clock)
+        QCOMPARE(rig.window.link().addressPrefix(), ClockLink::ClockPrefix);
     QCOMPARE(rig.window.database().isHeld(Table::clubs), opened);
     QCOMPARE(rig.window.findChild<QMenu *>(QStringLiteral("mnuAdmin"))->menuAction()->isEnabled(), menusEnabled);
     QCOMPARE(rig.action("mnuCompactDatabase")->isEnabled(), menusEnabled);
     QCOMPARE(rig.action("mnuRepairDatabase")->isEnabled(), menusEnabled);
     QVERIFY(rig.action("configsetup")->isEnabled());
     if (clock && !database) {
-        QCOMPARE(rig.prompter.messages.size(), 1);
         QCOMPARE(rig.prompter.messages[0].title, QStringLiteral(" TAMREL Database Unavailable"));
-        QVERIFY(rig.prompter.messages[0].text.startsWith(QStringLiteral("The file 'tamreldata.mdb' is not accessable!")));
         QVERIFY(!QFile::exists(rig.dir.filePath(QStringLiteral("tamreldata.mdb"))));
     }
 }
@@ -230,21 +216,16 @@ void TestMainWindow::secondCopyOnTheSameDatabaseIsRefused()
     WindowRig first;
     QVERIFY(first.installDatabase());
     first.window.startUp();
-    FakeClock clock;
-    FakeSerialPort port{clock};
-    RecordingPrompter prompter;
-    MainWindow second{ProgramServices{Folders(first.dir.path(), first.dir.filePath(QStringLiteral("TAM"))), port,
-                                      clock, prompter, first.settings, [](const QString &) { return true; },
-                                      [](const QString &) { return true; }}};
-    second.show();
+    WindowRig second(first.folder);
+    second.window.show();
 
-    second.startUp();
+    second.window.startUp();
 
-    QCOMPARE(prompter.messages.size(), 1);
-    QCOMPARE(prompter.messages[0].title, QStringLiteral(" TAMREL Database Unavailable"));
-    QVERIFY2(prompter.messages[0].text.contains(QStringLiteral("in use by another copy of Tamrel")),
-             qPrintable(prompter.messages[0].text));
-    QVERIFY(!second.isVisible());
+    QCOMPARE(second.prompter.messages.size(), 1);
+    QCOMPARE(second.prompter.messages[0].title, QStringLiteral(" TAMREL Database Unavailable"));
+    QVERIFY2(second.prompter.texts()[0].contains(QStringLiteral("in use by another copy of Tamrel")),
+             qPrintable(second.prompter.texts()[0]));
+    QVERIFY(!second.window.isVisible());
 }
 
 void TestMainWindow::configWindowOpensOnceAndKeepsItsRules()
