@@ -34,16 +34,6 @@ double HexToNumber(const QByteArray &text)
     return sum;
 }
 
-QByteArray IsHexText(const QByteArray &text)
-{
-    for (char c : text) {
-        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-        if (!hex)
-            return QByteArrayLiteral("False");
-    }
-    return QByteArrayLiteral("True");
-}
-
 double LenientNumber(const QByteArray &text)
 {
     qsizetype i = 0;

@@ -13,9 +13,6 @@ QByteArray FixWidth(const QByteArray &text, int width, char padChar, bool leftAl
 // Hexadecimal text to number; characters that are no hex digit count as 0.
 double HexToNumber(const QByteArray &text);
 
-// "True" when every character is a hex digit (an empty text too), else "False".
-QByteArray IsHexText(const QByteArray &text);
-
 // Lenient decimal reading: leading blanks skipped, reading stops at the first
 // character that cannot continue the number, no digits gives 0.
 double LenientNumber(const QByteArray &text);

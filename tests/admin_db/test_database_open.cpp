@@ -37,8 +37,6 @@ int jetNumberOf(Action action)
 class TestDatabaseOpen : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void openFailure_data();
-    void openFailure();
     void mkdbFailureLeavesNoFile();
     void oneConnectionForEveryHolder();
     void earlierLogModeIsTurnedBack();
@@ -50,45 +48,6 @@ private Q_SLOTS:
     void lookupsUseIndexes_data();
     void lookupsUseIndexes();
 };
-
-void TestDatabaseOpen::openFailure_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("jetNumber");
-    QTest::newRow("missing") << "missing" << 3024;
-    QTest::newRow("not a database") << "garbage" << 3031;
-    QTest::newRow("empty file") << "empty" << 3031;
-    QTest::newRow("another password") << "other key" << 3031;
-    QTest::newRow("right key, other tables") << "no tables" << 3031;
-    QTest::newRow("locked by another program") << "locked" << 3051;
-}
-
-void TestDatabaseOpen::openFailure()
-{
-    QFETCH(QString, file);
-    ScratchDatabase s(QStringLiteral("openFailure"));
-    Connection locker;
-    if (file == QLatin1String("locked")) {
-        s.openOwn(locker);
-        locker.execute("PRAGMA locking_mode=EXCLUSIVE");
-        locker.execute("BEGIN EXCLUSIVE");
-        locker.execute("INSERT INTO clubs (ClubName) VALUES ('Held')");
-    } else {
-        QFile::remove(s.path());
-        QFile f(s.path());
-        if (file == QLatin1String("garbage") || file == QLatin1String("empty"))
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(file == QLatin1String("empty") ? 0 : 4096, 'x')) >= 0);
-        else if (file != QLatin1String("missing"))
-            MakeKeyedFile(s.path(), file == QLatin1String("other key") ? QByteArray("NotTheKey1") : DatabasePassword);
-    }
-    const QByteArray before = s.fileBytes();
-
-    QTEST(jetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmTest")); }), "jetNumber");
-    QVERIFY(!s.db.isHeld(Table::clubs));
-    QCOMPARE(s.fileBytes(), before);
-    if (file == QLatin1String("missing"))
-        QCOMPARE(QDir(s.folder).entryList(QDir::Files), QStringList{});
-}
 
 void TestDatabaseOpen::mkdbFailureLeavesNoFile()
 {

@@ -102,8 +102,8 @@ private Q_SLOTS:
     void compactWithAConnectionOpen_data();
     void compactWithAConnectionOpen();
     void compactShrinksKeepsDataAndClearsLeftovers();
-    void failedCompactLeavesTheFile_data();
-    void failedCompactLeavesTheFile();
+    void unusableFileIsLeftAsItIs_data();
+    void unusableFileIsLeftAsItIs();
     void writerBesideCompactLosesNothing();
     void killedCompactLosesNothing_data();
     void killedCompactLosesNothing();
@@ -170,39 +170,53 @@ void TestMaintenance::compactShrinksKeepsDataAndClearsLeftovers()
     QCOMPARE(IntegrityProblems(again), QStringList{});
 }
 
-void TestMaintenance::failedCompactLeavesTheFile_data()
+void TestMaintenance::unusableFileIsLeftAsItIs_data()
 {
     QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("database missing") << "missing" << "Could not find file";
-    QTest::newRow("wrong key") << "wrong key" << "password is wrong";
-    QTest::newRow("empty file") << "empty" << "not a database of this program";
-    QTest::newRow("another program's database") << "foreign" << "not a database of this program";
+    QTest::addColumn<int>("jetNumber");   // of a window opening the file
+    QTest::addColumn<QString>("message");   // of a compact
+    QTest::newRow("database missing") << "missing" << 3024 << "Could not find file";
+    QTest::newRow("not a database") << "garbage" << 3031 << "not a database of this program";
+    QTest::newRow("empty file") << "empty" << 3031 << "not a database of this program";
+    QTest::newRow("wrong key") << "other key" << 3031 << "password is wrong";
+    QTest::newRow("right key, other tables") << "foreign" << 3031 << "not a database of this program";
+    QTest::newRow("locked by another program") << "locked" << 3051 << "locked by another program";
     // Writes past a small file-size limit fail as they do on a full disk.
-    QTest::newRow("disk full") << "full" << "the disk may be full";
+    QTest::newRow("disk full") << "full" << 0 << "the disk may be full";
 }
 
-void TestMaintenance::failedCompactLeavesTheFile()
+// Neither a window nor a compact changes or leaves anything beside a file
+// they cannot use.
+void TestMaintenance::unusableFileIsLeftAsItIs()
 {
     QFETCH(QString, obstacle);
     QFETCH(QString, message);
-    ScratchDatabase s(QStringLiteral("compactFails"));
+    ScratchDatabase s(QStringLiteral("unusableFile"));
     addClub(s);
     s.db.closeAll();
-    QStringList expectedFiles{QStringLiteral("tamreldata.mdb")};
-    if (obstacle == QLatin1String("missing")) {
+    Connection locker;
+    if (obstacle == QLatin1String("locked")) {
+        s.openOwn(locker);
+        locker.execute("PRAGMA locking_mode=EXCLUSIVE");
+        locker.execute("BEGIN EXCLUSIVE");
+    } else if (obstacle != QLatin1String("full")) {
         QFile::remove(s.path());
-        expectedFiles.clear();
-    } else if (obstacle == QLatin1String("wrong key")) {
-        s.db.setFile(s.path(), "NotTheKey1");
-    } else if (obstacle == QLatin1String("empty")) {
-        QFile f(s.path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    } else if (obstacle == QLatin1String("foreign")) {
-        QFile::remove(s.path());
-        MakeKeyedFile(s.path(), DatabasePassword);
+        if (obstacle == QLatin1String("garbage") || obstacle == QLatin1String("empty"))
+            QVERIFY(WriteFileBytes(s.path(), QByteArray(obstacle == QLatin1String("empty") ? 0 : 4096, 'x')));
+        else if (obstacle != QLatin1String("missing"))
+            MakeKeyedFile(s.path(), obstacle == QLatin1String("other key") ? QByteArray("NotTheKey1") : s.db.key());
     }
+    const QStringList filesBefore = filesBeside(s);
     const QByteArray before = s.fileBytes();
+    int jetNumber = 0;
+    try {
+        s.db.use(Table::clubs, QStringLiteral("frmClubData"));
+        s.db.release(Table::clubs, QStringLiteral("frmClubData"));
+    } catch (const JetError &e) {
+        jetNumber = e.number();
+    }
+    QTEST(jetNumber, "jetNumber");
+    QVERIFY(!s.db.isHeld(Table::clubs));
     std::optional<FileSizeLimit> limit;
     if (obstacle == QLatin1String("full"))
         limit.emplace(16 * 1024);
@@ -213,7 +227,7 @@ void TestMaintenance::failedCompactLeavesTheFile()
     QVERIFY2(told.prompter.texts().constFirst().contains(message), qPrintable(told.prompter.texts().constFirst()));
     QCOMPARE(told.progress.steps, CompactSteps);
     QCOMPARE(s.fileBytes(), before);
-    QCOMPARE(filesBeside(s), expectedFiles);
+    QCOMPARE(filesBeside(s), filesBefore);
 }
 
 // Another program opens, writes a bird and closes, again and again, while the

@@ -9,11 +9,8 @@ private Q_SLOTS:
     void fixWidth();
     void hexToNumber_data();
     void hexToNumber();
-    void isHexText_data();
-    void isHexText();
     void lenientNumber_data();
     void lenientNumber();
-    void signedNumberText();
 };
 
 void TestTextHelpers::fixWidth_data()
@@ -64,23 +61,6 @@ void TestTextHelpers::hexToNumber()
     QCOMPARE(HexToNumber(text), expected);
 }
 
-void TestTextHelpers::isHexText_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("digits and letters") << QByteArray("09afAF") << QByteArray("True");
-    QTest::newRow("empty") << QByteArray() << QByteArray("True");
-    QTest::newRow("g") << QByteArray("12g4") << QByteArray("False");
-    QTest::newRow("blank") << QByteArray("12 4") << QByteArray("False");
-}
-
-void TestTextHelpers::isHexText()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(IsHexText(text), expected);
-}
-
 void TestTextHelpers::lenientNumber_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -100,13 +80,6 @@ void TestTextHelpers::lenientNumber()
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
     QCOMPARE(LenientNumber(text), expected);
-}
-
-void TestTextHelpers::signedNumberText()
-{
-    QCOMPARE(SignedNumberText(3), QByteArray(" 3"));
-    QCOMPARE(SignedNumberText(0), QByteArray(" 0"));
-    QCOMPARE(SignedNumberText(-12), QByteArray("-12"));
 }
 
 QTEST_APPLESS_MAIN(TestTextHelpers)
