@@ -3,8 +3,8 @@
 #include "admin_db/db/jet_error.h"
 #include "admin_db/db/maintenance.h"
 #include "admin_db/db/transaction.h"
-#include "common/progress_view.h"
 #include "child_process.h"
+#include "recording_progress_view.h"
 #include "recording_prompter.h"
 #include "scratch_database.h"
 #include "small_file_system.h"
@@ -25,15 +25,13 @@ namespace {
 const QString AlreadyOpen =
     QStringLiteral("Database already open!\r\nPlease close all data entry forms and try again.");
 
-struct RecordingProgress : ProgressView {
-    void showProgress(const QString &first, const QString &second) override { steps.append(first + '|' + second); }
-    void setSecondLine(const QString &text) override { steps.append('|' + text); }
-    void closeProgress() override { steps.append(QStringLiteral("close")); }
-    void setTitle(const QString &title) override { steps.append(QStringLiteral("title ") + title); }
-    QStringList steps;
-};
+// What the progress window showed, and whether it is still open.
+QString progressSeen(const RecordingProgressView &progress)
+{
+    return progress.firstLine + '|' + progress.secondLines.join('|') + (progress.isOpen ? "|open" : "");
+}
 
-const QStringList CompactSteps{QStringLiteral("Please wait...|Compacting Database"), QStringLiteral("close")};
+const QString CompactSteps = QStringLiteral("Please wait...|Compacting Database");
 
 // What a compact (or another command) on the database told the user.
 struct Told {
@@ -41,7 +39,7 @@ struct Told {
     {
         command(db, progress, prompter);
     }
-    RecordingProgress progress;
+    RecordingProgressView progress;
     RecordingPrompter prompter;
 };
 
@@ -90,7 +88,7 @@ void compactAsUnprivileged(const QString &path, RecordingPrompter &prompter)
 {
     Database db;
     db.setFile(path, DatabasePassword);
-    RecordingProgress progress;
+    RecordingProgressView progress;
     CompactDatabase(db, progress, prompter);
 }
 
@@ -138,7 +136,7 @@ void TestMaintenance::compactWithAConnectionOpen()
     const Told told(s.db);
 
     QCOMPARE(told.prompter.texts(), messages);
-    QCOMPARE(told.progress.steps, CompactSteps);
+    QCOMPARE(progressSeen(told.progress), CompactSteps);
     QCOMPARE(s.fileBytes() == before, !messages.isEmpty());
     QCOMPARE(s.db.holders(Table::clubs), QStringList{holder});
     QCOMPARE(Number(clubs, "SELECT count(*) FROM clubs"), qint64(1));
@@ -225,7 +223,7 @@ void TestMaintenance::unusableFileIsLeftAsItIs()
 
     QCOMPARE(told.prompter.messages.size(), 1);
     QVERIFY2(told.prompter.texts().constFirst().contains(message), qPrintable(told.prompter.texts().constFirst()));
-    QCOMPARE(told.progress.steps, CompactSteps);
+    QCOMPARE(progressSeen(told.progress), CompactSteps);
     QCOMPARE(s.fileBytes(), before);
     QCOMPARE(filesBeside(s), filesBefore);
 }
@@ -255,7 +253,7 @@ void TestMaintenance::writerBesideCompactLosesNothing()
         }
         return stored;
     });
-    RecordingProgress progress;
+    RecordingProgressView progress;
     RecordingPrompter prompter;
     int compacts = 0;
     QElapsedTimer running;
@@ -298,7 +296,7 @@ void TestMaintenance::killedCompactLosesNothing()
     const pid_t compacting = StartChild([&] {
         Database db;
         db.setFile(path, DatabasePassword);
-        RecordingProgress progress;
+        RecordingProgressView progress;
         RecordingPrompter prompter;
         for (;;)
             CompactDatabase(db, progress, prompter);
@@ -390,8 +388,8 @@ void TestMaintenance::repairRebuildsADamagedIndex()
     const Told told(s.db, RepairDatabase);
 
     QVERIFY2(told.prompter.texts().isEmpty(), qPrintable(told.prompter.texts().join(QLatin1Char('|'))));
-    const QStringList repairSteps{QStringLiteral("Please wait...|Repairing database"), QStringLiteral("close")};
-    QCOMPARE(told.progress.steps, repairSteps + CompactSteps);
+    QCOMPARE(progressSeen(told.progress), QStringLiteral("Please wait...|Repairing database|Compacting Database"));
+    QCOMPARE(told.progress.timesShown, 2);
     Connection &birds = s.db.connection();
     QCOMPARE(IntegrityProblems(birds), QStringList{});
     QCOMPARE(Number(birds, "SELECT count(*) FROM birds WHERE elecnumber > '0000000000'"), qint64(10));
@@ -429,7 +427,7 @@ void TestMaintenance::repairRefused()
     QCOMPARE(repair.prompter.messages.size(), 1);
     const QString text = repair.prompter.texts().constFirst();
     QVERIFY2(text.contains(told) && text.contains(QLatin1String("damaged")) != locked, qPrintable(text));
-    QCOMPARE(repair.progress.steps.constLast(), QStringLiteral("close"));
+    QVERIFY(!repair.progress.isOpen);
     QCOMPARE(s.fileBytes(), before);
     QCOMPARE(filesBeside(s), QStringList{QStringLiteral("tamreldata.mdb")});
 }
@@ -475,7 +473,7 @@ void TestMaintenance::readOnlyEpisodeLeavesNothingBehind()
         db.setFile(path, DatabasePassword);
         db.use(Table::clubs, QStringLiteral("frmClubData")).execute("INSERT INTO clubs (ClubName) VALUES ('South')");
         db.release(Table::clubs, QStringLiteral("frmClubData"));
-        RecordingProgress progress;
+        RecordingProgressView progress;
         CompactDatabase(db, progress, p);
     });
 

@@ -1,28 +1,9 @@
 #include "common/folders.h"
+#include "scratch_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
-
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestFolders : public QObject {
     Q_OBJECT
@@ -38,9 +19,9 @@ void TestFolders::programFolder()
     const QString bin = root.filePath(QStringLiteral("usr/bin"));
     const QString user = root.filePath(QStringLiteral("home/.local/share/Tamrel"));
     QDir().mkpath(bin);
-    write(root.filePath(QStringLiteral("usr/share/tamrel/tamreldata.mdb")), "delivered");
-    write(root.filePath(QStringLiteral("usr/share/tamrel/Tamrel.chm")), "help");
-    write(root.filePath(QStringLiteral("usr/share/tamrel/help/index.html")), "<html>");
+    QVERIFY(WriteFileBytes(root.filePath(QStringLiteral("usr/share/tamrel/tamreldata.mdb")), "delivered"));
+    QVERIFY(WriteFileBytes(root.filePath(QStringLiteral("usr/share/tamrel/Tamrel.chm")), "help"));
+    QVERIFY(WriteFileBytes(root.filePath(QStringLiteral("usr/share/tamrel/help/index.html")), "<html>"));
     const QString delivered = DeliveredFolder(bin);
 
     QCOMPARE(ProgramFolder(root.filePath(QStringLiteral("mine")), bin, user, delivered),
@@ -48,7 +29,7 @@ void TestFolders::programFolder()
     QVERIFY(!QFileInfo::exists(user));
 
     QCOMPARE(ProgramFolder({}, bin, user, delivered), user);
-    QCOMPARE(read(user + QStringLiteral("/tamreldata.mdb")), QByteArray("delivered"));
+    QCOMPARE(FileBytes(user + QStringLiteral("/tamreldata.mdb")), QByteArray("delivered"));
     const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     QCOMPARE(QFile::permissions(user + QStringLiteral("/tamreldata.mdb")), ownerOnly);
     QCOMPARE(QFile::permissions(user), ownerOnly | QFile::ExeOwner | QFile::ExeUser);
@@ -57,15 +38,15 @@ void TestFolders::programFolder()
     QCOMPARE(HelpFolder(bin, delivered), delivered);
 
     // The user's own database is never replaced by the delivered one.
-    write(user + QStringLiteral("/tamreldata.mdb"), "the club's data");
+    QVERIFY(WriteFileBytes(user + QStringLiteral("/tamreldata.mdb"), "the club's data"));
     QCOMPARE(ProgramFolder({}, bin, user, delivered), user);
-    QCOMPARE(read(user + QStringLiteral("/tamreldata.mdb")), QByteArray("the club's data"));
+    QCOMPARE(FileBytes(user + QStringLiteral("/tamreldata.mdb")), QByteArray("the club's data"));
 
     // A database beside the executable that can be written: a portable
     // install keeps everything in its own folder.
-    write(bin + QStringLiteral("/tamreldata.mdb"), "portable");
+    QVERIFY(WriteFileBytes(bin + QStringLiteral("/tamreldata.mdb"), "portable"));
     QCOMPARE(ProgramFolder({}, bin, user, delivered), bin);
-    write(bin + QStringLiteral("/help/index.html"), "<html>");
+    QVERIFY(WriteFileBytes(bin + QStringLiteral("/help/index.html"), "<html>"));
     QCOMPARE(HelpFolder(bin, delivered), bin);
 }
 
