@@ -1,3 +1,4 @@
+#include "admin_db/db/backups.h"
 #include "app/config_window.h"
 #include "app/main_window.h"
 #include "clock/clock_status_bar.h"
@@ -375,9 +376,23 @@ void TestMainWindow::backupsFromTheMenus()
     QVERIFY2(lines.contains(QLatin1String("-daily.mdb  0 clubs, 0 flyers, 0 birds")), qPrintable(lines));
     QVERIFY2(rig.prompter.texts().constLast().endsWith(QLatin1String("(1 clubs, 0 flyers, 0 birds).")),
              qPrintable(rig.prompter.texts().constLast()));
-    Statement count = rig.window.database().connection().prepare("SELECT count(*) FROM clubs");
-    QVERIFY(count.next());
-    QCOMPARE(count.number(0), 1);
+    Connection &restored = rig.window.database().connection();
+    QCOMPARE(Number(restored, "SELECT count(*) FROM clubs"), qint64(1));
+
+    // Without its copy a compact does not run: a file where the backups
+    // folder belongs, and rows deleted that a compact would give back.
+    const QString backups = Backups::folder(rig.window.database());
+    QVERIFY(QDir(backups).removeRecursively() && WriteFileBytes(backups.chopped(1), "in the way"));
+    restored.execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                     "INSERT INTO birds (BirdFlyerID, bnumber) SELECT 1, printf('%06d', i) FROM n");
+    restored.execute("DELETE FROM birds");
+    const qint64 size = QFileInfo(rig.window.database().path()).size();
+    rig.prompter.reset();
+    rig.action("mnuCompactDatabase")->trigger();
+    QCOMPARE(rig.prompter.texts().size(), 1);
+    QVERIFY2(rig.prompter.texts()[0].startsWith(QLatin1String("The database could not be backed up: ")),
+             qPrintable(rig.prompter.texts()[0]));
+    QCOMPARE(QFileInfo(rig.window.database().path()).size(), size);
 }
 
 QTEST_MAIN(TestMainWindow)
