@@ -43,7 +43,6 @@ private Q_SLOTS:
     void fileReplacedDuringAChange();
     void oneProgramPerDatabase();
     void noStartWithoutALockFile();
-    void readOnOneTableDoesNotBlockWriteOnAnother();
     void fieldsAndTransactions();
     void lookupsUseIndexes_data();
     void lookupsUseIndexes();
@@ -202,22 +201,6 @@ void TestDatabaseOpen::noStartWithoutALockFile()
     QVERIFY(!lock.claim(dir.filePath(QStringLiteral("tamreldata.mdb"))));
     QVERIFY2(lock.refusal().contains(QStringLiteral("the disk may be full")), qPrintable(lock.refusal()));
     QVERIFY2(lock.refusal().contains(Folders::native(dir.path())), qPrintable(lock.refusal()));
-}
-
-void TestDatabaseOpen::readOnOneTableDoesNotBlockWriteOnAnother()
-{
-    ScratchDatabase s(QStringLiteral("twoConnections"));
-    Connection &clubs = s.db.use(Table::clubs, QStringLiteral("frmFlyerList"));
-    clubs.execute("INSERT INTO clubs (ClubName) VALUES ('A'), ('B')");
-    Connection &flyers = s.db.use(Table::flyerlist, QStringLiteral("frmFlyerList"));
-
-    Statement reading = clubs.prepare("SELECT ClubName FROM clubs ORDER BY ClubID");
-    QVERIFY(reading.next());
-    flyers.prepare("INSERT INTO flyerlist (ClubID, Name) VALUES (?, ?)").bind(1, 1).bind(2, "Jan Smit").run();
-    QVERIFY(reading.next());
-    QCOMPARE(reading.text(0), QStringLiteral("B"));
-    QVERIFY(!reading.next());
-    QCOMPARE(Number(clubs, "SELECT count(*) FROM flyerlist"), qint64(1));
 }
 
 void TestDatabaseOpen::fieldsAndTransactions()
