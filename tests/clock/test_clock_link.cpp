@@ -1,39 +1,76 @@
+#include "clock/clock_identity.h"
 #include "clock/clock_link.h"
-#include "sim_frames.h"
+#include "clock/control_chars.h"
+#include "clock/framing.h"
+#include "fake_clock_peer.h"
 #include "link_rig.h"
+#include "sim_frames.h"
 
 #include <QTest>
 
 using Script = QList<QList<FakeSerialPort::Piece>>;   // one reply per write, in order
 Q_DECLARE_METATYPE(Script)
+Q_DECLARE_METATYPE(FakeClockPeer)
 
 namespace {
 const QByteArray ACK("\x06"), NAK("\x15"), ESC("\x1b");
 
 QList<FakeSerialPort::Piece> at(qint64 ms, const QByteArray &bytes) { return {{ms, bytes}}; }
-QByteArray reply(const QByteArray &data) { return SimFrame(data); }
 } // namespace
 
 class TestClockLink : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
+    void requestFrames_data();
+    void requestFrames();
+    void controlCharNames();
     void exchange_data();
     void exchange();
     void emptyCommandSendsNothing();
     void missingDeviceIsE5();
     void refusedOpenIsOneMessage();
-    void portStaysOpenAcrossExchanges();
-    void portNumberOnlyChangesWhileClosed();
     void vanishedDeviceEndsWithoutWaitingOut();
+    void identification_data();
+    void identification();
 
 private:
     PortOneFile m_device;
 };
 
-void TestClockLink::initTestCase()
+void TestClockLink::requestFrames_data()
 {
-    qputenv("TAMREL_COM9", QByteArray("/nonexistent/tty-for-tests"));
+    QTest::addColumn<QByteArray>("prefix");
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("frameHex");
+    const QByteArray p("\x81");
+    QTest::newRow("v to LMD") << p << QByteArray("v") << QByteArray("0281 76f7 8003");
+    QTest::newRow("v to HCU") << QByteArray() << QByteArray("v") << QByteArray("0276 7680 03");
+    QTest::newRow("e00 to HCU") << QByteArray() << QByteArray("e00") << QByteArray("0265 3030 c580 03");
+    QTest::newRow("ACK alone") << p << QByteArray("\x06") << QByteArray("06");
+    QTest::newRow("NAK alone") << p << QByteArray("\x15") << QByteArray("15");
+    QTest::newRow("EOT alone") << p << QByteArray("\x04") << QByteArray("04");
+    QTest::newRow("other byte framed") << p << QByteArray("\x05") << QByteArray("0281 0586 8003");
+    // The checksum: the sum's low and high bytes, each lifted by 128 below 32.
+    QTest::newRow("sum 256") << QByteArray() << QByteArray("\x80\x80") << QByteArray("02 8080 8081 03");
+    QTest::newRow("low 31 lifted") << QByteArray() << QByteArray("\x1f") << QByteArray("02 1f 9f80 03");
+    QTest::newRow("low 32 kept") << QByteArray() << QByteArray("\x20") << QByteArray("02 20 2080 03");
+    QTest::newRow("high byte over 32") << QByteArray() << QByteArray(40, char(0xff))
+                                       << "02" + QByteArray("ff").repeated(40) + "d827 03";
+}
+
+void TestClockLink::requestFrames()
+{
+    QFETCH(QByteArray, prefix);
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, frameHex);
+    QCOMPARE(FrameCommand(prefix, command).toHex(), QByteArray::fromHex(frameHex).toHex());
+}
+
+void TestClockLink::controlCharNames()
+{
+    const ControlChars chars = InitControlChars();
+    QCOMPARE(ReadableBytes(QByteArray("\x02\x81v \x1a\x7f\x03", 7), chars),
+             QByteArray("<STX>\\x81v <EOF>\\x7f<ETX>"));
 }
 
 void TestClockLink::exchange_data()
@@ -45,7 +82,7 @@ void TestClockLink::exchange_data()
     QTest::addColumn<qint64>("minMs");
     QTest::addColumn<qint64>("maxMs");
 
-    const QByteArray good = reply("Av");
+    const QByteArray good = SimFrame("Av");
     QTest::newRow("payload after first byte") << Script{at(5, good)} << QByteArray("v") << 1 << QString() << 0LL << 150LL;
     // A control byte ends its reply after a short quiet time; any other lone
     // byte waits the whole 100 ms for a second one.
@@ -95,15 +132,13 @@ void TestClockLink::exchange()
     for (const QByteArray &frame : r.port.written)
         QCOMPARE(frame, SimFrame(ClockLink::ClockPrefix + "v"));
     QVERIFY2(r.time.now >= minMs && r.time.now <= maxMs, qPrintable(QString::number(r.time.now)));
-    if (messageStart.isEmpty()) {
-        QVERIFY(r.prompter.messages.isEmpty());
-        QVERIFY(r.port.isOpen());
-    } else {
-        QCOMPARE(r.prompter.messages.size(), 1);
+    // A failure is told, and closes the port.
+    QCOMPARE(r.port.isOpen(), messageStart.isEmpty());
+    QCOMPARE(r.prompter.messages.size(), messageStart.isEmpty() ? 0 : 1);
+    if (!messageStart.isEmpty()) {
         QVERIFY(r.prompter.messages[0].text.startsWith(messageStart));
         QVERIFY(r.prompter.messages[0].text.endsWith(QStringLiteral("    TAMREL is ready for logging or Race Entry")));
         QCOMPARE(r.prompter.messages[0].title, QStringLiteral("Communications Error!"));
-        QVERIFY(!r.port.isOpen());
     }
 }
 
@@ -121,6 +156,13 @@ void TestClockLink::emptyCommandSendsNothing()
 void TestClockLink::missingDeviceIsE5()
 {
     LinkRig r;
+    r.port.setResponder([](const QByteArray &) { return at(5, ACK); });
+    r.link.SendCommand("v");
+    // The number only changes while the port is closed.
+    r.link.setPortNumber(9);
+    QCOMPARE(r.link.portNumber(), 1);
+    r.link.closePort();
+    qputenv("TAMREL_COM9", QByteArray("/nonexistent/tty-for-tests"));
     for (int number : {9, 0}) {
         r.prompter.reset();
         r.link.setPortNumber(number);
@@ -128,7 +170,7 @@ void TestClockLink::missingDeviceIsE5()
         QCOMPARE(r.prompter.texts(), QStringList{QStringLiteral("Invalid comport number, check system configuration.")});
         QVERIFY(r.prompter.messages[0].title.isEmpty());   // the program's own title
     }
-    QVERIFY(r.port.openedDevices.isEmpty());
+    QCOMPARE(r.port.openedDevices, QStringList{m_device.file.fileName()});
 }
 
 void TestClockLink::refusedOpenIsOneMessage()
@@ -148,29 +190,6 @@ void TestClockLink::refusedOpenIsOneMessage()
     QCOMPARE(r.prompter.messages.size(), 1);
 }
 
-void TestClockLink::portStaysOpenAcrossExchanges()
-{
-    LinkRig r;
-    r.port.setResponder([](const QByteArray &) { return at(5, SimFrame("Av")); });
-    QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
-    r.link.setAddressPrefix({});
-    QCOMPARE(r.link.SendCommand("v"), QByteArray("v"));
-    QCOMPARE(r.port.openedDevices, QStringList{m_device.file.fileName()});
-    QCOMPARE(r.port.written.last(), SimFrame("v"));
-}
-
-void TestClockLink::portNumberOnlyChangesWhileClosed()
-{
-    LinkRig r;
-    r.port.setResponder([](const QByteArray &) { return at(5, ACK); });
-    r.link.SendCommand("v");
-    r.link.setPortNumber(9);
-    QCOMPARE(r.link.portNumber(), 1);
-    r.link.closePort();
-    r.link.setPortNumber(9);
-    QCOMPARE(r.link.portNumber(), 9);
-}
-
 void TestClockLink::vanishedDeviceEndsWithoutWaitingOut()
 {
     LinkRig r;
@@ -187,6 +206,73 @@ void TestClockLink::vanishedDeviceEndsWithoutWaitingOut()
     r.port.m_stuckOutput = true;
     QCOMPARE(r.link.SendCommand("v"), QByteArray("E1"));
     QVERIFY(r.prompter.texts().value(0).startsWith(QStringLiteral("Transmission Failure, Check Connection")));
+}
+
+void TestClockLink::identification_data()
+{
+    QTest::addColumn<FakeClockPeer>("peer");
+    QTest::addColumn<QByteArray>("result");
+    QTest::addColumn<QString>("model");   // "-": panel left unchanged
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("hcu");   // version and serial
+    QTest::addColumn<QString>("message");   // how it begins; empty: none
+    const QString hcu = QStringLiteral("1.23 2587");
+    QTest::newRow("korve") << FakeClockPeer{"v01570150000012AB34CD"} << QByteArray() << "KORVE" << "1.57"
+                           << "313210061" << "No race in LMD " << hcu << QString();
+    QTest::newRow("talmi in race mode") << FakeClockPeer{"v03470216xxx100000FF"} << QByteArray() << "TALMI" << "3.47"
+                                        << "0255" << "LMD in race mode" << hcu << QString();
+    QTest::newRow("unknown model") << FakeClockPeer{"v01570200000800000001"} << QByteArray() << "-" << "1.57"
+                                   << "0001" << "New inventory in LMD" << hcu << QString();
+    QTest::newRow("state 2") << FakeClockPeer{"v01570150000200000001"} << QByteArray() << "KORVE" << "1.57" << "0001"
+                             << "Race flag in mode 2 (?)" << hcu << QString();
+    QTest::newRow("state 5 has no text") << FakeClockPeer{"v01570150000500000001"} << QByteArray() << "KORVE"
+                                         << "1.57" << "0001" << "" << hcu << QString();
+    QTest::newRow("state not a digit") << FakeClockPeer{"v01570150000X0000000A"} << QByteArray() << "KORVE"
+                                       << "1.57" << "0010" << "No race in LMD " << hcu << QString();
+    // The module answered, then the clock went: one message, not one for
+    // each question to the HCU, and no HCU values.
+    QTest::newRow("silent HCU") << FakeClockPeer{"v01570150000012AB34CD", "", ""} << QByteArray() << "KORVE"
+                                << "1.57" << "313210061" << "No race in LMD " << "0.00 0000" << "No Tamrel detected";
+    // A failure keeps the state and the HCU of the earlier identification.
+    const QString earlierState = QStringLiteral("LMD in Race Mode, no birds logged");
+    QTest::newRow("echo only is E9") << FakeClockPeer{"v"} << QByteArray("E9") << "-" << "0.00" << "0000"
+                                     << earlierState << hcu << QString();
+    QTest::newRow("a lone byte is a damaged answer")
+        << FakeClockPeer{"\x04"} << QByteArray("E8") << "-" << "0.00" << "0000" << earlierState << hcu
+        << "The Tamrel answered, but its answer was damaged";
+    QTest::newRow("silent clock is E2") << FakeClockPeer{""} << QByteArray("E2") << "-" << "0.00" << "0000"
+                                        << earlierState << hcu << "No Tamrel detected";
+}
+
+void TestClockLink::identification()
+{
+    QFETCH(FakeClockPeer, peer);
+    QFETCH(QByteArray, result);
+    QFETCH(QString, message);
+
+    LinkRig r;
+    r.port.setResponder(FakeClockPeer{"v01570150000312AB34CD"});
+    QCOMPARE(ReadClockInfo(r.link, r.identity), QByteArray());
+    r.port.setResponder(peer);
+
+    QCOMPARE(ReadClockInfo(r.link, r.identity), result);
+    QCOMPARE(r.identity.connected(), result.isEmpty());
+    QCOMPARE(r.link.addressPrefix(), ClockLink::ClockPrefix);
+    // One port, open across the exchanges to the module and the HCU.
+    QCOMPARE(r.port.openedDevices, QStringList{m_device.file.fileName()});
+    const ClockStatusTexts t = StatusTextsFor(r.identity);
+    QTEST(t.model.value_or(QStringLiteral("-")), "model");
+    QTEST(t.lmdVersion, "version");
+    QTEST(t.lmdSerial, "serial");
+    QTEST(t.lmdState, "state");
+    QTEST(t.hcuVersion + ' ' + t.hcuSerial, "hcu");
+    // A silent clock is told once by the link, a damaged answer once by the
+    // identification; an echo is not.
+    QCOMPARE(r.prompter.texts().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(r.prompter.texts().constFirst().startsWith(message), qPrintable(r.prompter.texts().constFirst()));
 }
 
 QTEST_APPLESS_MAIN(TestClockLink)

@@ -1,8 +1,13 @@
 #include "clock/control_chars.h"
-#include "sim_frames.h"
+#include "clocksim_session.h"
 #include "command_handler.h"
 #include "frame_parser.h"
+#include "scratch_files.h"
+#include "sim_frames.h"
 
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(ClockModel)
@@ -11,11 +16,6 @@ namespace {
 
 const QByteArray Prefix(1, char(0x81));
 
-QByteArray frame(const QByteArray &body)
-{
-    return SimFrame(body);
-}
-
 // "module v", "hcu e00", "bare 06", "broken"
 QStringList parse(const QByteArray &stream)
 {
@@ -23,54 +23,39 @@ QStringList parse(const QByteArray &stream)
     QStringList out;
     for (char b : stream) {
         const auto r = parser.feed(b);
-        if (!r)
-            continue;
-        switch (r->kind) {
-        case Request::Kind::Command:
+        if (r && r->kind == Request::Kind::Command)
             out.append(QString::fromLatin1((r->prefixed ? "module " : "hcu ") + r->command));
-            break;
-        case Request::Kind::Bare:
+        else if (r && r->kind == Request::Kind::Bare)
             out.append(QStringLiteral("bare ") + QString::fromLatin1(r->command.toHex()));
-            break;
-        case Request::Kind::Broken:
+        else if (r)
             out.append(QStringLiteral("broken"));
-            break;
-        }
     }
     return out;
 }
 
+const QMap<QString, char> ControlNames{
+    {"<ACK>", Ctl::ACK}, {"<EOT>", Ctl::EOT}, {"<ESC>", Ctl::ESC}, {"<NAK>", Ctl::NAK}};
 
 Request module(const QByteArray &command) { return {Request::Kind::Command, true, command, command}; }
-Request hcu(const QByteArray &command) { return {Request::Kind::Command, false, command, command}; }
-Request bare(char byte) { return {Request::Kind::Bare, false, QByteArray(1, byte), QByteArray(1, byte)}; }
 
 // A request written as "W", "hcu:e00" or "<ACK>" / "<EOT>" / "<NAK>".
 Request parseStep(const QString &step)
 {
-    if (step == QLatin1String("<ACK>"))
-        return bare(Ctl::ACK);
-    if (step == QLatin1String("<EOT>"))
-        return bare(Ctl::EOT);
-    if (step == QLatin1String("<NAK>"))
-        return bare(Ctl::NAK);
-    if (step.startsWith(QLatin1String("hcu:")))
-        return hcu(step.mid(4).toLatin1());
-    return module(step.toLatin1());
+    if (ControlNames.contains(step)) {
+        const QByteArray byte(1, ControlNames.value(step));
+        return {Request::Kind::Bare, false, byte, byte};
+    }
+    const bool toHcu = step.startsWith(QLatin1String("hcu:"));
+    const QByteArray command = step.mid(toHcu ? 4 : 0).toLatin1();
+    return {Request::Kind::Command, !toHcu, command, command};
 }
 
 // A reply written the same way: a single control byte by its name, a frame
 // by its payload (what the program keeps of it), anything else as "?".
 QString describe(const QByteArray &reply)
 {
-    if (reply.size() == 1) {
-        switch (reply.at(0)) {
-        case Ctl::ACK: return QStringLiteral("<ACK>");
-        case Ctl::EOT: return QStringLiteral("<EOT>");
-        case Ctl::ESC: return QStringLiteral("<ESC>");
-        case Ctl::NAK: return QStringLiteral("<NAK>");
-        }
-    }
+    if (reply.size() == 1 && ControlNames.values().contains(reply.at(0)))
+        return ControlNames.key(reply.at(0));
     const QByteArray data = reply.mid(1, reply.size() - 4);
     if (reply.size() >= 5 && reply == SimFrame(data))
         return QString::fromLatin1(data.mid(1));
@@ -85,6 +70,22 @@ Module sampleModule()
     return m;
 }
 
+
+// What each SendCommand must have returned, by what the clock's log says
+// happened on the line: a NAK is sent once more, a second one is the result.
+QMap<QByteArray, int> outcomesFromLog(const QString &path)
+{
+    QMap<QByteArray, int> outcomes;
+    bool resent = false;
+    for (const QByteArray &line : FileBytes(path).split('\n')) {
+        const QByteArray f = line.split('|').value(2).trimmed();
+        resent = f == "nak" && !resent;
+        if (!line.isEmpty() && !resent)
+            ++outcomes[f == "none" ? "ok" : f == "nak" ? QByteArray(1, Ctl::NAK) : QByteArray()];
+    }
+    return outcomes;
+}
+
 } // namespace
 
 class TestClocksim : public QObject {
@@ -94,9 +95,13 @@ private Q_SLOTS:
     void requests();
     void conversation_data();
     void conversation();
-    void recordsAreStored();
     void memoryLimits_data();
     void memoryLimits();
+    void faultsComeBackAsResultCodes();
+    void identifiedThenVanished();
+
+private:
+    QTemporaryDir m_dir;
 };
 
 void TestClocksim::conversation_data()
@@ -123,6 +128,10 @@ void TestClocksim::conversation_data()
     QTest::newRow("module without admin data or races")
         << false << true << QStringList{"X", "<ACK>", "<ACK>", "W", "<ACK>"}
         << QStringList{"<ACK>", "*****", "<EOT>", "<ACK>", "<EOT>"};
+    // S1 begins a new set; the records go back exactly as sent.
+    QTest::newRow("records stored")
+        << false << false << QStringList{"S1 new", "S2 club", "ZUS24", "X", "<ACK>", "<ACK>", "<ACK>", "<ACK>"}
+        << QStringList{"<ACK>", "<ACK>", "<ACK>", "<ACK>", "S1 new", "S2 club", "ZUS24", "<EOT>"};
     QTest::newRow("what the clock does not know")
         << false << false << QStringList{"Q", "hcu:W", "hcu:e01", "<NAK>", "hcu:X"}
         << QStringList{"<ESC>", "<ESC>", "<ESC>", "<ESC>", "<ESC>"};
@@ -141,22 +150,6 @@ void TestClocksim::conversation()
     QTEST(replies, "replies");
 }
 
-void TestClocksim::recordsAreStored()
-{
-    Module m = sampleModule();
-    int changes = 0;
-    CommandHandler handler(m, false, [&] { ++changes; });
-    const QList<QByteArray> commands = {"S1 new", "S2 club", "S3 flyer", "ZUS24", "IC0", "I0011405Lakeside1",
-                                        "IC0", "I0022105Millbank1"};
-    for (const QByteArray &c : commands)
-        QCOMPARE(describe(handler.handle(module(c))), QStringLiteral("<ACK>"));
-    QCOMPARE(changes, commands.size());
-    // S1 begins a new set; the records go back exactly as sent.
-    QCOMPARE(m.adminRecords, (QList<QByteArray>{"S1 new", "S2 club", "S3 flyer", "ZUS24"}));
-    QCOMPARE(m.liberationPoints, QList<QByteArray>{"022105Millbank1"});
-    QCOMPARE(m.raceLines, sampleModule().raceLines);
-}
-
 void TestClocksim::memoryLimits_data()
 {
     QTest::addColumn<ClockModel>("model");
@@ -171,7 +164,8 @@ void TestClocksim::memoryLimits()
     QFETCH(int, birds);
     Module m;
     m.identity.model = model;
-    CommandHandler handler(m, false, [] {});
+    int changes = 0;
+    CommandHandler handler(m, false, [&] { ++changes; });
     QCOMPARE(describe(handler.handle(module("S1"))), QStringLiteral("<ACK>"));
     for (int i = 0; i < birds; ++i)
         QCOMPARE(describe(handler.handle(module("Z" + QByteArray::number(i)))), QStringLiteral("<ACK>"));
@@ -182,6 +176,11 @@ void TestClocksim::memoryLimits()
         QCOMPARE(describe(handler.handle(module("I0" + QByteArray::number(i)))), QStringLiteral("<ACK>"));
     QCOMPARE(describe(handler.handle(module("I0one too many"))), QStringLiteral("<ESC>"));
     QCOMPARE(m.liberationPoints.size(), LiberationLimit);
+    QCOMPARE(m.liberationPoints.constFirst(), QByteArray("0"));
+    QCOMPARE(describe(handler.handle(module("IC0"))), QStringLiteral("<ACK>"));
+    QVERIFY(m.liberationPoints.isEmpty());
+    // Each change is saved; a refused record is none.
+    QCOMPARE(changes, 1 + birds + LiberationLimit + 1);
 }
 
 void TestClocksim::requests_data()
@@ -194,26 +193,79 @@ void TestClocksim::requests_data()
     QTest::newRow("module command") << v << QStringList{"module v"};
     QTest::newRow("hcu command") << QByteArray("\x02" "e00\xc5\x80\x03") << QStringList{"hcu e00"};
     QTest::newRow("record with blanks and high bytes")
-        << frame(Prefix + "S3   0102005J\xe9r\xf4me   ") << QStringList{QString::fromLatin1("module S3   0102005J\xe9r\xf4me   ")};
+        << SimFrame(Prefix + "S3   0102005J\xe9r\xf4me   ")
+        << QStringList{QString::fromLatin1("module S3   0102005J\xe9r\xf4me   ")};
     QTest::newRow("bare bytes") << QByteArray("\x06\x04\x15") << QStringList{"bare 06", "bare 04", "bare 15"};
     QTest::newRow("noise around a frame") << "xyz\x03\x81" + v + "\xff\x7f" << QStringList{"module v"};
     QTest::newRow("bad checksum") << QByteArray("\x02\x81v\xf7\x81\x03") << QStringList{"broken"};
-    QTest::newRow("prefix without command") << frame(Prefix) << QStringList{"broken"};
+    QTest::newRow("prefix without command") << SimFrame(Prefix) << QStringList{"broken"};
     QTest::newRow("too short for a checksum") << QByteArray("\x02\x81\x03\x02v\x03") << QStringList{"broken", "broken"};
     QTest::newRow("STX starts a broken frame over") << "\x02\x81Wab" + v << QStringList{"module v"};
     QTest::newRow("overlong frame, then a good one")
         << "\x02" + QByteArray(100000, 'A') + "\x03" + v << QStringList{"broken", "module v"};
     // STX, body, two checksum bytes: the body may have 3 bytes fewer than a frame
     const qsizetype longest = FrameParser::MaxFrameBytes - 3;
-    QTest::newRow("longest frame") << frame(QByteArray(longest, 'Z'))
+    QTest::newRow("longest frame") << SimFrame(QByteArray(longest, 'Z'))
                                    << QStringList{"hcu " + QString(longest, QLatin1Char('Z'))};
-    QTest::newRow("one byte longer") << frame(QByteArray(longest + 1, 'Z')) << QStringList{"broken"};
+    QTest::newRow("one byte longer") << SimFrame(QByteArray(longest + 1, 'Z')) << QStringList{"broken"};
 }
 
 void TestClocksim::requests()
 {
     QFETCH(QByteArray, stream);
     QTEST(parse(stream), "expected");
+}
+
+void TestClocksim::faultsComeBackAsResultCodes()
+{
+    const QString log = m_dir.filePath(QStringLiteral("faults.log"));
+    ClocksimSession s({"--fault", "nak=5,checksum=5,lose=5", "--seed", "4711", "--log", log});
+    QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
+
+    constexpr int Exchanges = 1000;
+    QMap<QByteArray, int> byResult;
+    for (int i = 0; i < Exchanges; ++i) {
+        const QByteArray r = s.link.SendCommand("v");
+        ++byResult[r == "v01570150000012AB34CD" ? QByteArray("ok") : r];
+    }
+
+    QVERIFY(s.sim.isRunning());
+    // Time-outs (E2, E3) would show here, with their messages.
+    QCOMPARE(s.prompter.messages.size(), 0);
+    QCOMPARE(byResult, outcomesFromLog(log));
+    QVERIFY2(byResult.value("") > 0 && byResult.value("ok") > Exchanges * 8 / 10,
+             qPrintable(QStringLiteral("ok %1, bad frames %2").arg(byResult.value("ok")).arg(byResult.value(""))));
+}
+
+// The options win over the module file; a clock that goes then ends the
+// next exchange in a code, not a hang.
+void TestClocksim::identifiedThenVanished()
+{
+    const QString lmd = m_dir.filePath(QStringLiteral("identification.lmd"));
+    QVERIFY(QFile::copy(QStringLiteral(TAMREL_SAMPLE_LMD), lmd));
+    ClocksimSession s({"--lmd", lmd, "--model", "talmi", "--lmd-version", "3.5", "--state", "8", "--serial",
+                       "DEADBEEF", "--hcu-version", "2.05", "--hcu-serial", "FFFF"});
+    QVERIFY2(s.sim.isReady(), qPrintable(s.sim.errorText()));
+    QCOMPARE(ReadClockInfo(s.link, s.identity), QByteArray());
+    QCOMPARE(s.identity.LmdVersion, 3.5);
+    QCOMPARE(s.identity.ModelCode, 2.16);
+    QCOMPARE(s.identity.LmdState, QByteArray("8"));
+    QCOMPARE(s.identity.LmdSerial, QByteArray("DEADBEEF"));
+    QCOMPARE(s.identity.HcuVersion, 2.05);
+    QCOMPARE(s.identity.HcuSerial, QByteArray("FFFF"));
+    QVERIFY(s.prompter.messages.isEmpty());
+    QVERIFY(s.link.isPortOpen());
+
+    s.sim.kill();
+    // Seen on the port at once, not after a wait for a reply.
+    QVERIFY(s.port.broken());
+    const QByteArray first = s.link.SendCommand("v");
+    QVERIFY2(first == "E1" || first == "E2" || first == "E3", first.constData());
+    QCOMPARE(s.prompter.messages.size(), 1);
+    QCOMPARE(s.prompter.messages[0].title, QStringLiteral("Communications Error!"));
+    QVERIFY(!s.link.isPortOpen());
+    // The link went with the clock: the port is gone now.
+    QCOMPARE(s.link.SendCommand("v"), QByteArray("E5"));
 }
 
 QTEST_GUILESS_MAIN(TestClocksim)

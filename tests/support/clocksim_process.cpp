@@ -4,7 +4,7 @@
 #include <QFile>
 
 ClocksimProcess::ClocksimProcess(const QStringList &arguments)
-    : ClocksimProcess(programFromEnvironment(), arguments)
+    : ClocksimProcess(qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamrel-clocksim"), arguments)
 {
 }
 
@@ -14,7 +14,7 @@ ClocksimProcess::ClocksimProcess(const QString &program, const QStringList &argu
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start(program, QStringList{QStringLiteral("--link"), m_linkPath} + arguments);
     const QByteArray expected = "ready " + m_linkPath.toLocal8Bit() + '\n';
-    const QDeadlineTimer deadline(ReadyWaitMs);
+    const QDeadlineTimer deadline(10000);
     QByteArray said;
     while (!said.contains('\n') && m_process.waitForReadyRead(int(deadline.remainingTime())))
         said += m_process.readAllStandardOutput();
@@ -43,9 +43,4 @@ void ClocksimProcess::kill()
     QFile::remove(m_linkPath);
     m_process.kill();
     m_process.waitForFinished(5000);
-}
-
-QString ClocksimProcess::programFromEnvironment()
-{
-    return qEnvironmentVariable("TAMREL_BIN_DIR") + QStringLiteral("/tamrel-clocksim");
 }

@@ -16,7 +16,7 @@ public:
     ClocksimProcess(const ClocksimProcess &) = delete;
     ClocksimProcess &operator=(const ClocksimProcess &) = delete;
 
-    // False when it did not say "ready" in time; errorText() says why.
+    // False when it did not say "ready" within ten seconds; errorText() says why.
     bool isReady() const { return m_ready; }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     QString errorText() const { return m_error; }
@@ -25,9 +25,6 @@ public:
 
     // Ends the clock at once, as a pulled cable or a switched-off clock would.
     void kill();
-
-    static QString programFromEnvironment();
-    static constexpr int ReadyWaitMs = 10000;
 
 private:
     QTemporaryDir m_folder;

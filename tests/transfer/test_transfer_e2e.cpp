@@ -15,13 +15,6 @@ namespace {
 
 const QByteArray AllFields = "NatOrg||HatchYr||clubletters||bnumber||'|'||sex||'|'||elecnumber||'|'||color";
 
-// A club's database with its club; the sending club also has its flyer.
-void addClub(ScratchDatabase &club, qint64 id, const char *name)
-{
-    InsertRows(club.db.connection(), "INSERT INTO clubs (ClubID, ClubName) VALUES (?, ?)",
-               {QStringLiteral("%1|%2").arg(id).arg(QLatin1String(name))});
-}
-
 // A season's loft: bands of two years, both sexes, every colour code the
 // firmware takes, rings unique.
 QStringList loft(int birds)
@@ -42,22 +35,27 @@ QStringList loft(int birds)
 class TestTransferE2e : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void birdsRoundTripIntoAnotherClub();
-    void liberationPointsInTheModule();
+    void seasonThroughTheModule();
 };
 
-// 999 birds into a TALMI module of a clock busy storing after each ACK, and
-// back into another club's empty database, where the flyer is new: he is
-// entered through the flyer window.
-void TestTransferE2e::birdsRoundTripIntoAnotherClub()
+// Into a TALMI module of a clock busy storing after each ACK: liberation
+// points, sent twice (the second send replaces the first), then 999 birds,
+// which go back into another club's empty database, where the flyer is new:
+// he is entered through the flyer window.
+void TestTransferE2e::seasonThroughTheModule()
 {
     QTemporaryDir folder;
     const QString moduleFile = folder.filePath(QStringLiteral("module.lmd"));
     ClocksimSession session({"--model", "talmi", "--lmd-version", "3.60", "--lmd", moduleFile, "--fault", "busy=20"});
     QVERIFY2(session.sim.isReady(), qPrintable(session.sim.errorText()));
+    const QList<LiberationRace> season{{0, "1", "0514", "Lakeside", "1"},
+                                       {0, "2", "0521", "Riverbend North", "1"},
+                                       {0, "3", "0528", "Ely", "2"}};
+    SendLiberationPoints(session.context, season);
+    SendLiberationPoints(session.context, season.mid(1));
 
     ScratchDatabase sending(QStringLiteral("sendingClub"));
-    addClub(sending, 104, "Northside");
+    sending.db.connection().execute("INSERT INTO clubs (ClubID, ClubName) VALUES (104, 'Northside')");
     sending.db.connection().execute("INSERT INTO flyerlist (FlyerID, Name, ClubID) VALUES (1234, 'Abel Baker', 104)");
     InsertRows(sending.db.connection(),
                "INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, type) "
@@ -65,16 +63,18 @@ void TestTransferE2e::birdsRoundTripIntoAnotherClub()
                loft(999));
     SendBirds(session.context, sending.db, {"North Valley", "US", "03", "0012"},
               {1234, QStringLiteral("Abel Baker"), false, {}});
-    QCOMPARE(session.prompter.texts(), QStringList{"       Birds sent = 999"});
+    QCOMPARE(session.prompter.texts(), (QStringList{"       Liberation points sent = 3",
+                                                    "       Liberation points sent = 2", "       Birds sent = 999"}));
 
     QString error;
     const std::optional<Module> module = ReadModuleFile(moduleFile, &error);
     QVERIFY2(module, qPrintable(error));
     QCOMPARE(module->adminRecords.size(), 3 + 999);
     QCOMPARE(module->adminRecords.at(2), QByteArray("S3   031041234Abel Baker          00000000000000"));
+    QCOMPARE(module->liberationPoints, (QList<QByteArray>{"022105Riverben1", "032805Ely     2"}));
 
     ScratchDatabase receiving(QStringLiteral("receivingClub"));
-    addClub(receiving, 3, "Eastside");
+    receiving.db.connection().execute("INSERT INTO clubs (ClubID, ClubName) VALUES (3, 'Eastside')");
     AdminSharedState shared;
     session.prompter.reset();
     session.prompter.answerNext(MsgAnswer::Yes);
@@ -96,28 +96,6 @@ void TestTransferE2e::birdsRoundTripIntoAnotherClub()
     QCOMPARE(Rows(to, "SELECT DISTINCT type FROM birds"), QStringList{"1"});
     QCOMPARE(Rows(to, "SELECT DISTINCT f.Name || '|' || f.ClubID FROM birds JOIN flyerlist f ON f.FlyerID = BirdFlyerID"),
              QStringList{"Abel Baker|3"});
-}
-
-// What the liberation window sends is what the module keeps; a second send
-// replaces the first.
-void TestTransferE2e::liberationPointsInTheModule()
-{
-    QTemporaryDir folder;
-    const QString moduleFile = folder.filePath(QStringLiteral("module.lmd"));
-    ClocksimSession session({"--model", "talmi", "--lmd-version", "3.60", "--lmd", moduleFile});
-    QVERIFY2(session.sim.isReady(), qPrintable(session.sim.errorText()));
-    const QList<LiberationRace> season{{0, "1", "0514", "Lakeside", "1"},
-                                       {0, "2", "0521", "Riverbend North", "1"},
-                                       {0, "3", "0528", "Ely", "2"}};
-    SendLiberationPoints(session.context, season);
-    SendLiberationPoints(session.context, season.mid(1));
-
-    QString error;
-    const std::optional<Module> module = ReadModuleFile(moduleFile, &error);
-    QVERIFY2(module, qPrintable(error));
-    QCOMPARE(module->liberationPoints, (QList<QByteArray>{"022105Riverben1", "032805Ely     2"}));
-    QCOMPARE(session.prompter.texts(),
-             (QStringList{"       Liberation points sent = 3", "       Liberation points sent = 2"}));
 }
 
 QTEST_GUILESS_MAIN(TestTransferE2e)
