@@ -338,6 +338,7 @@ void TestBirdInventory::deleteBirds()
     QCOMPARE(answersOf(asked.buttons).value(asked.defaultButton), MsgAnswer::No);
     QTEST(Rows(rig.file.own, "SELECT bnumber FROM birds ORDER BY rowid"), "left");
     QTEST(rig.logic.view().birdRow, "shown");
+    QCOMPARE(rig.focus, rig.logic.view().birdRow == 0 ? BirdFocus::BirdList : BirdFocus::None);
     QCOMPARE(rig.logic.view().birdLines.size(), qMax(rig.stored().size(), 1));
 }
 

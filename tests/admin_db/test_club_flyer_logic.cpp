@@ -454,6 +454,7 @@ void TestClubFlyerLogic::receiving()
     const bool stored = !birds.isEmpty();
     QCOMPARE(rig.logic.takeCloseRequest(), stored);
     QCOMPARE(rig.shared.receiveMode, script.constLast() == QLatin1String("save") && !stored);
+    QCOMPARE(rig.shared.receivedRecords.isEmpty(), !rig.shared.receiveMode);
     QCOMPARE(rig.query("SELECT NatOrg||HatchYr||clubletters||bnumber AS row FROM birds "
                        "JOIN flyerlist ON FlyerID = BirdFlyerID WHERE Name = 'Adams' ORDER BY bnumber"),
              birds);
