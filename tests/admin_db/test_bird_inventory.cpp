@@ -6,7 +6,6 @@
 #include "recording_prompter.h"
 #include "step_verbs.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -16,7 +15,6 @@ const QStringList Flyers{"Abel", "Baker", "Carter", "100% Lofts", "1000 Club", "
 const QStringList Birds{"Abel|AU07  AB000123|C|00000A1B2C|J", "Abel|AU07  AB990001|H|0000000000| ",
                         "Abel|AU07  AB000200|C|0000000000|J", "Carter|AU07  AB000124|H|0000000000|J"};
 const QString From0 = QStringLiteral("Valid years are 0--> <--31");
-const QString From80 = QStringLiteral("Valid years are 80--> <--11");
 const QString Taken = QStringLiteral(" already exists, please select another Nat Org, Hatch Year, Club, or Band number");
 
 // A scratch database that is seeded anew for every case; the connections a
@@ -70,7 +68,7 @@ struct Rig {
 
     QStringList stored() { return file.stored(); }
 
-    // One user step: "click 1", "select 0 2" (clicks 0 with 0 and 2
+    // One user step: "click 1", "click 0 2" (clicks 0 with 0 and 2
     // selected), "flyer 1", "search ab", "add", "edit", "save", "cancel",
     // "check", "delete yes", "leave year", "hen", "color Blue", or a band
     // field and what it now holds: "club ab".
@@ -85,6 +83,8 @@ struct Rig {
                              {v.cancelEnabled, "cancel"}, {v.deleteEnabled, "delete"}, {v.endEnabled, "end"},
                              {v.sendBirdsEnabled, "send"}, {v.fieldsEnabled, "fields"}});
     }
+
+    QString view() const { return enabled() + QLatin1Char('|') + fields(); }
 
     // org|year|club|id|colour name.
     QString fields() const
@@ -103,8 +103,7 @@ struct Rig {
     BirdInventory logic{file.scratch.db, prompter, shared, clock, [this] { return nationalOrg; }, transfers};
     BirdFocus focus = BirdFocus::None;
     StepVerbs<BirdInventory> verbs = RecordVerbs<BirdInventory>({
-        {"click", [](BirdInventory &l, const QString &row) { l.birdClicked(row.toInt(), {row.toInt()}); }},
-        {"select",
+        {"click",
          [](BirdInventory &l, const QString &rest) {
              QList<int> rows;
              for (const QString &r : rest.split(QLatin1Char(' ')))
@@ -140,22 +139,16 @@ private Q_SLOTS:
     void loadListsTheFirstFlyersBirds();
     void stateTable_data();
     void stateTable();
-    void flyerSearch_data();
-    void flyerSearch();
-    void addBirdStoresFixedWidths_data();
     void addBirdStoresFixedWidths();
-    void addNewProposal_data();
-    void addNewProposal();
     void bandRules_data();
     void bandRules();
     void fieldChecks_data();
     void fieldChecks();
     void deleteBirds_data();
     void deleteBirds();
-    void sameLineActsOnTheClickedBird();
     void afterTransfer_data();
     void afterTransfer();
-    void databaseGoneOrLocked();
+    void databaseFailure();
     void flyerDeletedMeanwhile_data();
     void flyerDeletedMeanwhile();
 
@@ -169,17 +162,10 @@ void TestBirdInventory::loadListsTheFirstFlyersBirds()
     const BirdInventoryView v = rig.logic.view();
     QCOMPARE(v.flyerLines, Flyers);
     QCOMPARE(v.flyerCountLine, QStringLiteral(" 6 Flyers Listed"));
-    QCOMPARE(v.flyerRow, 0);
     QCOMPARE(v.birdLines, (QStringList{" AU07  AB990001H 0000000000 ____", " AU07  AB000123C 00000A1B2C BL",
                                        " AU07  AB000200C 0000000000 BL"}));
-    QCOMPARE(v.birdCountLine, QStringLiteral(" 3 Pigeon(s) listed"));
-    QCOMPARE(rig.enabled(), QStringLiteral("add end send"));
-    for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
-        QCOMPARE(rig.file.scratch.db.holders(t), QStringList{BirdWindowName});
     rig.logic.end();
-    for (Table t : {Table::flyerlist, Table::birds, Table::clubs})
-        QVERIFY(!rig.file.scratch.db.isHeld(t));
-    QVERIFY(rig.prompter.messages.isEmpty());
+    QVERIFY(rig.file.scratch.db.dataWindows().isEmpty());
 }
 
 void TestBirdInventory::stateTable_data()
@@ -189,30 +175,34 @@ void TestBirdInventory::stateTable_data()
     QTest::addColumn<int>("birdRow");
     QTest::addColumn<QString>("fields");
     QTest::addColumn<QString>("countLine");
-    const QString listed = QStringLiteral(" 3 Pigeon(s) listed");
+    QTest::addColumn<BirdFocus>("focus");
+    using F = BirdFocus;
     const QString oneSelected = QStringLiteral(" 3 Pigeon(s) listed,  1 Pigeon(s) Selected");
     const QString bird1 = QStringLiteral("AU|07|  AB|000123|Blue");
-    QTest::newRow("bird clicked") << QStringList{"click 1"} << "add edit delete end send" << 1 << bird1
-                                  << oneSelected;
-    QTest::newRow("several selected") << QStringList{"select 0 2"} << "add edit delete end send" << 0
-                                      << "AU|07|  AB|990001|Other" << " 3 Pigeon(s) listed,  2 Pigeon(s) Selected";
-    QTest::newRow("adding") << QStringList{"click 1", "add"} << "save cancel fields" << 1
-                            << "AU|07|  AB|000124|Blue" << oneSelected;
-    QTest::newRow("editing") << QStringList{"click 1", "edit"} << "save cancel fields" << 1 << bird1
-                             << oneSelected;
+    QTest::newRow("loaded") << QStringList{} << "add end send" << -1 << "||||" << " 3 Pigeon(s) listed" << F::None;
+    QTest::newRow("several selected") << QStringList{"click 0 2"} << "add edit delete end send" << 0
+                                      << "AU|07|  AB|990001|Other" << " 3 Pigeon(s) listed,  2 Pigeon(s) Selected"
+                                      << F::None;
+    QTest::newRow("run of bands") << QStringList{"click 1", "add", "id 000125", "save", "add"} << "save cancel fields"
+                                  << 2 << "AU|07|  AB|000126|Blue" << " 4 Pigeon(s) listed,  1 Pigeon(s) Selected"
+                                  << F::Save;
     QTest::newRow("editing, a field emptied") << QStringList{"click 1", "edit", "year "} << "cancel fields"
-                                              << 1 << "AU||  AB|000123|Blue" << oneSelected;
+                                              << 1 << "AU||  AB|000123|Blue" << oneSelected << F::Org;
     QTest::newRow("edit cancelled") << QStringList{"click 1", "edit", "club zz", "cancel"}
-                                    << "add edit delete end send" << 1 << bird1 << oneSelected;
+                                    << "add edit delete end send" << 1 << bird1 << oneSelected << F::Org;
     QTest::newRow("adding without a bird shown") << QStringList{"add"} << "cancel fields" << -1
-                                                 << "US|||000001|Other" << listed;
+                                                 << "US|||000001|Other" << " 3 Pigeon(s) listed" << F::Year;
     QTest::newRow("bird clicked while adding") << QStringList{"click 0", "add", "click 2"}
                                                << "add edit delete end send" << 2 << "AU|07|  AB|000200|Blue"
-                                               << oneSelected;
+                                               << oneSelected << F::Save;
     QTest::newRow("flyer clicked while adding") << QStringList{"click 0", "add", "flyer 2"} << "add end send" << -1
-                                                << "||||" << " 1 Pigeon(s) listed";
+                                                << "||||" << " 1 Pigeon(s) listed" << F::Save;
     QTest::newRow("flyer without birds") << QStringList{"click 1", "flyer 1"} << "add end" << -1 << "||||"
-                                         << " 0 Pigeon(s) listed";
+                                         << " 0 Pigeon(s) listed" << F::None;
+    QTest::newRow("search finding no flyer") << QStringList{"click 1", "search Zebra"} << "end" << -1 << "||||"
+                                             << " 0 Pigeons Listed" << F::None;
+    QTest::newRow("search in any case") << QStringList{"flyer 2", "search cA"} << "add end send" << -1 << "||||"
+                                        << " 1 Pigeon(s) listed" << F::None;
 }
 
 void TestBirdInventory::stateTable()
@@ -224,101 +214,23 @@ void TestBirdInventory::stateTable()
     QTEST(rig.logic.view().birdRow, "birdRow");
     QTEST(rig.fields(), "fields");
     QTEST(rig.logic.view().birdCountLine, "countLine");
+    QTEST(rig.focus, "focus");
     QVERIFY(rig.prompter.messages.isEmpty());
 }
 
-void TestBirdInventory::flyerSearch_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("listed");
-    QTest::newRow("other case") << "aB" << QStringList{"Abel"};
-    QTest::newRow("percent is literal") << "100%" << QStringList{"100% Lofts"};
-    QTest::newRow("digits match both") << "100" << QStringList{"100% Lofts", "1000 Club"};
-    QTest::newRow("underscore is literal") << "x_" << QStringList{"x_y"};
-    QTest::newRow("no match") << "Zebra" << QStringList{};
-}
-
-void TestBirdInventory::flyerSearch()
-{
-    QFETCH(QString, typed);
-    QFETCH(QStringList, listed);
-    Rig rig(*m_file);
-    rig.step(QStringLiteral("click 1"));
-    rig.step(QStringLiteral("search ") + typed);
-    const BirdInventoryView v = rig.logic.view();
-    if (listed.isEmpty()) {
-        QCOMPARE(v.flyerLines, QStringList{"No flyers available"});
-        QCOMPARE(v.flyerCountLine, QStringLiteral(" 0 Flyers Listed"));
-        QCOMPARE(v.birdLines, QStringList{"No pigeons available"});
-        QCOMPARE(v.birdCountLine, QStringLiteral(" 0 Pigeons Listed"));
-        QVERIFY(!v.flyerListEnabled && !v.birdListEnabled);
-        QCOMPARE(rig.enabled(), QStringLiteral("end"));
-        QCOMPARE(rig.fields(), QStringLiteral("||||"));
-    } else {
-        QCOMPARE(v.flyerLines, listed);
-        QCOMPARE(v.flyerCountLine, QStringLiteral(" %1 Flyers Listed").arg(listed.size()));
-        QCOMPARE(v.flyerRow, 0);
-    }
-    rig.step(QStringLiteral("search "));
-    QCOMPARE(rig.logic.view().flyerLines, Flyers);
-}
-
-void TestBirdInventory::addBirdStoresFixedWidths_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("line");
-    const QStringList typed{"flyer 1", "add", "org au", "year 7", "club ab", "id 321", "color Blue"};
-    QTest::newRow("fields left") << typed + QStringList{"leave year", "leave club", "leave id", "save"}
-                                 << "Baker|AU07  AB000321|C|0000000000|J|0" << " AU07  AB000321C 0000000000 BL";
-    QTest::newRow("saved from within a field") << typed + QStringList{"save"}
-                                               << "Baker|AU07  AB000321|C|0000000000|J|0"
-                                               << " AU07  AB000321C 0000000000 BL";
-    QTest::newRow("quote and bar in club letters") << QStringList{"flyer 1", "add", "year 20", "club a'|b", "hen",
-                                                                  "color Other", "save"}
-                                                   << "Baker|US20A  B000001|H|0000000000| |0"
-                                                   << " US20A  B000001H 0000000000 ____";
-}
-
+// A band saved without leaving its fields is stored at its fixed widths.
 void TestBirdInventory::addBirdStoresFixedWidths()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, line);
     Rig rig(*m_file);
-    rig.steps(steps);
+    rig.steps({"flyer 1", "add", "org au", "year 7", "club ab", "id 321", "color Blue", "save"});
     QCOMPARE(rig.prompter.texts(), QStringList{});
-    QTEST(rig.stored().constLast(), "stored");
     QCOMPARE(rig.stored().size(), Birds.size() + 1);
+    QCOMPARE(rig.stored().constLast(), QStringLiteral("Baker|AU07  AB000321|C|0000000000|J|0"));
     const BirdInventoryView v = rig.logic.view();
-    QCOMPARE(v.birdLines, QStringList{line});
+    QCOMPARE(v.birdLines, QStringList{" AU07  AB000321C 0000000000 BL"});
     QCOMPARE(v.birdRow, 0);
     QCOMPARE(rig.enabled(), QStringLiteral("add edit delete end send"));
     QCOMPARE(rig.focus, BirdFocus::BirdList);
-}
-
-void TestBirdInventory::addNewProposal_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("fields");
-    QTest::addColumn<BirdFocus>("focus");
-    QTest::newRow("next band of the bird shown") << QStringList{"click 1", "add"} << "AU|07|  AB|000124|Blue"
-                                                 << BirdFocus::Save;
-    QTest::newRow("run of bands") << QStringList{"click 1", "add", "id 000125", "save", "add"}
-                                  << "AU|07|  AB|000126|Blue" << BirdFocus::Save;
-    QTest::newRow("flyer without birds") << QStringList{"flyer 1", "add"} << "US|||000001|Other"
-                                         << BirdFocus::Year;
-}
-
-void TestBirdInventory::addNewProposal()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(BirdFocus, focus);
-    Rig rig(*m_file);
-    rig.steps(steps);
-    QTEST(rig.fields(), "fields");
-    QCOMPARE(rig.focus, focus);
-    QCOMPARE(rig.logic.view().saveEnabled, focus == BirdFocus::Save);
-    QVERIFY(rig.logic.adding());
 }
 
 void TestBirdInventory::bandRules_data()
@@ -334,15 +246,11 @@ void TestBirdInventory::bandRules_data()
     for (QString &b : unchanged)
         b += QStringLiteral("|0");
     QTest::newRow("band of another flyer") << QStringList{"click 1", "add", "save"} << "AU07  AB000124" << unchanged;
-    QTest::newRow("band of the same flyer") << QStringList{"click 1", "add", "id 000200", "save"} << "AU07  AB000200"
-                                            << unchanged;
     QTest::newRow("band typed in other case") << QStringList{"flyer 1", "add", "org au", "year 07", "club ab",
                                                              "id 200", "save"}
                                               << "AU07  AB000200" << unchanged;
     QTest::newRow("edit keeps its own band and ring") << QStringList{"click 1", "edit", "hen", "color Red", "save"}
                                                       << "" << recoloured;
-    QTest::newRow("edit to another bird's band") << QStringList{"click 1", "edit", "id 000200", "save"}
-                                                 << "AU07  AB000200" << unchanged;
 }
 
 void TestBirdInventory::bandRules()
@@ -363,49 +271,37 @@ void TestBirdInventory::fieldChecks_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("fields");
-    QTest::addColumn<int>("added");
     const QStringList editing{"click 1", "edit"};
-    const QString allFields = QStringLiteral("All fields must have data!");
     QTest::newRow("year out of the window") << 0.0 << editing + QStringList{"year 50", "leave year"}
-                                            << QStringList{From0} << "AU|50|  AB|000123|Blue" << 0;
-    QTest::newRow("2005 on a 3.40 module") << 3.40 << editing + QStringList{"year 5", "leave year"} << QStringList{}
-                                           << "AU|05|  AB|000123|Blue" << 0;
-    QTest::newRow("1979 on a 3.40 module") << 3.40 << editing + QStringList{"year 79", "leave year"}
-                                           << QStringList{From80} << "AU|79|  AB|000123|Blue" << 0;
+                                            << QStringList{From0} << "AU|50|  AB|000123|Blue";
     QTest::newRow("empty year left") << 3.40 << editing + QStringList{"year ", "leave year"} << QStringList{}
-                                     << "AU||  AB|000123|Blue" << 0;
+                                     << "AU||  AB|000123|Blue";
     QTest::newRow("club letters left") << 0.0 << editing + QStringList{"club x", "leave club"} << QStringList{}
-                                       << "AU|07|   x|000123|Blue" << 0;
+                                       << "AU|07|   x|000123|Blue";
     QTest::newRow("ID number left") << 0.0 << editing + QStringList{"id 42", "leave id"} << QStringList{}
-                                    << "AU|07|  AB|000042|Blue" << 0;
-    QTest::newRow("org not a code") << 0.0 << editing + QStringList{"org UK", "leave org"}
-                                    << QStringList{NatOrgMessage()} << "UK|07|  AB|000123|Blue" << 0;
+                                    << "AU|07|  AB|000042|Blue";
     QTest::newRow("bad org saved by shortcut") << 0.0 << QStringList{"click 1", "add", "org uc", "save"}
-                                               << QStringList{NatOrgMessage()} << "uc|07|  AB|000124|Blue" << 0;
+                                               << QStringList{NatOrgMessage()} << "uc|07|  AB|000124|Blue";
     QTest::newRow("bad year saved by shortcut") << 0.0 << QStringList{"click 1", "add", "year 50", "save"}
-                                                << QStringList{From0} << "AU|50|  AB|000124|Blue" << 0;
-    QTest::newRow("empty field saved") << 0.0 << QStringList{"add", "save"} << QStringList{allFields}
-                                       << "US|||000001|Other" << 0;
-    QTest::newRow("3.40 module, 2011 added") << 3.40 << QStringList{"click 1", "add", "year 11", "save"}
-                                             << QStringList{} << "AU|11|  AB|000124|Blue" << 1;
+                                                << QStringList{From0} << "AU|50|  AB|000124|Blue";
+    QTest::newRow("empty field saved") << 0.0 << QStringList{"add", "save"}
+                                       << QStringList{"All fields must have data!"} << "US|||000001|Other";
 }
 
 void TestBirdInventory::fieldChecks()
 {
     QFETCH(double, lmdVersion);
     QFETCH(QStringList, steps);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, fields);
-    QFETCH(int, added);
     Rig rig(*m_file, Birds, lmdVersion);
     rig.steps(steps);
-    QCOMPARE(rig.prompter.texts(), messages);
-    QCOMPARE(rig.fields(), fields);
-    QCOMPARE(rig.stored().size(), Birds.size() + added);
-    if (messages == QStringList{QStringLiteral("All fields must have data!")}) {
-        QCOMPARE(rig.prompter.messages.constFirst().title, QStringLiteral("Error"));
-        QCOMPARE(rig.prompter.messages.constFirst().icon, MsgIcon::Critical);
-        QCOMPARE(rig.focus, BirdFocus::Year);
+    QTEST(rig.prompter.texts(), "messages");
+    QTEST(rig.fields(), "fields");
+    QCOMPARE(rig.stored().size(), Birds.size());
+    for (const Message &m : std::as_const(rig.prompter.messages)) {
+        const bool entry = m.text.startsWith(QLatin1String("All fields"));
+        QCOMPARE(m.icon, entry ? MsgIcon::Critical : MsgIcon::None);
+        if (entry)
+            QCOMPARE(rig.focus, BirdFocus::Year);
     }
 }
 
@@ -414,61 +310,36 @@ void TestBirdInventory::deleteBirds_data()
     QTest::addColumn<QStringList>("birds");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("question");
-    QTest::addColumn<QStringList>("left");   // bands of Abel's birds left, in list order
-    const QStringList five{"Abel|US20  AB000001|C|0000000000|J", "Abel|US20  AB000002|C|0000000000|J",
-                           "Abel|US20  AB000003|C|0000000000|J", "Abel|US20  AB000004|C|0000000000|J",
-                           "Abel|US20  AB000005|C|0000000000|J"};
+    QTest::addColumn<QStringList>("left");   // bands stored afterwards
+    QTest::addColumn<int>("shown");          // the bird the fields show
+    QStringList five;
+    for (int n = 1; n <= 5; ++n)
+        five.append(QStringLiteral("Abel|US20  AB00000%1|C|0000000000|J").arg(n));
     const QString all = QStringLiteral("Are you sure you wish to DELETE all selected records ?");
     const QString single = QStringLiteral("Are you sure you wish to DELETE this single record ?");
-    QTest::newRow("three selected, yes") << five << QStringList{"check", "select 1 2 4", "delete yes"} << all
-                                         << QStringList{"000001", "000004"};
-    QTest::newRow("three selected, no") << five << QStringList{"check", "select 1 2 4", "delete no"} << all
-                                        << QStringList{"000001", "000002", "000003", "000004", "000005"};
-    QTest::newRow("unchecked: the clicked one") << five << QStringList{"select 3 0 1", "delete yes"} << single
-                                                << QStringList{"000001", "000002", "000003", "000005"};
-    QTest::newRow("the last bird") << QStringList{five.constFirst()} << QStringList{"click 0", "delete yes"}
-                                   << single << QStringList{};
+    QTest::newRow("three selected, no") << five << QStringList{"check", "click 1 2 4", "delete no"} << all
+                                        << QStringList{"000001", "000002", "000003", "000004", "000005"} << 1;
+    QTest::newRow("unchecked: the clicked one") << five << QStringList{"click 3 0 1", "delete yes"} << single
+                                                << QStringList{"000001", "000002", "000003", "000005"} << 0;
+    QTest::newRow("the last bird") << five.mid(0, 1) << QStringList{"click 0", "delete yes"} << single
+                                   << QStringList{} << -1;
 }
 
 void TestBirdInventory::deleteBirds()
 {
     QFETCH(QStringList, birds);
     QFETCH(QStringList, steps);
-    QFETCH(QStringList, left);
     Rig rig(*m_file, birds);
     rig.steps(steps);
     QCOMPARE(rig.prompter.messages.size(), 1);
     const Message &asked = rig.prompter.messages.constFirst();
     QTEST(asked.text, "question");
     QCOMPARE(asked.title, QStringLiteral("Delete Record"));
-    QCOMPARE(asked.buttons, MsgButtons::YesNo);
-    QCOMPARE(asked.defaultButton, 1);
-    QStringList bands;
-    for (const QString &line : rig.logic.view().birdLines)
-        bands.append(line.mid(9, 6));
-    if (left.isEmpty())
-        QCOMPARE(rig.logic.view().birdLines, QStringList{"No birds to list"});
-    else
-        QCOMPARE(bands, left);
-    QCOMPARE(rig.stored().size(), left.size());
-    if (!left.isEmpty() && steps.constLast() == QLatin1String("delete yes")) {
-        QCOMPARE(rig.logic.view().birdRow, 0);
-        QCOMPARE(rig.focus, BirdFocus::BirdList);
-    }
-}
-
-void TestBirdInventory::sameLineActsOnTheClickedBird()
-{
-    // Older data may hold one band twice; its lines read alike.
-    const QString same = QStringLiteral("Abel|AU07  AB000123|C|0000000000|J");
-    const QString edited = QStringLiteral("Abel|AU07  AB000999|H|0000000000|J|1");
-    Rig rig(*m_file, {same, same, same});
-    QCOMPARE(rig.logic.view().birdLines.at(0), rig.logic.view().birdLines.at(1));
-    rig.steps({"click 1", "edit", "hen", "id 000999", "save"});
-    QCOMPARE(rig.stored(), (QStringList{same + "|0", edited, same + "|0"}));
-    // The two alike now show as lines 0 and 1, the second stored last.
-    rig.steps({"click 1", "delete yes"});
-    QCOMPARE(rig.stored(), (QStringList{same + "|0", edited}));
+    QCOMPARE(answersOf(asked.buttons).value(asked.defaultButton), MsgAnswer::No);
+    QTEST(Rows(rig.file.own, "SELECT bnumber FROM birds ORDER BY rowid"), "left");
+    QTEST(rig.logic.view().birdRow, "shown");
+    QCOMPARE(rig.focus, rig.logic.view().birdRow == 0 ? BirdFocus::BirdList : BirdFocus::None);
+    QCOMPARE(rig.logic.view().birdLines.size(), qMax(rig.stored().size(), 1));
 }
 
 void TestBirdInventory::afterTransfer_data()
@@ -492,16 +363,12 @@ void TestBirdInventory::afterTransfer()
     QFETCH(BirdTransferEnd, reply);
     Rig rig(*m_file);
     rig.transfers.reply = reply;
-    rig.steps({"flyer 2", "check", "select 0"});
+    rig.steps({"flyer 2", "check", "click 0"});
     rig.logic.sendBirds();
     rig.transfers.reply = {};
     rig.logic.receiveBirds();
     QCOMPARE(rig.transfers.receives, 1);
-    QCOMPARE(rig.transfers.sent.size(), 1);
-    const BirdSendRequest &sent = rig.transfers.sent.constFirst();
-    QCOMPARE(sent.flyerName, Flyers.at(2));
-    QVERIFY(sent.onlySelected);
-    QCOMPARE(sent.selectedKeys, QList<qint64>{4});
+    QCOMPARE(rig.transfers.sent.constFirst().selectedKeys, QList<qint64>{4});
     const BirdInventoryView v = rig.logic.view();
     QTEST(v.flyerRow, "flyerRow");
     QTEST(v.birdRow, "birdRow");
@@ -509,34 +376,15 @@ void TestBirdInventory::afterTransfer()
     QVERIFY(!rig.logic.takeCloseRequest());
 }
 
-void TestBirdInventory::databaseGoneOrLocked()
+// The failing save says what went wrong and keeps what was typed; once the
+// file is back, the same save stores it.
+void TestBirdInventory::databaseFailure()
 {
-    SeededFile gone(QStringLiteral("birdFileGone"));
-    Rig rig(gone);
-    const QStringList before = rig.stored();
-    {
-        // Another program holds the file.
-        rig.steps({"click 1", "add", "id 000500"});
-        Connection other;
-        rig.file.scratch.openOwn(other);
-        other.execute("BEGIN EXCLUSIVE");
-        rig.step(QStringLiteral("save"));
-        QCOMPARE(rig.prompter.texts().size(), 1);
-        QVERIFY2(rig.prompter.texts().constFirst().endsWith(
-                     QStringLiteral(" #:3051.\r\nPlease notify Calmeer Electronics USA of this ERROR")),
-                 qPrintable(rig.prompter.texts().constFirst()));
-        QVERIFY(rig.logic.adding());
-    }
-    rig.step(QStringLiteral("save"));
-    QCOMPARE(rig.stored(), before + QStringList{"Abel|AU07  AB000500|C|0000000000|J|0"});
-
-    QVERIFY(QFile::remove(rig.file.scratch.path()));
-    rig.prompter.reset();
-    rig.steps({"add", "save"});
-    QVERIFY2(rig.prompter.texts().size() == 1, qPrintable(rig.prompter.texts().join(QLatin1Char('|'))));
-    QVERIFY(rig.prompter.texts().constFirst().contains(QStringLiteral(" #:3024.")));
-    QVERIFY(rig.logic.adding());
-    QVERIFY(!QFile::exists(rig.file.scratch.path()));
+    Rig rig(*m_file);
+    FailThenRetry(rig, m_file->scratch, QStringLiteral("deleted"), {"click 1", "edit", "hen", "save"},
+                  QStringLiteral(" #:3024.\r\nPlease notify"));
+    QCOMPARE(rig.prompter.messages.size(), 1);
+    QVERIFY(rig.stored().contains(QStringLiteral("Abel|AU07  AB000123|H|00000A1B2C|J|1")));
 }
 
 // Another window deletes the chosen flyer while a bird is typed for him.
@@ -550,19 +398,13 @@ void TestBirdInventory::flyerDeletedMeanwhile_data()
 void TestBirdInventory::flyerDeletedMeanwhile()
 {
     QFETCH(QStringList, script);
-    SeededFile file(QStringLiteral("birdFlyerGone"));
-    Rig rig(file);
+    Rig rig(*m_file);
     const QStringList before = rig.stored();
     rig.steps(script);
-    file.own.execute("DELETE FROM flyerlist WHERE Name = 'Abel'");
-
+    m_file->own.execute("DELETE FROM flyerlist WHERE Name = 'Abel'");
     rig.step(QStringLiteral("save"));
-
     QCOMPARE(rig.prompter.texts(),
              QStringList{QStringLiteral("The flyer Abel is no longer in the database: the bird was not stored.")});
-    Statement typed = file.own.prepare("SELECT count(*) FROM birds WHERE bnumber IN ('000500', '000501')");
-    QVERIFY(typed.next());
-    QCOMPARE(typed.number(0), 0);
     QCOMPARE(rig.stored().size(), before.size());
     QVERIFY(!rig.logic.adding() && !rig.logic.editing());
     QVERIFY(!rig.logic.view().flyerLines.join(QLatin1Char('|')).contains(QStringLiteral("Abel")));

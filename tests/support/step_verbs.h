@@ -13,21 +13,16 @@
 // "click 1", "name Lake View", "delete yes".
 template <typename Target> using StepVerbs = QHash<QString, std::function<void(Target &, const QString &rest)>>;
 
-template <typename Target> void TakeStep(Target &target, const StepVerbs<Target> &verbs, const QString &step)
-{
-    const auto action = verbs.constFind(step.section(QLatin1Char(' '), 0, 0));
-    if (action == verbs.cend())
-        qFatal("unknown step %s", qPrintable(step));
-    (*action)(target, step.section(QLatin1Char(' '), 1));
-}
-
 // Takes a script's steps; focus keeps where the last step that moved it
 // put it.
 template <typename Logic, typename Focus>
 void TakeSteps(Logic &logic, const StepVerbs<Logic> &verbs, const QStringList &script, Focus &focus)
 {
     for (const QString &step : script) {
-        TakeStep(logic, verbs, step);
+        const auto action = verbs.constFind(step.section(QLatin1Char(' '), 0, 0));
+        if (action == verbs.cend())
+            qFatal("unknown step %s", qPrintable(step));
+        (*action)(logic, step.section(QLatin1Char(' '), 1));
         if (const Focus f = logic.takeFocus(); f != Focus::None)
             focus = f;
     }

@@ -1,8 +1,10 @@
-#include "admin_db/liberations/liberation_logic.h"
+#include "admin_db/liberations/liberation_window.h"
 #include "recording_prompter.h"
 #include "step_verbs.h"
+#include "widget_driver.h"
 
-#include <QTest>
+#include <QLabel>
+#include <QPointer>
 
 namespace {
 
@@ -76,16 +78,39 @@ struct Rig {
 
 Q_DECLARE_METATYPE(LiberationFocus)
 
-class TestLiberationLogic : public QObject {
+class TestLiberations : public QObject, private WindowDriver {
     Q_OBJECT
 private Q_SLOTS:
+    void cleanup();
     void steps_data();
     void steps();
     void databaseFailure_data();
     void databaseFailure();
+    void asAUserWould();
+    void pastedText_data();
+    void pastedText();
+
+private:
+    void open()
+    {
+        m_scratch = std::make_unique<ScratchDatabase>(QStringLiteral("liberationWindow"));
+        m_prompter.reset();
+        m_window = new LiberationWindow(m_scratch->db, m_prompter, [](const QList<LiberationRace> &) {});
+        QVERIFY(showWindow(m_window));
+    }
+
+    std::unique_ptr<ScratchDatabase> m_scratch;
+    RecordingPrompter m_prompter;
+    QPointer<LiberationWindow> m_window;
 };
 
-void TestLiberationLogic::steps_data()
+void TestLiberations::cleanup()
+{
+    delete m_window;
+    m_scratch.reset();
+}
+
+void TestLiberations::steps_data()
 {
     QTest::addColumn<QStringList>("races");
     QTest::addColumn<QStringList>("script");
@@ -97,39 +122,18 @@ void TestLiberationLogic::steps_data()
     const QStringList none;
     const QString listed = QStringLiteral(" | [ 3 Race(s) Listed] *");
     const QString browsing = QStringLiteral("add end send list | -1 | ||||") + listed;
-    const QString typing = QStringLiteral("cancel | -1 | 7|05|27|Dale|1 on") + listed;
     const QString deleteQuestion = QStringLiteral("Are you sure you wish to DELETE this record?");
     QTest::newRow("empty table") << none << none << "add end send | -1 | |||| | [0 Races Listed]" << F::None << none
                                  << none;
-    QTest::newRow("loaded") << Std << none << browsing << F::None << none << Std;
     QTest::newRow("sent from a chosen line") << Std << QStringList{"click 2", "send"} << browsing << F::AddNew << none
                                              << Std;
-    QTest::newRow("clicked") << Std << QStringList{"click 2"}
-                             << "add edit delete end send list | 2 | 00|06|14|Home|3" + listed << F::None << none
-                             << Std;
-    QTest::newRow("adding ignores the list") << Std << QStringList{"add", "click 0"}
-                                             << "cancel | -1 | ||||1 on" + listed << F::RaceNumber << none << Std;
-    QTest::newRow("four fields make save") << Std << AddDale << "save " + typing << F::RaceNumber << none << Std;
-    QTest::newRow("save refused, type missing") << Std << AddDale + QStringList{"type", "save"}
-                                                << "cancel | -1 | 7|05|27|Dale| on" + listed << F::RaceNumber
-                                                << QStringList{"All fields must contain data!"} << Std;
     QTest::newRow("typing the type enables save") << Std << AddDale + QStringList{"type", "save", "type 2"}
                                                   << "save cancel | -1 | 7|05|27|Dale|2 on" + listed << F::RaceNumber
                                                   << QStringList{"All fields must contain data!"} << Std;
-    QTest::newRow("added: zero-filled, cleaned")
-        << Std << QStringList{"add", "number 7", "month 5", "leave month", "day 27", "name O'Hare|", "save"}
-        << "add end send list | -1 | |||| | [ 4 Race(s) Listed] *" << F::AddNew << none
-        << Std + QStringList{"07|0527|O Hare|1"};
     QTest::newRow("saved by shortcut from the month field")
         << Std << QStringList{"add", "number 7", "month 5", "day 27", "name Dale", "save"}
         << "add end send list | -1 | |||| | [ 4 Race(s) Listed] *" << F::AddNew << none
         << Std + QStringList{"07|0527|Dale|1"};
-    QTest::newRow("month 13 left") << Std << QStringList{"add", "month 13", "leave month"}
-                                   << "cancel | -1 | |01|||1 on" + listed << F::Month
-                                   << QStringList{"Invalid data for month "} << Std;
-    QTest::newRow("month left empty") << Std << QStringList{"add", "leave month"}
-                                      << "cancel | -1 | |01|||1 on" + listed << F::Month
-                                      << QStringList{"Invalid data for month "} << Std;
     QTest::newRow("day 0 left") << Std << QStringList{"add", "day 0", "leave day"}
                                 << "cancel | -1 | ||01||1 on" + listed << F::Day
                                 << QStringList{"Invalid data for day"} << Std;
@@ -140,40 +144,25 @@ void TestLiberationLogic::steps_data()
                                                                "save"}
                                          << "cancel | -1 | 7|05|27|'\"||1 on" + listed << F::RaceNumber
                                          << QStringList{"All fields must contain data!"} << Std;
-    QTest::newRow("51st race") << numberedRaces(50) << AddDale + QStringList{"save"}
-                               << "add end send list | -1 | |||| | [ 51 Race(s) Listed]" << F::AddNew << none
-                               << numberedRaces(50) + QStringList{"07|0527|Dale|1"};
     QTest::newRow("52nd race refused") << numberedRaces(51) << AddDale + QStringList{"save"}
                                        << "save cancel | -1 | 7|05|27|Dale|1 on | [ 51 Race(s) Listed]" << F::RaceNumber
                                        << QStringList{"No more than 51 races can be stored."} << numberedRaces(51);
-    QTest::newRow("edit waits for a change") << Std << QStringList{"click 0", "edit"}
-                                             << "cancel | 0 | 05|05|27|Lakeside|1 on" + listed << F::RaceNumber
-                                             << none << Std;
     QTest::newRow("edit with a field emptied") << Std << QStringList{"click 1", "edit", "day", "save"}
                                                << "cancel | 1 | 05|06||Lakeside|2 on" + listed << F::RaceNumber
                                                << QStringList{"All fields must be filled in!"} << Std;
     QTest::newRow("the second of two alike edited")
         << Std << QStringList{"click 1", "edit", "type 4", "save"} << browsing << F::AddNew << none
         << QStringList{Std.at(0), "05|0603|Lakeside|4", Std.at(2)};
-    QTest::newRow("edit cancelled") << Std << QStringList{"click 1", "edit", "type 4", "cancel"} << browsing
-                                    << F::AddNew << none << Std;
-    QTest::newRow("delete answered no") << Std << QStringList{"click 1", "delete no"}
-                                        << "add edit delete end send list | 1 | 05|06|03|Lakeside|2" + listed
-                                        << F::None << QStringList{deleteQuestion} << Std;
     QTest::newRow("the second of two alike deleted")
         << Std << QStringList{"click 1", "delete yes"}
         << "add edit delete end send list | 0 | 05|05|27|Lakeside|1 | [ 2 Race(s) Listed] *" << F::List
         << QStringList{deleteQuestion} << QStringList{Std.at(0), Std.at(2)};
-    QTest::newRow("warning goes with its race") << Std << QStringList{"click 2", "delete yes"}
-                                                << "add edit delete end send list | 0 | 05|05|27|Lakeside|1 | [ 2 Race(s) "
-                                                   "Listed]"
-                                                << F::List << QStringList{deleteQuestion} << Std.mid(0, 2);
     QTest::newRow("last race deleted") << Std.mid(2) << QStringList{"click 0", "delete yes"}
                                        << "add end send | -1 | |||| | [0 Races Listed]" << F::None
                                        << QStringList{deleteQuestion} << none;
 }
 
-void TestLiberationLogic::steps()
+void TestLiberations::steps()
 {
     QFETCH(QStringList, races);
     QFETCH(QStringList, script);
@@ -192,19 +181,12 @@ void TestLiberationLogic::steps()
         QCOMPARE(sent, rig.stored());
     }
     for (const Message &m : std::as_const(rig.prompter.messages)) {
-        if (m.text == QLatin1String("Are you sure you wish to DELETE this record?")) {
-            QCOMPARE(m.title, QStringLiteral("Delete Record"));
-            QCOMPARE(m.buttons, MsgButtons::YesNo);
-            QCOMPARE(m.defaultButton, 1);
-        } else {
-            const bool plain = m.text.startsWith(QLatin1String("Invalid data"));
-            QCOMPARE(m.icon, plain ? MsgIcon::None : MsgIcon::Critical);
-            QCOMPARE(m.title, plain ? QString() : QStringLiteral("Error"));
-        }
+        if (m.buttons == MsgButtons::Ok)
+            QCOMPARE(m.icon, m.text.startsWith(QLatin1String("Invalid data")) ? MsgIcon::None : MsgIcon::Critical);
     }
 }
 
-void TestLiberationLogic::databaseFailure_data()
+void TestLiberations::databaseFailure_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QStringList>("script");
@@ -214,8 +196,6 @@ void TestLiberationLogic::databaseFailure_data()
     const QStringList edited{Std.at(0), "05|0603|Dale|2", Std.at(2)};
     const QStringList editScript{"click 1", "edit", "name Dale", "save"};
     QTest::newRow("file deleted, add") << "deleted" << AddDale + QStringList{"save"} << 3024 << added;
-    QTest::newRow("file deleted, edit") << "deleted" << editScript << 3024 << edited;
-    QTest::newRow("file locked, add") << "locked" << AddDale + QStringList{"save"} << 3051 << added;
     QTest::newRow("file locked, edit") << "locked" << editScript << 3051 << edited;
     QTest::newRow("file locked, delete") << "locked" << QStringList{"click 1", "delete yes"} << 3051
                                          << QStringList{Std.at(0), Std.at(2)};
@@ -223,7 +203,7 @@ void TestLiberationLogic::databaseFailure_data()
 
 // The failing step says what went wrong and keeps what was typed; once the
 // file is back, the same step stores it, once.
-void TestLiberationLogic::databaseFailure()
+void TestLiberations::databaseFailure()
 {
     QFETCH(QString, fault);
     QFETCH(QStringList, script);
@@ -233,5 +213,95 @@ void TestLiberationLogic::databaseFailure()
     QTEST(rig.stored(), "storedAfterRetry");
 }
 
-QTEST_GUILESS_MAIN(TestLiberationLogic)
-#include "test_liberation_logic.moc"
+void TestLiberations::asAUserWould()
+{
+    open();
+    auto *list = find<QListWidget>("lstOrteList");
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tamrel - Liberation Points"));
+    QCOMPARE(find<QPushButton>("cmdSendOrte")->text(), QStringLiteral("Send to &Tamrel"));
+    QVERIFY(fixedPitch("lstOrteList"));
+    QCOMPARE(ListLines(list), QStringList{"No Races"});
+    QVERIFY(!list->isEnabled() && enabled("cmdSendOrte") && !field("txtRaceNumber")->isEnabled());
+
+    // A first race, with a month typed wrong and a name too long.
+    click("cmdOrteAddNew");
+    QCOMPARE(m_window->focusWidget(), field("txtRaceNumber"));
+    QVERIFY(!enabled("cmdSendOrte") && !enabled("cmdOrteEnd"));
+    QTest::keyClicks(field("txtRaceNumber"), QStringLiteral("7"));
+    QTest::keyClick(field("txtRaceNumber"), Qt::Key_Tab);
+    QTest::keyClicks(field("txtRaceDateMonth"), QStringLiteral("13"));
+    QTest::keyClick(field("txtRaceDateMonth"), Qt::Key_Tab);
+    settle();
+    QCOMPARE(m_prompter.texts(), QStringList{"Invalid data for month "});
+    QCOMPARE(m_window->focusWidget(), field("txtRaceDateMonth"));
+    QTest::keyClicks(field("txtRaceDateMonth"), QStringLiteral("5"));
+    QTest::keyClick(field("txtRaceDateMonth"), Qt::Key_Tab);
+    QCOMPARE(field("txtRaceDateMonth")->text(), QStringLiteral("05"));
+    QTest::keyClicks(field("txtRaceDateDay"), QStringLiteral("27"));
+    QVERIFY(!enabled("cmdOrteSave"));
+    typeInto("txtRaceName", QStringLiteral("O'Hare Field"));
+    QVERIFY(enabled("cmdOrteSave"));
+    click("cmdOrteSave");
+    QCOMPARE(ListLines(list), QStringList{"07  05/27  O Hare F"});
+    QCOMPARE(find<QLabel>("lblOrteList")->text(), QStringLiteral(" 1 Race(s) Listed"));
+    QVERIFY(!field("txtRaceName")->isEnabled() && field("txtRaceName")->text().isEmpty());
+
+    // A race Ventaro cannot use.
+    click("cmdOrteAddNew");
+    QTest::keyClicks(field("txtRaceNumber"), QStringLiteral("0"));
+    typeInto("txtRaceDateMonth", QStringLiteral("06"));
+    typeInto("txtRaceDateDay", QStringLiteral("14"));
+    typeInto("txtRaceName", QStringLiteral("Home"));
+    typeInto("txtRaceType", QStringLiteral("2"));
+    click("cmdOrteSave");
+    QCOMPARE(ListLines(list), (QStringList{"07  05/27  O Hare F", "00**06/14  Home"}));
+    QCOMPARE(find<QLabel>("lblVentaro")->text(), QStringLiteral("** - NOT Ventaro\nCompatible"));
+
+    // Edited from its line.
+    clickLine("lstOrteList", 1);
+    QCOMPARE(field("txtRaceType")->text(), QStringLiteral("2"));
+    click("cmdOrteEdit");
+    typeInto("txtRaceName", QStringLiteral("Dale"));
+    click("cmdOrteSave");
+    QCOMPARE(ListLines(list).constLast(), QStringLiteral("00**06/14  Dale"));
+
+    clickLine("lstOrteList", 0);
+    m_prompter.answerNext(MsgAnswer::Yes);
+    click("cmdOrteDelete");
+    QCOMPARE(m_prompter.texts().constLast(), QStringLiteral("Are you sure you wish to DELETE this record?"));
+    QCOMPARE(ListLines(list), QStringList{"00**06/14  Dale"});
+    QCOMPARE(m_window->focusWidget(), list);
+
+    click("cmdOrteEnd");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_window.isNull());
+    QVERIFY(!m_scratch->db.isHeld(Table::orte));
+    Connection own;
+    m_scratch->openOwn(own);
+    QCOMPARE(Rows(own, "SELECT racenum || racedate || racename || racetype FROM orte"), QStringList{"000614Dale2"});
+}
+
+// A pasted text with a character the field would not let the user type is
+// refused whole; a long one is cut to the field's length.
+void TestLiberations::pastedText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters in the race number") << "txtRaceNumber" << "1a" << "";
+    QTest::newRow("race number too long") << "txtRaceNumber" << "123" << "12";
+    QTest::newRow("name too long") << "txtRaceName" << "Lakeside Far" << "Lakeside";
+    QTest::newRow("name with 0x81") << "txtRaceName" << "Ab\u0081" << "";
+}
+
+void TestLiberations::pastedText()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    open();
+    click("cmdOrteAddNew");
+    QTEST(paste(qPrintable(field), pasted), "shown");
+}
+
+QTEST_MAIN(TestLiberations)
+#include "test_liberations.moc"
