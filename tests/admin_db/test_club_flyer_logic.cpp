@@ -172,8 +172,9 @@ private Q_SLOTS:
                                                  << "save cancel | -1 | list off | | on" << F::Name;
         QTest::newRow("added: the first club shown") << SameNames << QStringList{"add", "name Zed", "save"}
                                                      << "add edit end | 0 | list on | 07|Northside off" << F::List;
-        QTest::newRow("edited: the first club shown") << SameNames << QStringList{"click 2", "edit", "name East", "save"}
-                                                      << "add edit end | 0 | list on | 07|Northside off" << F::List;
+        QTest::newRow("edited after a search: the first club of all shown")
+            << SameNames << QStringList{"search lake", "click 1", "edit", "name East", "save"}
+            << "add edit end | 0 | list on | 07|Northside off" << F::List;
         QTest::newRow("entering the search forgets the club") << SameNames << QStringList{"click 1", "enter search"}
                                                               << "add end | -1 | list on | | off" << F::None;
         QTest::newRow("search matching none") << SameNames << QStringList{"click 1", "search x"}

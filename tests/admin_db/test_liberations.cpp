@@ -12,11 +12,12 @@ namespace {
 const QStringList Std{"05|0527|Lakeside|1", "05|0603|Lakeside|2", "00|0614|Home|3"};
 const QStringList AddDale{"add", "number 7", "month 05", "day 27", "name Dale"};
 
+// Numbered down from 99, the last number Ventaro takes.
 QStringList numberedRaces(int count)
 {
     QStringList races;
     for (int n = 1; n <= count; ++n)
-        races.append(QStringLiteral("%1|0501|Race|1").arg(n, 2, 10, QLatin1Char('0')));
+        races.append(QStringLiteral("%1|0501|Race|1").arg(100 - n, 2, 10, QLatin1Char('0')));
     return races;
 }
 
