@@ -18,12 +18,11 @@ struct ReportWorld {
         QDir().mkpath(scratch.folders.raceDir());
         Connection own;
         scratch.openOwn(own);
-        own.prepare("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (5, 2, 'Jan Smith')").run();
+        InsertRows(own, "INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (?, 2, ?)",
+                   {"5|Jan Smith", "6|Ann Baker"});
         InsertRows(own, "INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
-                        "VALUES (?, 'AU', '24', 'DEMO', ?)", {"5|000101", "5|000102", "99|000103"});
-        own.prepare("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (6, 2, 'Ann Baker')").run();
-        own.prepare("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber) "
-                    "VALUES (6, 'AU', '23', 'DEMO', '000101')").run();
+                        "VALUES (?, 'AU', ?, 'DEMO', ?)",
+                   {"5|24|000101", "5|24|000102", "99|24|000103", "6|23|000101"});
     }
 
     QString raceFile(const QString &name) const { return scratch.folders.inRaceDir(name); }
@@ -31,10 +30,7 @@ struct ReportWorld {
     // Writes lines as the TAM writer does, each ended by CR LF.
     QString writeRaceFile(const QString &name, const QList<QByteArray> &lines) const
     {
-        QByteArray bytes;
-        for (const QByteArray &line : lines)
-            bytes += line + "\r\n";
-        writeBytes(name, bytes);
+        writeBytes(name, lines.join("\r\n") + "\r\n");
         return raceFile(name);
     }
 

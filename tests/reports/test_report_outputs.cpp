@@ -38,14 +38,6 @@ int emptyAfterArrivals(const QList<QByteArray> &lines, int arrivals)
     return empty;
 }
 
-QList<QByteArray> textsOf(const QList<PrintLine> &lines)
-{
-    QList<QByteArray> texts;
-    for (const PrintLine &line : lines)
-        texts.append(line.text);
-    return texts;
-}
-
 // Keeps what is drawn where; a line is 1.43 times its point size high, as
 // on a printed page.
 class RecordingSurface : public PageSurface {
@@ -76,59 +68,47 @@ private:
 class TestReportOutputs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void outputArrivalLine_data();
-    void outputArrivalLine();
-    void previewHeader();
+    void layouts();
     void padding_data();
     void padding();
-    void printTitle_data();
-    void printTitle();
-    void pages_data();
-    void pages();
 };
 
-void TestReportOutputs::outputArrivalLine_data()
+// A training, one line of each kind: numbered by ordinal, not by position,
+// and a short one filled up.
+void TestReportOutputs::layouts()
 {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<QByteArray>("expected");
-    const QByteArray known = "1  Jan Smith            AU24DEMO0001010 10:35:12 05/11";
-    QTest::newRow("first") << known << 0 << QByteArray("   1) Jan Smith             AU24DEMO000101 10:35:12 05/11 ");
-    QTest::newRow("numbered by ordinal, not position")
-        << QByteArray("7  Unknown flyer        Unknown0047A3C0 12:15:02 05/11") << 9
-        << QByteArray("  10) Unknown flyer         Unknown0047A3C 12:15:02 05/11 ");
-    QTest::newRow("short line") << QByteArray("1  Jan") << 0 << QByteArray("   1) Jan" + QByteArray(49, ' '));
-}
+    ReportOnScreen report = reportWith(1, "Training");
+    report.listLines << "7  Unknown flyer        Unknown0047A3C0 12:15:02 05/11" << "1  Jan";
+    QCOMPARE(PreviewLines(report).mid(0, 19), (QList<QByteArray>{
+                                                  "                         Tamrel Race Results ",
+                                                  "                            Training",
+                                                  "  " + Rule,
+                                                  "",
+                                                  "  Race No.: 1  Date: 05/11  Liberation Point: BRIGHTON",
+                                                  "",
+                                                  "  Concourse: 1234   Combine: 01  Club: 02  Flyer: 005",
+                                                  "",
+                                                  "  Memory Module: 012345   Clock Set Time: 05/10/24 19:00:00",
+                                                  "                          Verified Time : 05/12/24 18:00:05",
+                                                  "                          Clock Time    : 05/12/24 18:00:00",
+                                                  "                          Deviation Time: 5 second(s)",
+                                                  "  " + Rule,
+                                                  "",
+                                                  "  Pos  Flyer Name            Band Number    Time     Date       ",
+                                                  "",
+                                                  "   1) Jan Smith             AU24DEMO000101 10:35:12 05/11 ",
+                                                  "   2) Unknown flyer         Unknown0047A3C 12:15:02 05/11 ",
+                                                  "   3) Jan" + QByteArray(49, ' '),
+                                              }));
 
-void TestReportOutputs::outputArrivalLine()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(int, k);
-    QTEST(OutputArrivalLine(line, k), "expected");
-}
-
-void TestReportOutputs::previewHeader()
-{
-    const QList<QByteArray> lines = PreviewLines(reportWith(1, "Training"));
-    QCOMPARE(lines.mid(0, 17), (QList<QByteArray>{
-                                   "                         Tamrel Race Results ",
-                                   "                            Training",
-                                   "  " + Rule,
-                                   "",
-                                   "  Race No.: 1  Date: 05/11  Liberation Point: BRIGHTON",
-                                   "",
-                                   "  Concourse: 1234   Combine: 01  Club: 02  Flyer: 005",
-                                   "",
-                                   "  Memory Module: 012345   Clock Set Time: 05/10/24 19:00:00",
-                                   "                          Verified Time : 05/12/24 18:00:05",
-                                   "                          Clock Time    : 05/12/24 18:00:00",
-                                   "                          Deviation Time: 5 second(s)",
-                                   "  " + Rule,
-                                   "",
-                                   "  Pos  Flyer Name            Band Number    Time     Date       ",
-                                   "",
-                                   "   1) Jan Smith             AU24DEMO000101 10:35:12 05/11 ",
-                               }));
+    const QList<PrintLine> lines = PrintedReport(report);
+    QCOMPARE(lines.at(0), (PrintLine{24, true, 220, "Tamrel Training Results"}));
+    QCOMPARE(lines.at(1), (PrintLine{12, true, 100, Rule}));
+    QCOMPARE(lines.at(3), (PrintLine{12, false, 100, "Race No.: 1  Date: 05/11  Liberation Point: BRIGHTON"}));
+    QCOMPARE(lines.at(7).text, QByteArray("Memory Module: 012345   Clock Set Time: 05/10/24 19:00:00"));
+    QCOMPARE(lines.at(10).text, QByteArray(24, ' ') + "Deviation Time: 5 second(s)");
+    QCOMPARE(lines.at(13).text, QByteArray("Pos   Flyer Name            Band Number     Time    Date"));
+    QCOMPARE(PrintedReport(reportWith(1)).at(0).text, QByteArray("Tamrel Race Results "));
 }
 
 void TestReportOutputs::padding_data()
@@ -136,13 +116,16 @@ void TestReportOutputs::padding_data()
     QTest::addColumn<int>("arrivals");
     QTest::addColumn<int>("previewEmpty");
     QTest::addColumn<int>("printEmpty");
-    for (const auto &[arrivals, preview, print] :
-         {std::tuple{1, 28, 36}, {12, 17, 25}, {29, 0, 8}, {30, 0, 7}, {36, 0, 1}, {37, 0, 0}, {40, 0, 0}})
-        QTest::addRow("%d arrivals", arrivals) << arrivals << preview << print;
+    QTest::addColumn<int>("pages");
+    for (const auto &[arrivals, preview, print, pages] : {std::tuple{1, 28, 36, 1}, {12, 17, 25, 1}, {29, 0, 8, 1},
+                                                          {30, 0, 7, 1}, {36, 0, 1, 1}, {37, 0, 0, 1}, {40, 0, 0, 2},
+                                                          {100, 0, 0, 3}})
+        QTest::addRow("%d arrivals", arrivals) << arrivals << preview << print << pages;
 }
 
 // Short lists are filled up with empty lines: the preview after the
-// arrivals, the print before the closing rule and signature.
+// arrivals, the print before the closing rule and signature. Everything
+// printed is drawn, in order, and inside its page.
 void TestReportOutputs::padding()
 {
     QFETCH(int, arrivals);
@@ -153,61 +136,26 @@ void TestReportOutputs::padding()
     QCOMPARE(preview.size(), 16 + arrivals + previewEmpty);
     QCOMPARE(emptyAfterArrivals(preview, arrivals), previewEmpty);
 
-    const QList<QByteArray> printed = textsOf(PrintedReport(report));
+    const QList<PrintLine> lines = PrintedReport(report);
+    QList<QByteArray> printed;
+    for (const PrintLine &line : lines)
+        printed.append(line.text);
     QCOMPARE(printed.size(), 15 + arrivals + printEmpty + 3);
     QCOMPARE(emptyAfterArrivals(printed, arrivals), printEmpty);
     QCOMPARE(printed.mid(printed.size() - 3), (QList<QByteArray>{Rule, "", Signature}));
     for (int i = 1; i <= arrivals; ++i)
         QCOMPARE(printed.at(14 + i), OutputArrivalLine(listLine(i), i - 1));
-}
 
-void TestReportOutputs::printTitle_data()
-{
-    QTest::addColumn<QByteArray>("raceNum");
-    QTest::addColumn<QByteArray>("title");
-    QTest::newRow("race") << QByteArray("01") << QByteArray("Tamrel Race Results ");
-    QTest::newRow("training") << QByteArray("Training") << QByteArray("Tamrel Training Results");
-}
-
-void TestReportOutputs::printTitle()
-{
-    QFETCH(QByteArray, raceNum);
-    QFETCH(QByteArray, title);
-    const QList<PrintLine> lines = PrintedReport(reportWith(3, raceNum));
-    QCOMPARE(lines.at(0), (PrintLine{24, true, 220, title}));
-    QCOMPARE(lines.at(1), (PrintLine{12, true, 100, Rule}));
-    QCOMPARE(lines.at(3), (PrintLine{12, false, 100, "Race No.: 1  Date: 05/11  Liberation Point: BRIGHTON"}));
-    QCOMPARE(lines.at(7).text, QByteArray("Memory Module: 012345   Clock Set Time: 05/10/24 19:00:00"));
-    QCOMPARE(lines.at(10).text, QByteArray(24, ' ') + "Deviation Time: 5 second(s)");
-    QCOMPARE(lines.at(13).text, QByteArray("Pos   Flyer Name            Band Number     Time    Date"));
-}
-
-void TestReportOutputs::pages_data()
-{
-    QTest::addColumn<int>("arrivals");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("12 arrivals") << 12 << 1;
-    QTest::newRow("40 arrivals") << 40 << 2;
-    QTest::newRow("100 arrivals") << 100 << 3;
-}
-
-void TestReportOutputs::pages()
-{
-    QFETCH(int, arrivals);
-    const QList<PrintLine> lines = PrintedReport(reportWith(arrivals));
     RecordingSurface surface;
     QVERIFY(PrintOnPages(lines, surface));
     QTEST(surface.pages, "pages");
-
-    // Everything is drawn, in order, and inside its page.
     QList<QByteArray> drawnTexts;
     for (const RecordingSurface::Drawn &d : surface.drawn) {
         drawnTexts.append(d.text);
         QVERIFY(d.y >= 0 && d.y + d.height <= PageSurface::Height);
     }
-    QList<QByteArray> printedTexts = textsOf(lines);
-    printedTexts.removeAll(QByteArray());
-    QCOMPARE(drawnTexts, printedTexts);
+    printed.removeAll(QByteArray());
+    QCOMPARE(drawnTexts, printed);
 }
 
 QTEST_APPLESS_MAIN(TestReportOutputs)

@@ -18,6 +18,7 @@ struct FakeRaceClock {
         Silence,    // the request never reached the clock, no answer at all
         StxPause,   // the block pauses 150 ms after its STX
         StrayEnd,   // a byte of the block is damaged into ETX
+        Ack,        // a bare ACK instead of the block
     };
 
     QList<QByteArray> blocks;
@@ -37,6 +38,8 @@ struct FakeRaceClock {
             return {{3, QByteArray(1, Ctl::NAK)}};
         if (spoil == Spoil::Silence)
             return {};
+        if (spoil == Spoil::Ack)
+            return {{3, QByteArray(1, Ctl::ACK)}};
         QByteArray reply;
         if (startsReadout && !(directData && m_reading)) {
             m_reading = true;

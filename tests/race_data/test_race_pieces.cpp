@@ -1,26 +1,47 @@
+#include "race_data/arrival_colors.h"
+#include "race_data/race_lists.h"
 #include "race_data/ventaro_dates.h"
 #include "race_data/ventaro_file.h"
 #include "race_data/ventaro_races.h"
 #include "race_data/ventaro_records.h"
+#include "recording_prompter.h"
+#include "sample_race_lines.h"
+#include "scratch_database.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(RaceLineKind)
+Q_DECLARE_METATYPE(RaceOwner)
+
+using SampleLines::arrival;
+using SampleLines::raceHeader;
+using SampleLines::trainingHeader;
 
 namespace {
 
 // Club 2, flyer 5, race 01 from Brighton on 05/11, strike-out at 18:00:00.
-const QByteArray Header = "123401020050001234505102419000005122418000505122418000001 05/11 BRIGHTON00";
-const QByteArray Arrival = "AU24DEMO00010101035120511";
+const QByteArray Header = raceHeader();
+const QByteArray Arrival = arrival(101);
 
-QByteArray headerOfRace(const char *race, const char *strikeOut = "180000", const char *point = "BRIGHTON")
+QByteArray headerOfRace(const QByteArray &race, const QByteArray &strikeOut = "180000")
 {
-    return Header.left(49) + strikeOut + race + " 05/11 " + point + "00";
+    return raceHeader("051224180005", "051224" + strikeOut, race);
 }
 
 } // namespace
 
-class TestVentaroPieces : public QObject {
+// The pieces both race data savers are made of.
+class TestRacePieces : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void kindByLength_data();
+    void kindByLength();
+    void shortHeaderFilled_data();
+    void shortHeaderFilled();
+    void flights_data();
+    void flights();
+    void colors_data();
+    void colors();
     void records_data();
     void records();
     void sorting_data();
@@ -33,7 +54,143 @@ private Q_SLOTS:
     void liberationDates();
 };
 
-void TestVentaroPieces::records_data()
+void TestRacePieces::kindByLength_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<RaceLineKind>("kind");
+    const QList<std::pair<int, RaceLineKind>> rows = {
+        {0, RaceLineKind::Other},           {2, RaceLineKind::Other},           {24, RaceLineKind::Other},
+        {25, RaceLineKind::Arrival},        {26, RaceLineKind::Arrival},        {27, RaceLineKind::Other},
+        {48, RaceLineKind::Other},          {49, RaceLineKind::TrainingHeader}, {55, RaceLineKind::TrainingHeader},
+        {56, RaceLineKind::RaceHeader},     {71, RaceLineKind::RaceHeader},     {72, RaceLineKind::RaceHeader},
+        {73, RaceLineKind::RaceHeader},     {74, RaceLineKind::RaceHeader},     {75, RaceLineKind::Other},
+        {100000, RaceLineKind::Other}};
+    for (const auto &[length, kind] : rows)
+        QTest::addRow("%d", length) << length << kind;
+}
+
+void TestRacePieces::kindByLength()
+{
+    QFETCH(int, length);
+    QTEST(KindOfRaceLine(QByteArray(length, '7')), "kind");
+}
+
+void TestRacePieces::shortHeaderFilled_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<char>("filler");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray h72 = raceHeader().left(72);
+    const QByteArray blanks72 = raceHeader().left(70) + "  ";
+    QTest::newRow("72 gets zeros") << h72 << '0' << h72 + "00";
+    QTest::newRow("72 gets asterisks") << h72 << '*' << h72 + "**";
+    QTest::newRow("trailing blanks give way") << blanks72 << '*' << raceHeader().left(70) + "****";
+    QTest::newRow("leading blank stays in place") << " " + h72.mid(1) << '0' << " " + h72.mid(1) + "00";
+    QTest::newRow("71 as it stands") << raceHeader().left(71) << '0' << raceHeader().left(71);
+    QTest::newRow("73 as it stands") << raceHeader().left(73) << '*' << raceHeader().left(73);
+    QTest::newRow("74 as it stands") << raceHeader() << '0' << raceHeader();
+}
+
+void TestRacePieces::shortHeaderFilled()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(char, filler);
+    QTEST(HeaderAsRead(header, filler), "expected");
+}
+
+namespace {
+const QByteArray Unknown = "Unknown0047A3C01035120511";
+const QByteArray Header72 = raceHeader().left(72);
+
+// An arrival before any header, a race with a training inside it, a second
+// race of 72 characters, and lines nobody reads.
+RaceImage mixedImage()
+{
+    return {arrival(1), raceHeader(), arrival(2), trainingHeader(), arrival(3), Unknown, "E3",
+            QByteArray(40, 'x'), Header72, arrival(4), QByteArray(75, 'y')};
+}
+} // namespace
+
+void TestRacePieces::flights_data()
+{
+    QTest::addColumn<bool>("ventaro");
+    QTest::addColumn<QList<QByteArray>>("headers");
+    QTest::addColumn<QList<QByteArray>>("arrivals");
+    QTest::addColumn<QList<qint16>>("races");
+    QTest::newRow("race report")
+        << false << QList<QByteArray>{raceHeader(), trainingHeader(), Header72 + "**"}
+        << QList<QByteArray>{arrival(1), arrival(2), arrival(3), Unknown, arrival(4)}
+        << QList<qint16>{-1, 0, 1, 1, 2};
+    QTest::newRow("ventaro writer")
+        << true << QList<QByteArray>{raceHeader(), Header72 + "00"}
+        << QList<QByteArray>{arrival(1), arrival(2), arrival(3), arrival(4)} << QList<qint16>{-1, 0, 0, 1};
+}
+
+void TestRacePieces::flights()
+{
+    QFETCH(bool, ventaro);
+    const RaceLists lists
+        = ClassifyRaceImage(mixedImage(), ventaro ? ReaderRules::ventaroWriter() : ReaderRules::raceReport());
+    QTEST(lists.RaceHeaderLines, "headers");
+    QTEST(lists.ArrivalLines, "arrivals");
+    QTEST(lists.ArrivalRace, "races");
+    QCOMPARE(lists.linesLeftOut(), 0);
+}
+
+void TestRacePieces::colors_data()
+{
+    QTest::addColumn<double>("firmware");
+    QTest::addColumn<RaceOwner>("owner");
+    QTest::addColumn<QList<QByteArray>>("bands");
+    QTest::addColumn<QList<QByteArray>>("colors");
+    QTest::addColumn<int>("told");
+    const RaceOwner abel{"002", "017"};
+    QTest::newRow("the whole band first") << 3.6 << abel
+                                          << QList<QByteArray>{"AU24ABCD000001", "AU25ABCD000001"}
+                                          << QList<QByteArray>{"BLK", "BL"} << 0;
+    QTest::newRow("club letters and serial for a year not stored")
+        << 3.6 << abel << QList<QByteArray>{"AU26ABCD000001"} << QList<QByteArray>{"BL"} << 0;
+    QTest::newRow("3.37 gives the colour as stored") << 3.37 << abel << QList<QByteArray>{"AU23ABCD000009"}
+                                                     << QList<QByteArray>{"NONE"} << 0;
+    QTest::newRow("missing birds: told once, the others keep their colours")
+        << 3.6 << abel
+        << QList<QByteArray>{"AU25ABCD000001", "AU25XXXX000404", "AU24ABCD000001", "AU25XXXX000404", "AU25XXXX000405"}
+        << QList<QByteArray>{"BL", "UNKN", "BLK", "UNKN", "UNKN"} << 1;
+    // Club 2 with flyer 17 joined reads 217, as does club 21 with flyer 7.
+    QTest::newRow("another flyer whose numbers read alike")
+        << 3.6 << RaceOwner{"021", "007"} << QList<QByteArray>{"AU25ABCD000001"} << QList<QByteArray>{"UNKN"} << 1;
+}
+
+void TestRacePieces::colors()
+{
+    QFETCH(double, firmware);
+    QFETCH(RaceOwner, owner);
+    QFETCH(QList<QByteArray>, bands);
+    ScratchDatabase s(QStringLiteral("arrivalColors"));
+    Connection &c = s.db.connection();
+    c.execute("INSERT INTO flyerlist (FlyerID, ClubID, Name) VALUES (17, 2, 'Abel')");
+    c.execute("INSERT INTO birds (BirdFlyerID, NatOrg, HatchYr, clubletters, bnumber, sex, elecnumber, color, type) "
+              "VALUES (17, 'AU', '25', 'ABCD', '000001', 'C', '0000000001', 'J', '0'), "
+              "(17, 'AU', '24', 'ABCD', '000001', 'C', '0000000002', '>', '0'), "
+              "(17, 'AU', '23', 'ABCD', '000009', 'H', '0000000009', 'NONE', '1')");
+    RecordingPrompter prompter;
+    QList<QByteArray> found;
+    {
+        ArrivalColors colors(s.db, prompter, firmware, "Abel");
+        colors.startRace(owner);
+        for (const QByteArray &band : bands)
+            found.append(colors.colorOf(arrival(band)));
+    }
+    QTEST(found, "colors");
+    QTEST(int(prompter.messages.size()), "told");
+    if (!prompter.messages.isEmpty())
+        QVERIFY(prompter.texts().constFirst().contains(QStringLiteral("Club #: ") + QLatin1String(owner.club)
+                                                       + QStringLiteral(" Flyer #: ") + QLatin1String(owner.flyer)
+                                                       + QStringLiteral(" Abel                 - Not found! ")));
+    QVERIFY(s.db.dataWindows().isEmpty());
+}
+
+void TestRacePieces::records_data()
 {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QByteArray>("expected");
@@ -60,13 +217,13 @@ void TestVentaroPieces::records_data()
                                        + "BL";
 }
 
-void TestVentaroPieces::records()
+void TestRacePieces::records()
 {
     QFETCH(QByteArray, record);
     QTEST(record, "expected");
 }
 
-void TestVentaroPieces::sorting_data()
+void TestRacePieces::sorting_data()
 {
     QTest::addColumn<RaceImage>("image");
     QTest::addColumn<QList<qint16>>("arrivalRaces");   // each kept arrival's race index
@@ -98,7 +255,7 @@ void TestVentaroPieces::sorting_data()
                                                      "Then use 'Tamrel Race Data Reports' to see available training data.");
     RaceImage eleven;
     for (int race = 1; race <= 11; ++race)
-        eleven.append(headerOfRace(QByteArray::number(race).rightJustified(2, '0').constData()));
+        eleven.append(headerOfRace(QByteArray::number(race).rightJustified(2, '0')));
     QTest::newRow("11 races") << eleven << QList<qint16>{} << 10 << QString()
                               << QStringLiteral("The clock holds more than 10 races");
     RaceImage crowded{Header};
@@ -108,7 +265,7 @@ void TestVentaroPieces::sorting_data()
                                     << QStringLiteral("The clock holds more than 1,000 arrivals");
 }
 
-void TestVentaroPieces::sorting()
+void TestRacePieces::sorting()
 {
     QFETCH(RaceImage, image);
     QFETCH(QString, nothingToSave);
@@ -120,7 +277,7 @@ void TestVentaroPieces::sorting()
     QVERIFY2(nothingToSave.isEmpty() ? nothing.isEmpty() : nothing.startsWith(nothingToSave), qPrintable(nothing));
 }
 
-void TestVentaroPieces::weeks_data()
+void TestRacePieces::weeks_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("week");
@@ -135,15 +292,14 @@ void TestVentaroPieces::weeks_data()
     QTest::newRow("31 December 2040, a Monday after a Sunday 1 January") << QDate(2040, 12, 31) << 54;
 }
 
-void TestVentaroPieces::weeks()
+void TestRacePieces::weeks()
 {
     QFETCH(QDate, date);
     QFETCH(int, week);
     QCOMPARE(VentaroWeek(date), week);
-    QCOMPARE(VentaroFileName(date), QStringLiteral("W00000%1.D00").arg(week, 2, 10, QLatin1Char('0')));
 }
 
-void TestVentaroPieces::seasons_data()
+void TestRacePieces::seasons_data()
 {
     QTest::addColumn<int>("daysBefore");   // the file's first liberation, before the new one
     QTest::addColumn<bool>("another");
@@ -153,7 +309,7 @@ void TestVentaroPieces::seasons_data()
     QTest::newRow("a later date") << -3 << false;
 }
 
-void TestVentaroPieces::seasons()
+void TestRacePieces::seasons()
 {
     QFETCH(int, daysBefore);
     const QDate liberation(2026, 5, 11);
@@ -162,7 +318,7 @@ void TestVentaroPieces::seasons()
     QVERIFY(!HoldsAnotherSeason(VentaroFile{VentaroFile::Kind::Unreadable, file.firstDate, {}}, liberation));
 }
 
-void TestVentaroPieces::liberationDates_data()
+void TestRacePieces::liberationDates_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QDate>("today");
@@ -184,7 +340,7 @@ void TestVentaroPieces::liberationDates_data()
     QTest::newRow("last year across a century") << "12/31/99" << QDate(2100, 6, 1) << QDate(2099, 12, 31) << true;
 }
 
-void TestVentaroPieces::liberationDates()
+void TestRacePieces::liberationDates()
 {
     QFETCH(QString, answer);
     QFETCH(QDate, today);
@@ -197,5 +353,5 @@ void TestVentaroPieces::liberationDates()
         QCOMPARE(DateOfRecordZero(VentaroRecordZero(VentaroDate(*read)), today).value_or(QDate()), *read);
 }
 
-QTEST_GUILESS_MAIN(TestVentaroPieces)
-#include "test_ventaro_pieces.moc"
+QTEST_GUILESS_MAIN(TestRacePieces)
+#include "test_race_pieces.moc"
