@@ -58,222 +58,214 @@ struct SaveRig : LinkRig {
 class TestSaveTamRaceData : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fromClockToFile_data();
-    void fromClockToFile();
-    void existingFile_data();
-    void existingFile();
-    void failedWriteIsToldAndLeavesNothing_data();
-    void failedWriteIsToldAndLeavesNothing();
-    void noClockNoReadout();
+    void fromClockToFile_data()
+    {
+        QTest::addColumn<RaceImage>("memory");
+        QTest::addColumn<bool>("directData");
+        QTest::addColumn<Spoils>("spoils");   // by request, the first "W" being 1
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("transferred");
+        QTest::addColumn<QStringList>("messages");   // how each begins
+
+        const QByteArray &h = Memory[0], &a1 = Memory[1];
+        const RaceImage lost = {h, Memory[2], Memory[3]};   // the second block damaged
+        const QStringList faulty = {Saved, "1 reply(ies) of the clock were faulty; the race file may differ from the race "
+                                           "memory."};
+        const QString notRead = "The race data could not be read from the memory module.\r\n" + NotSaved;
+        QTest::newRow("ack, then bare acks") << Memory << false << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved};
+        QTest::newRow("data straight away") << Memory << true << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved};
+        QTest::newRow("nak once is sent again")
+            << Memory << false << Spoils{{3, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved};
+        QTest::newRow("nak twice is passed over")
+            << Memory << false << Spoils{{3, Spoil::Nak}, {4, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved};
+        QTest::newRow("bad checksum loses its block")
+            << Memory << false << Spoils{{3, Spoil::Checksum}} << fileOf(lost) << 3 << faulty;
+        QTest::newRow("a pause after STX loses nothing")
+            << Memory << false << Spoils{{3, Spoil::StxPause}} << fileOf(Memory) << 4 << QStringList{Saved};
+        QTest::newRow("the rest of a damaged block is drained")
+            << Memory << false << Spoils{{3, Spoil::StrayEnd}} << fileOf(lost) << 3 << faulty;
+        QTest::newRow("reply without end breaks off") << Memory << false << Spoils{{3, Spoil::NoEnd}} << Missing << 1
+                                                      << QStringList{"Communication Timeout", notRead};
+        QTest::newRow("silence breaks off")
+            << Memory << false << Spoils{{3, Spoil::Silence}} << Missing << 1 << QStringList{"No Tamrel detected", notRead};
+        QTest::newRow("silence to W: no module") << Memory << false << Spoils{{1, Spoil::Silence}} << Missing << 0
+                                                 << QStringList{"No Tamrel detected", "No LMD Inserted"};
+        const QStringList unfinished{"The clock did not finish sending the race data.\r\n" + NotSaved};
+        QTest::newRow("three faults in a row break off")
+            << Memory << false << Spoils{{3, Spoil::Checksum}, {4, Spoil::Checksum}, {5, Spoil::Checksum}} << Missing
+            << 1 << unfinished;
+        // Nothing but ACK is stopped after three of them, not after ten thousand.
+        QTest::newRow("ACK to every ACK") << Memory << false << Spoils{{2, Spoil::Ack}, {3, Spoil::Ack}, {4, Spoil::Ack}}
+                                          << Missing << 0 << unfinished;
+        RaceImage endless{h};
+        for (int a = 1; a <= RaceReadoutReplyLimit; ++a)
+            endless.append(SampleLines::arrival(a));
+        // The ACK to "W" is one of the replies too.
+        QTest::newRow("blocks without end") << endless << false << Spoils{} << Missing << RaceReadoutReplyLimit - 1
+                                            << unfinished;
+
+        QByteArray anyBytes;
+        for (int b = 0; b < 256; ++b) {
+            if (b != Ctl::ETX)
+                anyBytes += char(b);
+        }
+        const QByteArray huge(100000, 'z');
+        QTest::newRow("any bytes, empty, single and huge blocks") << RaceImage{h, "", "x", anyBytes, huge} << false
+                                                                  << Spoils{} << fileOf({h, anyBytes, huge}) << 3
+                                                                  << faulty;
+        RaceImage crowded{h};
+        for (int a = 0; a < 1014; ++a)
+            crowded.append(SampleLines::arrival(a));
+        QTest::newRow("more lines than a file keeps")
+            << crowded << false << Spoils{} << fileOf(crowded.first(1010)) << 1015
+            << QStringList{Saved, "5 line(s) of the race memory did not fit in the race file and were left out."};
+
+        const QString empty = QStringLiteral("    No race data in LMD");
+        QTest::newRow("empty memory") << RaceImage{} << false << Spoils{} << Missing << 0 << QStringList{empty};
+        QTest::newRow("a single line") << RaceImage{h} << false << Spoils{} << Missing << 1 << QStringList{empty};
+        const auto badName = [&](const QByteArray &header, const QString &name) {
+            QTest::addRow("file name %s", header.left(12).constData())
+                << RaceImage{header, a1} << false << Spoils{} << Missing << 2 << QStringList{"Invalid file name - " + name};
+        };
+        badName(QByteArray(55, '*'), QStringLiteral("********.***"));
+        badName("../../x/" + h.mid(8), QStringLiteral("../../x/.005"));
+        badName(h.left(8) + "   " + h.mid(11), QStringLiteral("12340102.   "));
+        badName(h.left(8) + "05." + h.mid(11), QStringLiteral("12340102.05."));
+        badName("1234\xe9" "102" + h.mid(8), QStringLiteral("1234\u00e9102.005"));
+    }
+
+    void fromClockToFile()
+    {
+        QFETCH(RaceImage, memory);
+        QFETCH(bool, directData);
+        QFETCH(Spoils, spoils);
+        QFETCH(QByteArray, file);
+        QFETCH(int, transferred);
+        QFETCH(QStringList, messages);
+
+        SaveRig rig;
+        rig.clock.blocks = memory;
+        rig.clock.directData = directData;
+        rig.clock.spoiled = spoils;
+        rig.save();
+
+        QCOMPARE(rig.fileBytes("12340102.005"), file);
+        QCOMPARE(rig.raceFiles(), file == Missing ? QStringList{} : QStringList{"12340102.005"});
+        const QStringList shown = rig.prompter.texts();
+        QCOMPARE(shown.size(), messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            QVERIFY2(shown[i].startsWith(messages[i]), qPrintable(shown[i]));
+        if (file != Missing)
+            QVERIFY(shown.constFirst().endsWith(Folders::native(rig.folders.raceDir())));
+
+        QCOMPARE(rig.statusShown, 1);
+        QCOMPARE(rig.progress.firstLine, QStringLiteral("Transferring Data..."));
+        QCOMPARE(rig.progress.secondLines.constLast(),
+                 transferred ? QString::number(transferred) + " Blocks Transferred" : QString());
+        QVERIFY(!rig.progress.isOpen);
+        QVERIFY(!rig.link.isPortOpen());
+        const QList<QByteArray> requests = rig.port.written.mid(IdentificationWrites);
+        QCOMPARE(requests.constFirst(), W);
+        for (const QByteArray &r : requests.mid(1))
+            QCOMPARE(r, directData ? W : Ack);
+    }
+
+    void existingFile_data()
+    {
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<bool>("alternativeExists");
+        QTest::addColumn<QByteArray>("normalAfter");
+        QTest::addColumn<QByteArray>("alternativeAfter");
+        QTest::addColumn<QString>("lastMessage");
+
+        const QByteArray memoryFile = fileOf(Memory);
+        QTest::newRow("yes replaces") << MsgAnswer::Yes << false << memoryFile << Missing << Saved;
+        QTest::newRow("no keeps it, writes the other name")
+            << MsgAnswer::No << false << OldFile << memoryFile << "Race data file 05102402.005 saved to ";
+        QTest::newRow("no replaces the other name without asking")
+            << MsgAnswer::No << true << OldFile << memoryFile << "Race data file 05102402.005 saved to ";
+        QTest::newRow("cancel keeps it") << MsgAnswer::Cancel << false << OldFile << Missing << NotSaved;
+    }
+
+    void existingFile()
+    {
+        QFETCH(MsgAnswer, answer);
+        QFETCH(bool, alternativeExists);
+        QFETCH(QString, lastMessage);
+
+        SaveRig rig;
+        QVERIFY(WriteFileBytes(rig.racePath("12340102.005"), OldFile));
+        if (alternativeExists)
+            QVERIFY(WriteFileBytes(rig.racePath("05102402.005"), OldFile));
+        rig.clock.blocks = Memory;
+        rig.prompter.answerNext(answer);
+        rig.save();
+
+        QCOMPARE(rig.prompter.messages.size(), 2);
+        const Message &question = rig.prompter.messages.constFirst();
+        QCOMPARE(question.text, QStringLiteral("File already exists!  Do you want to replace it?"));
+        QCOMPARE(question.title, QStringLiteral("Save Race Data"));
+        QCOMPARE(question.buttons, MsgButtons::YesNoCancel);
+        QVERIFY2(rig.prompter.messages.constLast().text.startsWith(lastMessage),
+                 qPrintable(rig.prompter.messages.constLast().text));
+        QTEST(rig.fileBytes("12340102.005"), "normalAfter");
+        QTEST(rig.fileBytes("05102402.005"), "alternativeAfter");
+    }
+
+    void failedWriteIsToldAndLeavesNothing_data()
+    {
+        QTest::addColumn<bool>("diskFull");   // else a folder in the file's place
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a folder in the file's place") << false << "It could not be written: ";
+        QTest::newRow("a full disk") << true << "It could not be written: the disk may be full (";
+    }
+
+    void failedWriteIsToldAndLeavesNothing()
+    {
+        QFETCH(bool, diskFull);
+        QFETCH(QString, why);
+        SaveRig rig;
+        QVERIFY(QDir().mkpath(rig.folders.raceDir()));
+        std::optional<SmallFileSystem> small;
+        if (diskFull) {
+            small.emplace(rig.folders.raceDir(), QStringLiteral("16k"));
+            if (!small->mounted())
+                QSKIP("mounting a small file system needs root");
+            QVERIFY(WriteFileBytes(rig.racePath("12340102.005"), OldFile));
+            WriteFileBytes(rig.racePath("filler"), QByteArray(32 * 1024, 'x'));
+        } else {
+            QVERIFY(QDir().mkpath(rig.racePath("12340102.005")));
+        }
+        const QStringList before = rig.raceFiles();
+        rig.clock.blocks = Memory;
+        rig.prompter.answerNext(MsgAnswer::Yes);
+        rig.save();
+
+        const Message &told = rig.prompter.messages.constLast();
+        QCOMPARE(told.icon, MsgIcon::Critical);
+        QVERIFY2(told.text.startsWith("Race data file 12340102.005 could not be saved to "), qPrintable(told.text));
+        QVERIFY2(told.text.contains(why), qPrintable(told.text));
+        QCOMPARE(rig.raceFiles(), before);
+        if (diskFull)
+            QCOMPARE(rig.fileBytes("12340102.005"), OldFile);
+        else
+            QVERIFY(QFileInfo(rig.racePath("12340102.005")).isDir());
+    }
+
+    void noClockNoReadout()
+    {
+        SaveRig rig;
+        rig.clock.identity.lmd.clear();
+        rig.save();
+        QCOMPARE(rig.progress.timesShown, 0);
+        QCOMPARE(rig.statusShown, 0);
+        QCOMPARE(rig.prompter.messages.size(), 1);   // the link's own
+        QVERIFY(!rig.port.written.contains(W));
+    }
 
 private:
     PortOneFile m_device;
 };
-
-void TestSaveTamRaceData::fromClockToFile_data()
-{
-    QTest::addColumn<RaceImage>("memory");
-    QTest::addColumn<bool>("directData");
-    QTest::addColumn<Spoils>("spoils");   // by request, the first "W" being 1
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("transferred");
-    QTest::addColumn<QStringList>("messages");   // how each begins
-
-    const QByteArray &h = Memory[0], &a1 = Memory[1];
-    const RaceImage lost = {h, Memory[2], Memory[3]};   // the second block damaged
-    const QStringList faulty = {Saved, "1 reply(ies) of the clock were faulty; the race file may differ from the race "
-                                       "memory."};
-    const QString notRead = "The race data could not be read from the memory module.\r\n" + NotSaved;
-    QTest::newRow("ack, then bare acks") << Memory << false << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved};
-    QTest::newRow("data straight away") << Memory << true << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved};
-    QTest::newRow("nak once is sent again")
-        << Memory << false << Spoils{{3, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved};
-    QTest::newRow("nak twice is passed over")
-        << Memory << false << Spoils{{3, Spoil::Nak}, {4, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved};
-    QTest::newRow("bad checksum loses its block")
-        << Memory << false << Spoils{{3, Spoil::Checksum}} << fileOf(lost) << 3 << faulty;
-    QTest::newRow("a pause after STX loses nothing")
-        << Memory << false << Spoils{{3, Spoil::StxPause}} << fileOf(Memory) << 4 << QStringList{Saved};
-    QTest::newRow("the rest of a damaged block is drained")
-        << Memory << false << Spoils{{3, Spoil::StrayEnd}} << fileOf(lost) << 3 << faulty;
-    QTest::newRow("reply without end breaks off") << Memory << false << Spoils{{3, Spoil::NoEnd}} << Missing << 1
-                                                  << QStringList{"Communication Timeout", notRead};
-    QTest::newRow("silence breaks off")
-        << Memory << false << Spoils{{3, Spoil::Silence}} << Missing << 1 << QStringList{"No Tamrel detected", notRead};
-    QTest::newRow("silence to W: no module") << Memory << false << Spoils{{1, Spoil::Silence}} << Missing << 0
-                                             << QStringList{"No Tamrel detected", "No LMD Inserted"};
-    const QStringList unfinished{"The clock did not finish sending the race data.\r\n" + NotSaved};
-    QTest::newRow("three faults in a row break off")
-        << Memory << false << Spoils{{3, Spoil::Checksum}, {4, Spoil::Checksum}, {5, Spoil::Checksum}} << Missing
-        << 1 << unfinished;
-    // Nothing but ACK is stopped after three of them, not after ten thousand.
-    QTest::newRow("ACK to every ACK") << Memory << false << Spoils{{2, Spoil::Ack}, {3, Spoil::Ack}, {4, Spoil::Ack}}
-                                      << Missing << 0 << unfinished;
-    RaceImage endless{h};
-    for (int a = 1; a <= RaceReadoutReplyLimit; ++a)
-        endless.append(SampleLines::arrival(a));
-    // The ACK to "W" is one of the replies too.
-    QTest::newRow("blocks without end") << endless << false << Spoils{} << Missing << RaceReadoutReplyLimit - 1
-                                        << unfinished;
-
-    QByteArray anyBytes;
-    for (int b = 0; b < 256; ++b) {
-        if (b != Ctl::ETX)
-            anyBytes += char(b);
-    }
-    const QByteArray huge(100000, 'z');
-    QTest::newRow("any bytes, empty, single and huge blocks") << RaceImage{h, "", "x", anyBytes, huge} << false
-                                                              << Spoils{} << fileOf({h, anyBytes, huge}) << 3
-                                                              << faulty;
-    RaceImage crowded{h};
-    for (int a = 0; a < 1014; ++a)
-        crowded.append(SampleLines::arrival(a));
-    QTest::newRow("more lines than a file keeps")
-        << crowded << false << Spoils{} << fileOf(crowded.first(1010)) << 1015
-        << QStringList{Saved, "5 line(s) of the race memory did not fit in the race file and were left out."};
-
-    const QString empty = QStringLiteral("    No race data in LMD");
-    QTest::newRow("empty memory") << RaceImage{} << false << Spoils{} << Missing << 0 << QStringList{empty};
-    QTest::newRow("a single line") << RaceImage{h} << false << Spoils{} << Missing << 1 << QStringList{empty};
-    const auto badName = [&](const QByteArray &header, const QString &name) {
-        QTest::addRow("file name %s", header.left(12).constData())
-            << RaceImage{header, a1} << false << Spoils{} << Missing << 2 << QStringList{"Invalid file name - " + name};
-    };
-    badName(QByteArray(55, '*'), QStringLiteral("********.***"));
-    badName("../../x/" + h.mid(8), QStringLiteral("../../x/.005"));
-    badName(h.left(8) + "   " + h.mid(11), QStringLiteral("12340102.   "));
-    badName(h.left(8) + "05." + h.mid(11), QStringLiteral("12340102.05."));
-    badName("1234\xe9" "102" + h.mid(8), QStringLiteral("1234\u00e9102.005"));
-}
-
-void TestSaveTamRaceData::fromClockToFile()
-{
-    QFETCH(RaceImage, memory);
-    QFETCH(bool, directData);
-    QFETCH(Spoils, spoils);
-    QFETCH(QByteArray, file);
-    QFETCH(int, transferred);
-    QFETCH(QStringList, messages);
-
-    SaveRig rig;
-    rig.clock.blocks = memory;
-    rig.clock.directData = directData;
-    rig.clock.spoiled = spoils;
-    rig.save();
-
-    QCOMPARE(rig.fileBytes("12340102.005"), file);
-    QCOMPARE(rig.raceFiles(), file == Missing ? QStringList{} : QStringList{"12340102.005"});
-    const QStringList shown = rig.prompter.texts();
-    QCOMPARE(shown.size(), messages.size());
-    for (qsizetype i = 0; i < messages.size(); ++i)
-        QVERIFY2(shown[i].startsWith(messages[i]), qPrintable(shown[i]));
-    if (file != Missing)
-        QVERIFY(shown.constFirst().endsWith(Folders::native(rig.folders.raceDir())));
-
-    QCOMPARE(rig.statusShown, 1);
-    QCOMPARE(rig.progress.firstLine, QStringLiteral("Transferring Data..."));
-    QCOMPARE(rig.progress.secondLines.constLast(),
-             transferred ? QString::number(transferred) + " Blocks Transferred" : QString());
-    QVERIFY(!rig.progress.isOpen);
-    QVERIFY(!rig.link.isPortOpen());
-    const QList<QByteArray> requests = rig.port.written.mid(IdentificationWrites);
-    QCOMPARE(requests.constFirst(), W);
-    for (const QByteArray &r : requests.mid(1))
-        QCOMPARE(r, directData ? W : Ack);
-}
-
-void TestSaveTamRaceData::existingFile_data()
-{
-    QTest::addColumn<MsgAnswer>("answer");
-    QTest::addColumn<bool>("alternativeExists");
-    QTest::addColumn<QByteArray>("normalAfter");
-    QTest::addColumn<QByteArray>("alternativeAfter");
-    QTest::addColumn<QString>("lastMessage");
-
-    const QByteArray memoryFile = fileOf(Memory);
-    QTest::newRow("yes replaces") << MsgAnswer::Yes << false << memoryFile << Missing << Saved;
-    QTest::newRow("no keeps it, writes the other name")
-        << MsgAnswer::No << false << OldFile << memoryFile << "Race data file 05102402.005 saved to ";
-    QTest::newRow("no replaces the other name without asking")
-        << MsgAnswer::No << true << OldFile << memoryFile << "Race data file 05102402.005 saved to ";
-    QTest::newRow("cancel keeps it") << MsgAnswer::Cancel << false << OldFile << Missing << NotSaved;
-}
-
-void TestSaveTamRaceData::existingFile()
-{
-    QFETCH(MsgAnswer, answer);
-    QFETCH(bool, alternativeExists);
-    QFETCH(QString, lastMessage);
-
-    SaveRig rig;
-    QVERIFY(WriteFileBytes(rig.racePath("12340102.005"), OldFile));
-    if (alternativeExists)
-        QVERIFY(WriteFileBytes(rig.racePath("05102402.005"), OldFile));
-    rig.clock.blocks = Memory;
-    rig.prompter.answerNext(answer);
-    rig.save();
-
-    QCOMPARE(rig.prompter.messages.size(), 2);
-    const Message &question = rig.prompter.messages.constFirst();
-    QCOMPARE(question.text, QStringLiteral("File already exists!  Do you want to replace it?"));
-    QCOMPARE(question.title, QStringLiteral("Save Race Data"));
-    QCOMPARE(question.buttons, MsgButtons::YesNoCancel);
-    QVERIFY2(rig.prompter.messages.constLast().text.startsWith(lastMessage),
-             qPrintable(rig.prompter.messages.constLast().text));
-    QTEST(rig.fileBytes("12340102.005"), "normalAfter");
-    QTEST(rig.fileBytes("05102402.005"), "alternativeAfter");
-}
-
-void TestSaveTamRaceData::failedWriteIsToldAndLeavesNothing_data()
-{
-    QTest::addColumn<bool>("diskFull");   // else a folder in the file's place
-    QTest::addColumn<QString>("why");
-    QTest::newRow("a folder in the file's place") << false << "It could not be written: ";
-    QTest::newRow("a full disk") << true << "It could not be written: the disk may be full (";
-}
-
-void TestSaveTamRaceData::failedWriteIsToldAndLeavesNothing()
-{
-    QFETCH(bool, diskFull);
-    QFETCH(QString, why);
-    SaveRig rig;
-    QVERIFY(QDir().mkpath(rig.folders.raceDir()));
-    std::optional<SmallFileSystem> small;
-    if (diskFull) {
-        small.emplace(rig.folders.raceDir(), QStringLiteral("16k"));
-        if (!small->mounted())
-            QSKIP("mounting a small file system needs root");
-        QVERIFY(WriteFileBytes(rig.racePath("12340102.005"), OldFile));
-        WriteFileBytes(rig.racePath("filler"), QByteArray(32 * 1024, 'x'));
-    } else {
-        QVERIFY(QDir().mkpath(rig.racePath("12340102.005")));
-    }
-    const QStringList before = rig.raceFiles();
-    rig.clock.blocks = Memory;
-    rig.prompter.answerNext(MsgAnswer::Yes);
-    rig.save();
-
-    const Message &told = rig.prompter.messages.constLast();
-    QCOMPARE(told.icon, MsgIcon::Critical);
-    QVERIFY2(told.text.startsWith("Race data file 12340102.005 could not be saved to "), qPrintable(told.text));
-    QVERIFY2(told.text.contains(why), qPrintable(told.text));
-    QCOMPARE(rig.raceFiles(), before);
-    if (diskFull)
-        QCOMPARE(rig.fileBytes("12340102.005"), OldFile);
-    else
-        QVERIFY(QFileInfo(rig.racePath("12340102.005")).isDir());
-}
-
-void TestSaveTamRaceData::noClockNoReadout()
-{
-    SaveRig rig;
-    rig.clock.identity.lmd.clear();
-    rig.save();
-    QCOMPARE(rig.progress.timesShown, 0);
-    QCOMPARE(rig.statusShown, 0);
-    QCOMPARE(rig.prompter.messages.size(), 1);   // the link's own
-    QVERIFY(!rig.port.written.contains(W));
-}
 
 QTEST_APPLESS_MAIN(TestSaveTamRaceData)
 #include "test_save_tam_race_data.moc"
