@@ -7,6 +7,7 @@
 #include "small_file_system.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 
@@ -28,8 +29,10 @@ void addBirds(Connection &c, int count)
 }
 
 // Runs step 0, 1, 2, ... on a database of its own in another process over
-// the scratch file, and kills that process after ms, at whatever it is doing.
-void killWhileRepeating(ScratchDatabase &s, int ms, const std::function<void(Database &, int)> &step)
+// the scratch file until begun() holds, and kills that process ms later, at
+// whatever it is doing.
+void killWhileRepeating(ScratchDatabase &s, const std::function<bool()> &begun, int ms,
+                        const std::function<void(Database &, int)> &step)
 {
     s.db.closeAll();
     const QString path = s.path();
@@ -41,6 +44,10 @@ void killWhileRepeating(ScratchDatabase &s, int ms, const std::function<void(Dat
             step(own, n);
         return 0;
     });
+    QElapsedTimer waiting;
+    waiting.start();
+    while (!begun() && waiting.elapsed() < 60000)
+        QTest::qSleep(10);
     QTest::qSleep(ms);
     ::kill(child, SIGKILL);
     QCOMPARE(ExitCodeOf(child), -1);
@@ -94,9 +101,11 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(Backups::folder(s.db)));
         std::optional<SmallFileSystem> small;
         if (killed) {
-            killWhileRepeating(s, 700, [](Database &own, int n) {
+            const auto copied = [&] { return !backupFiles(s.db).isEmpty(); };
+            killWhileRepeating(s, copied, 300, [](Database &own, int n) {
                 (void)Backups::backUp(own, Backups::folder(own) + QStringLiteral("copy%1.mdb").arg(n));
             });
+            QVERIFY(copied());
             for (const QString &name : backupFiles(s.db)) {
                 Connection copy;
                 copy.open(Backups::folder(s.db) + name, s.db.key());
@@ -209,7 +218,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("why");   // how the reason begins
         QTest::newRow("a data window open") << "window" << "close every data window first";
         QTest::newRow("an empty file") << "empty" << "The file";
-        QTest::newRow("a truncated copy") << "truncated" << "";
+        QTest::newRow("a truncated copy") << "truncated" << "Database error on";
         QTest::newRow("another program's database") << "foreign" << "The file";
         QTest::newRow("another key") << "otherKey" << "The file";
     }
@@ -234,7 +243,10 @@ private Q_SLOTS:
         const Backups::Restored restored = Backups::restore(s.db, copy, QDateTime::currentDateTime());
         QVERIFY(!restored.outcome.ok);
         QFETCH(QString, why);
-        QVERIFY2(restored.outcome.message.startsWith(why), qPrintable(restored.outcome.message));
+        const QString told = restored.outcome.message;
+        QVERIFY2(told.startsWith(why) && !told.contains(QLatin1String(".partial-")), qPrintable(told));
+        // The reason names the file the user chose.
+        QVERIFY2(told.contains(copy) != (offered == QLatin1String("window")), qPrintable(told));
         QCOMPARE(s.fileBytes(), before);
         QCOMPARE(QDir(s.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"tamreldata.mdb"});
     }
@@ -250,9 +262,11 @@ private Q_SLOTS:
         s.db.connection().execute("DELETE FROM birds WHERE rowid > 10");
         const QString few = Backups::folder(s.db) + QStringLiteral("few.mdb");
         QVERIFY(Backups::backUp(s.db, few).ok);
-        killWhileRepeating(s, 1500, [&](Database &own, int n) {
+        const auto restoring = [&] { return !backupFiles(s.db).filter(QStringLiteral("-before-restore")).isEmpty(); };
+        killWhileRepeating(s, restoring, 500, [&](Database &own, int n) {
             (void)Backups::restore(own, n % 2 ? few : many, QDateTime::currentDateTime().addSecs(n));
         });
+        QVERIFY(restoring());
         Connection &c = s.db.connection();
         QCOMPARE(IntegrityProblems(c), QStringList{});
         QVERIFY(QList<qint64>({10, 20000}).contains(Number(c, "SELECT count(*) FROM birds")));

@@ -255,6 +255,9 @@ private Q_SLOTS:
         const QStringList editing{"click 1", "edit"};
         QTest::newRow("year out of the window") << 0.0 << editing + QStringList{"year 50", "leave year"}
                                                 << QStringList{From0} << "AU|50|  AB|000123|Blue";
+        QTest::newRow("1979 on a 3.40 module") << 3.40 << editing + QStringList{"year 79", "leave year"}
+                                               << QStringList{QStringLiteral("Valid years are 80--> <--11")}
+                                               << "AU|79|  AB|000123|Blue";
         QTest::newRow("empty year left") << 3.40 << editing + QStringList{"year ", "leave year"} << QStringList{}
                                          << "AU||  AB|000123|Blue";
         QTest::newRow("club letters left") << 0.0 << editing + QStringList{"club x", "leave club"} << QStringList{}

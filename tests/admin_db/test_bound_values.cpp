@@ -49,6 +49,7 @@ private Q_SLOTS:
         QTest::newRow("backslash is literal") << "BACK\\" << QStringList{"Back\\slash"};
         QTest::newRow("backslash before letter") << "Back\\s" << QStringList{"Back\\slash"};
         QTest::newRow("no wildcard inside") << "Back%h" << QStringList{};
+        QTest::newRow("statement text") << "'; DROP" << QStringList{"'; DROP TABLE clubs; --"};
     }
 
     void prefixSearch()
@@ -65,6 +66,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("found");
         QTest::newRow("band") << QByteArray(LookupSql::BandIs) << "us12ABCD000123" << 1;
+        QTest::newRow("band of other bird") << QByteArray(LookupSql::BandIs) << "US12ABCD000124" << 0;
         QTest::newRow("club band") << QByteArray(LookupSql::ClubBandIs) << "ABCD000123" << 1;
         QTest::newRow("club band, short letters") << QByteArray(LookupSql::ClubBandIs) << "  XY000777" << 1;
         QTest::newRow("electronic ring") << QByteArray("elecnumber = ?") << "00000a1b2c" << 1;

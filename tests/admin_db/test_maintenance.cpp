@@ -110,7 +110,7 @@ private Q_SLOTS:
         QFETCH(QString, holder);
         QFETCH(QStringList, messages);
         ScratchDatabase s(QStringLiteral("compactOpen"));
-        // Added first: the compact must refuse even with the rows to gain.
+        // Rows to gain: a compact that ran shows in the file.
         Connection &birds = s.db.connection();
         addBirds(birds, 1, 300);
         birds.execute("DELETE FROM birds");

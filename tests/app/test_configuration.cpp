@@ -253,9 +253,9 @@ private Q_SLOTS:
 
     void portByName()
     {
-    #ifdef Q_OS_WIN
+#ifdef Q_OS_WIN
         QSKIP("device names of Linux");
-    #endif
+#endif
         QFETCH(SerialPortEntry, entry);
         QFETCH(QStringList, present);
         QFETCH(QString, environment);

@@ -10,17 +10,17 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QDir>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -65,10 +65,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("items");   // name:caption, "-" a separator
-        QTest::newRow("file") << "file" << "&File" << QStringList{"mnuImportDOS:Import DOS Files",
-                                                                              "mnuBackUpDatabase:Back Up Database...",
-                                                                              "mnuRestoreDatabase:Restore Database...", "-",
-                                                                              "exit:E&xit"};
+        QTest::newRow("file") << "file" << "&File"
+                              << QStringList{"mnuImportDOS:Import DOS Files", "mnuBackUpDatabase:Back Up Database...",
+                                             "mnuRestoreDatabase:Restore Database...", "-", "exit:E&xit"};
         QTest::newRow("admin") << "mnuAdmin" << "&Administration"
                                << QStringList{"clubdata:&Club Data", "FlyerData:&Flyer Data", "BirdList:&Bird Inventory",
                                               "liberationdata:&Liberation Data"};

@@ -302,7 +302,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QDate>("today");
         QTest::addColumn<QDate>("date");   // invalid: no date
-        QTest::addColumn<bool>("inRange");
+        QTest::addColumn<bool>("inRange");   // of a date read
         const QDate may20(2026, 5, 20);
         QTest::newRow("proposed, this year") << "05/11" << may20 << QDate(2026, 5, 11) << true;
         QTest::newRow("today") << "5-20" << may20 << may20 << true;
@@ -326,10 +326,10 @@ private Q_SLOTS:
         QFETCH(QDate, date);
         const std::optional<QDate> read = LiberationDateFrom(answer, today);
         QCOMPARE(read.value_or(QDate()), date);
-        if (read)
+        if (read) {
             QTEST(LiberationDateInRange(*read, today), "inRange");
-        if (read)
             QCOMPARE(DateOfRecordZero(VentaroRecordZero(VentaroDate(*read)), today).value_or(QDate()), *read);
+        }
     }
 };
 

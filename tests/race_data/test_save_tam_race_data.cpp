@@ -66,43 +66,44 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("transferred");
         QTest::addColumn<QStringList>("messages");   // how each begins
+        QTest::addColumn<int>("requests");   // "W" and the ACKs after it
 
         const QByteArray &h = Memory[0], &a1 = Memory[1];
         const RaceImage lost = {h, Memory[2], Memory[3]};   // the second block damaged
-        const QStringList faulty = {Saved, "1 reply(ies) of the clock were faulty; the race file may differ from the race "
-                                           "memory."};
+        const QStringList faulty = {Saved, "1 reply(ies) of the clock were faulty; "
+                                           "the race file may differ from the race memory."};
         const QString notRead = "The race data could not be read from the memory module.\r\n" + NotSaved;
-        QTest::newRow("ack, then bare acks") << Memory << false << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved};
-        QTest::newRow("data straight away") << Memory << true << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved};
+        QTest::newRow("ack, then bare acks") << Memory << false << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved} << 6;
+        QTest::newRow("data straight away") << Memory << true << Spoils{} << fileOf(Memory) << 4 << QStringList{Saved} << 5;
         QTest::newRow("nak once is sent again")
-            << Memory << false << Spoils{{3, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved};
+            << Memory << false << Spoils{{3, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved} << 7;
         QTest::newRow("nak twice is passed over")
-            << Memory << false << Spoils{{3, Spoil::Nak}, {4, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved};
+            << Memory << false << Spoils{{3, Spoil::Nak}, {4, Spoil::Nak}} << fileOf(Memory) << 4 << QStringList{Saved} << 8;
         QTest::newRow("bad checksum loses its block")
-            << Memory << false << Spoils{{3, Spoil::Checksum}} << fileOf(lost) << 3 << faulty;
+            << Memory << false << Spoils{{3, Spoil::Checksum}} << fileOf(lost) << 3 << faulty << 6;
         QTest::newRow("a pause after STX loses nothing")
-            << Memory << false << Spoils{{3, Spoil::StxPause}} << fileOf(Memory) << 4 << QStringList{Saved};
+            << Memory << false << Spoils{{3, Spoil::StxPause}} << fileOf(Memory) << 4 << QStringList{Saved} << 6;
         QTest::newRow("the rest of a damaged block is drained")
-            << Memory << false << Spoils{{3, Spoil::StrayEnd}} << fileOf(lost) << 3 << faulty;
+            << Memory << false << Spoils{{3, Spoil::StrayEnd}} << fileOf(lost) << 3 << faulty << 6;
         QTest::newRow("reply without end breaks off") << Memory << false << Spoils{{3, Spoil::NoEnd}} << Missing << 1
-                                                      << QStringList{"Communication Timeout", notRead};
+                                                      << QStringList{"Communication Timeout", notRead} << 3;
         QTest::newRow("silence breaks off")
-            << Memory << false << Spoils{{3, Spoil::Silence}} << Missing << 1 << QStringList{"No Tamrel detected", notRead};
+            << Memory << false << Spoils{{3, Spoil::Silence}} << Missing << 1 << QStringList{"No Tamrel detected", notRead} << 3;
         QTest::newRow("silence to W: no module") << Memory << false << Spoils{{1, Spoil::Silence}} << Missing << 0
-                                                 << QStringList{"No Tamrel detected", "No LMD Inserted"};
+                                                 << QStringList{"No Tamrel detected", "No LMD Inserted"} << 1;
         const QStringList unfinished{"The clock did not finish sending the race data.\r\n" + NotSaved};
         QTest::newRow("three faults in a row break off")
             << Memory << false << Spoils{{3, Spoil::Checksum}, {4, Spoil::Checksum}, {5, Spoil::Checksum}} << Missing
-            << 1 << unfinished;
-        // Nothing but ACK is stopped after three of them, not after ten thousand.
+            << 1 << unfinished << 5;
+        // Three bare ACKs in a row are three faults: the readout stops there.
         QTest::newRow("ACK to every ACK") << Memory << false << Spoils{{2, Spoil::Ack}, {3, Spoil::Ack}, {4, Spoil::Ack}}
-                                          << Missing << 0 << unfinished;
+                                          << Missing << 0 << unfinished << 4;
         RaceImage endless{h};
         for (int a = 1; a <= RaceReadoutReplyLimit; ++a)
             endless.append(SampleLines::arrival(a));
         // The ACK to "W" is one of the replies too.
         QTest::newRow("blocks without end") << endless << false << Spoils{} << Missing << RaceReadoutReplyLimit - 1
-                                            << unfinished;
+                                            << unfinished << 10000;
 
         QByteArray anyBytes;
         for (int b = 0; b < 256; ++b) {
@@ -112,20 +113,20 @@ private Q_SLOTS:
         const QByteArray huge(100000, 'z');
         QTest::newRow("any bytes, empty, single and huge blocks") << RaceImage{h, "", "x", anyBytes, huge} << false
                                                                   << Spoils{} << fileOf({h, anyBytes, huge}) << 3
-                                                                  << faulty;
+                                                                  << faulty << 7;
         RaceImage crowded{h};
         for (int a = 0; a < 1014; ++a)
             crowded.append(SampleLines::arrival(a));
         QTest::newRow("more lines than a file keeps")
             << crowded << false << Spoils{} << fileOf(crowded.first(1010)) << 1015
-            << QStringList{Saved, "5 line(s) of the race memory did not fit in the race file and were left out."};
+            << QStringList{Saved, "5 line(s) of the race memory did not fit in the race file and were left out."} << 1017;
 
         const QString empty = QStringLiteral("    No race data in LMD");
-        QTest::newRow("empty memory") << RaceImage{} << false << Spoils{} << Missing << 0 << QStringList{empty};
-        QTest::newRow("a single line") << RaceImage{h} << false << Spoils{} << Missing << 1 << QStringList{empty};
+        QTest::newRow("empty memory") << RaceImage{} << false << Spoils{} << Missing << 0 << QStringList{empty} << 2;
+        QTest::newRow("a single line") << RaceImage{h} << false << Spoils{} << Missing << 1 << QStringList{empty} << 3;
         const auto badName = [&](const QByteArray &header, const QString &name) {
             QTest::addRow("file name %s", header.left(12).constData())
-                << RaceImage{header, a1} << false << Spoils{} << Missing << 2 << QStringList{"Invalid file name - " + name};
+                << RaceImage{header, a1} << false << Spoils{} << Missing << 2 << QStringList{"Invalid file name - " + name} << 4;
         };
         badName(QByteArray(55, '*'), QStringLiteral("********.***"));
         badName("../../x/" + h.mid(8), QStringLiteral("../../x/.005"));
@@ -165,9 +166,23 @@ private Q_SLOTS:
         QVERIFY(!rig.progress.isOpen);
         QVERIFY(!rig.link.isPortOpen());
         const QList<QByteArray> requests = rig.port.written.mid(IdentificationWrites);
+        QTEST(int(requests.size()), "requests");
         QCOMPARE(requests.constFirst(), W);
         for (const QByteArray &r : requests.mid(1))
             QCOMPARE(r, directData ? W : Ack);
+    }
+
+    // What a broken readout left on the line or in the link is not the start
+    // of the next one.
+    void saveAfterABrokenOneIsWhole()
+    {
+        SaveRig rig;
+        rig.clock.blocks = Memory;
+        rig.clock.spoiled = {{3, Spoil::Silence}};
+        rig.save();
+        QCOMPARE(rig.raceFiles(), QStringList{});
+        rig.save();
+        QCOMPARE(rig.fileBytes("12340102.005"), fileOf(Memory));
     }
 
     void existingFile_data()

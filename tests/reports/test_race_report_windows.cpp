@@ -57,8 +57,8 @@ private Q_SLOTS:
         QTest::newRow("extensions beginning with a digit")
             << QStringList{"notes.txt", "ab.1", "12340102.0a5", "README", "LMD12345.005.pdf"} << QStringList{}
             << QStringList{"12340102.0a5", "ab.1"} << "2 file(s) listed";
-        QTest::newRow("empty folder") << QStringList{} << QStringList{} << QStringList{"No files"}
-                                      << "0 file(s) listed";
+        QTest::newRow("no race files, only a pipe and links")
+            << QStringList{} << QStringList{} << QStringList{"No files"} << "0 file(s) listed";
     }
 
     void browserLists()

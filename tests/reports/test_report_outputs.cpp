@@ -74,27 +74,28 @@ private Q_SLOTS:
     {
         ReportOnScreen report = reportWith(1, "Training");
         report.listLines << "7  Unknown flyer        Unknown0047A3C0 12:15:02 05/11" << "1  Jan";
-        QCOMPARE(PreviewLines(report).mid(0, 19), (QList<QByteArray>{
-                                                      "                         Tamrel Race Results ",
-                                                      "                            Training",
-                                                      "  " + Rule,
-                                                      "",
-                                                      "  Race No.: 1  Date: 05/11  Liberation Point: BRIGHTON",
-                                                      "",
-                                                      "  Concourse: 1234   Combine: 01  Club: 02  Flyer: 005",
-                                                      "",
-                                                      "  Memory Module: 012345   Clock Set Time: 05/10/24 19:00:00",
-                                                      "                          Verified Time : 05/12/24 18:00:05",
-                                                      "                          Clock Time    : 05/12/24 18:00:00",
-                                                      "                          Deviation Time: 5 second(s)",
-                                                      "  " + Rule,
-                                                      "",
-                                                      "  Pos  Flyer Name            Band Number    Time     Date       ",
-                                                      "",
-                                                      "   1) Jan Smith             AU24DEMO000101 10:35:12 05/11 ",
-                                                      "   2) Unknown flyer         Unknown0047A3C 12:15:02 05/11 ",
-                                                      "   3) Jan" + QByteArray(49, ' '),
-                                                  }));
+        const QList<QByteArray> preview{
+            "                         Tamrel Race Results ",
+            "                            Training",
+            "  " + Rule,
+            "",
+            "  Race No.: 1  Date: 05/11  Liberation Point: BRIGHTON",
+            "",
+            "  Concourse: 1234   Combine: 01  Club: 02  Flyer: 005",
+            "",
+            "  Memory Module: 012345   Clock Set Time: 05/10/24 19:00:00",
+            "                          Verified Time : 05/12/24 18:00:05",
+            "                          Clock Time    : 05/12/24 18:00:00",
+            "                          Deviation Time: 5 second(s)",
+            "  " + Rule,
+            "",
+            "  Pos  Flyer Name            Band Number    Time     Date       ",
+            "",
+            "   1) Jan Smith             AU24DEMO000101 10:35:12 05/11 ",
+            "   2) Unknown flyer         Unknown0047A3C 12:15:02 05/11 ",
+            "   3) Jan" + QByteArray(49, ' '),
+        };
+        QCOMPARE(PreviewLines(report).mid(0, 19), preview);
 
         const QList<PrintLine> lines = PrintedReport(report);
         QCOMPARE(lines.at(0), (PrintLine{24, true, 220, "Tamrel Training Results"}));

@@ -35,6 +35,12 @@ void removeHalfCopies(QDir &folder, const QString &pattern = QStringLiteral(".*.
         folder.remove(name);
 }
 
+// The checks read a hidden copy; the user knows the file by its own name.
+QString namingTheFile(const JetError &e, const QString &temporary, const QString &known)
+{
+    return QString(e.description()).replace(temporary, QDir::toNativeSeparators(known));
+}
+
 qint64 pageCount(Connection &c)
 {
     Statement count = c.prepare("PRAGMA page_count");
@@ -139,7 +145,7 @@ Outcome backUp(Database &db, const QString &target)
     } catch (const JetError &e) {
         QFile::remove(temporary);
         QFile::remove(temporary + QStringLiteral("-journal"));
-        return Outcome::failure(e.description());
+        return Outcome::failure(namingTheFile(e, temporary, target));
     }
     return ReplaceFile(temporary, target);
 }
@@ -225,7 +231,7 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
     } catch (const JetError &e) {
         QFile::remove(temporary);
         QFile::remove(temporary + QStringLiteral("-journal"));
-        return {Outcome::failure(e.description()), {}};
+        return {Outcome::failure(namingTheFile(e, temporary, backup)), {}};
     }
     if (const Outcome kept = keepBeforeRestore(db, live, now); !kept.ok) {
         QFile::remove(temporary);
