@@ -109,9 +109,9 @@ private Q_SLOTS:
                                                       << "save cancel | -1 | 7|05|27|Dale|2 on" + listed << F::RaceNumber
                                                       << QStringList{"All fields must contain data!"} << Std;
         QTest::newRow("saved by shortcut from the month field")
-            << Std << QStringList{"add", "number 7", "month 5", "day 27", "name Dale", "save"}
+            << Std << QStringList{"add", "number 7", "month 5", "day 31", "name Dale", "save"}
             << "add end send list | -1 | |||| | [ 4 Race(s) Listed] *" << F::AddNew << none
-            << Std + QStringList{"07|0527|Dale|1"};
+            << Std + QStringList{"07|0531|Dale|1"};
         QTest::newRow("day 0 left") << Std << QStringList{"add", "day 0", "leave day"}
                                     << "cancel | -1 | ||01||1 on" + listed << F::Day
                                     << QStringList{"Invalid data for day"} << Std;

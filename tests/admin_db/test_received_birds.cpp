@@ -43,7 +43,9 @@ private Q_SLOTS:
         QTest::newRow("3.37 changed ring keeps the colour")
             << QList<QByteArray>{z("AU24DEMO000102", "0000000777", '1')} << 3.37 << QList<int>{0, 1, 1, 0}
             << QStringList{before[0], "AU24DEMO000102|0000000777|J|0"};
-        QTest::newRow("record cut short") << QList<QByteArray>{"ZAU25DEMO"} << 3.5 << QList<int>{0, 0, 0, 0} << before;
+        QTest::newRow("record cut short")
+            << QList<QByteArray>{"ZAU25DEMO", z("AU25DEMO000205", "0000000205").chopped(1)} << 3.5
+            << QList<int>{0, 0, 0, 0} << before;
     }
 
     void merge()

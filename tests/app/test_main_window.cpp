@@ -2,6 +2,7 @@
 #include "app/background_layout.h"
 #include "app/config_window.h"
 #include "app/main_window.h"
+#include "app/restore_window.h"
 #include "clock/clock_status_bar.h"
 #include "fake_clock_peer.h"
 #include "recording_prompter.h"
@@ -365,6 +366,17 @@ private Q_SLOTS:
                  qPrintable(rig.prompter.texts().constLast()));
         Connection &restored = rig.window.database().connection();
         QCOMPARE(Number(restored, "SELECT count(*) FROM clubs"), qint64(1));
+
+        // Back Up Database writes where the user says, and says so.
+        const QString byHand = rig.folder + QStringLiteral("/by-hand.mdb");
+        rig.prompter.saveNext(byHand);
+        rig.action("mnuBackUpDatabase")->trigger();
+        QCOMPARE(rig.prompter.messages.constLast().icon, MsgIcon::Information);
+        QCOMPARE(rig.prompter.texts().constLast(), "The database was backed up to " + byHand + '.');
+        QVERIFY(QFileInfo::exists(byHand));
+        // With no copy there is only another file to restore from.
+        const RestoreWindow none({}, rig.folder, nullptr);
+        QVERIFY(!none.findChild<QPushButton *>(QStringLiteral("cmdRestore"))->isEnabled());
 
         // Without its copy a compact does not run: a file where the backups
         // folder belongs, and rows deleted that a compact would give back.

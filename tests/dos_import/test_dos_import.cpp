@@ -90,7 +90,9 @@ private Q_SLOTS:
         click("cmdSend");
         QCOMPARE(lines("lstImportFlyers").constLast(), QStringLiteral("[X]Evans               "));
         QCOMPARE(find<QLabel>("Label1")->text(), QStringLiteral("Flyer(s) imported."));
-        QCOMPARE(r.stored("SELECT Name || '|' || ClubID FROM flyerlist WHERE FlyerID > 1"), QStringList{"Evans|5"});
+        QCOMPARE(r.stored("SELECT Name || '|' || ClubID || '|' || Longitude || '|' || Latitude FROM flyerlist "
+                          "WHERE FlyerID > 1"),
+                 QStringList{"Evans|5|0421234|0883210"});
         QCOMPARE(r.prompter.texts(), QStringList{"No pigeon inventory file for Evans"});
 
         click("cmdCancel");

@@ -317,6 +317,12 @@ private Q_SLOTS:
                            .messages = {retrieved + "0\r\nAssignments changed = 0\r\n\r\n4 reply(ies) could not be read "
                                                     "and were left out."},
                            .writes = writes(6)};
+        QTest::newRow("one unreadable bird told too")
+            << ReceiveCase{.data = {abelRecord(), fresh, "ZUS25"}, .then = Then::ShowFlyer, .flyerName = "Abel",
+                           .birds = before + QStringList{after[2]},
+                           .messages = {retrieved + "0\r\nAssignments changed = 0\r\n\r\n1 reply(ies) could not be read "
+                                                    "and were left out."},
+                           .writes = writes(3)};
         const QList<QByteArray> oneil{FlyerRecord("03", 7, 5, "O'Neil"), fresh};
         QTest::newRow("new flyer entered") << ReceiveCase{.data = oneil, .then = Then::EnterFlyer, .flyerName = "O Neil",
                                                           .birds = before, .messages = newFlyer, .writes = writes(2)};

@@ -36,9 +36,9 @@ void removeHalfCopies(QDir &folder, const QString &pattern = QStringLiteral(".*.
 }
 
 // The checks read a hidden copy; the user knows the file by its own name.
-QString namingTheFile(const JetError &e, const QString &temporary, const QString &known)
+QString namingTheFile(QString said, const QString &temporary, const QString &known)
 {
-    return QString(e.description()).replace(temporary, QDir::toNativeSeparators(known));
+    return said.replace(temporary, QDir::toNativeSeparators(known));
 }
 
 qint64 pageCount(Connection &c)
@@ -145,7 +145,7 @@ Outcome backUp(Database &db, const QString &target)
     } catch (const JetError &e) {
         QFile::remove(temporary);
         QFile::remove(temporary + QStringLiteral("-journal"));
-        return Outcome::failure(namingTheFile(e, temporary, target));
+        return Outcome::failure(namingTheFile(e.description(), temporary, target));
     }
     return ReplaceFile(temporary, target);
 }
@@ -225,13 +225,15 @@ Restored restore(Database &db, const QString &backup, const QDateTime &now)
         contents = contentsOf(temporary, db.key(), &problem);
         if (!problem.isEmpty()) {
             QFile::remove(temporary);
-            return {Outcome::failure(QStringLiteral("%1 is damaged (%2)").arg(QDir::toNativeSeparators(backup), problem)),
+            return {Outcome::failure(QStringLiteral("%1 is damaged (%2)")
+                                         .arg(QDir::toNativeSeparators(backup),
+                                              namingTheFile(problem, temporary, backup))),
                     {}};
         }
     } catch (const JetError &e) {
         QFile::remove(temporary);
         QFile::remove(temporary + QStringLiteral("-journal"));
-        return {Outcome::failure(namingTheFile(e, temporary, backup)), {}};
+        return {Outcome::failure(namingTheFile(e.description(), temporary, backup)), {}};
     }
     if (const Outcome kept = keepBeforeRestore(db, live, now); !kept.ok) {
         QFile::remove(temporary);
