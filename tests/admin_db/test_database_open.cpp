@@ -19,21 +19,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
-
-template <typename Action>
-int jetNumberOf(Action action)
-{
-    try {
-        action();
-    } catch (const JetError &e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
-
 class TestDatabaseOpen : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -84,11 +69,11 @@ private Q_SLOTS:
         QCOMPARE(Number(restored, "SELECT count(*) FROM clubs"), qint64(0));
         s.db.release(Table::clubs, QStringLiteral("frmClubData"));
         QVERIFY(QFile::remove(s.path()));
-        QCOMPARE(jetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmClubData")); }), JetCode::FileNotFound);
+        QCOMPARE(JetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmClubData")); }), JetCode::FileNotFound);
         QVERIFY(!s.db.isHeld(Table::clubs));
 
         s.db.closeAll();
-        QCOMPARE(jetNumberOf([&] { first.prepare("SELECT 1"); }), JetCode::ObjectInvalid);
+        QCOMPARE(JetNumberOf([&] { first.prepare("SELECT 1"); }), JetCode::ObjectInvalid);
     }
 
     // A file an earlier version left in log mode, with the log's index left
@@ -143,7 +128,7 @@ private Q_SLOTS:
             Transaction change(s.db.use(Table::clubs, QStringLiteral("frmClubData")));
             s.db.connection().execute("INSERT INTO clubs (ClubName) VALUES ('Half')");
             QVERIFY(std::rename(QFile::encodeName(backup).constData(), QFile::encodeName(s.path()).constData()) == 0);
-            QCOMPARE(jetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmClubData")); }), JetCode::FileLocked);
+            QCOMPARE(JetNumberOf([&] { s.db.use(Table::clubs, QStringLiteral("frmClubData")); }), JetCode::FileLocked);
         }
         Connection &c = s.db.use(Table::clubs, QStringLiteral("frmClubData"));
         QCOMPARE(Number(c, "SELECT count(*) FROM clubs"), qint64(0));
@@ -216,20 +201,20 @@ private Q_SLOTS:
         QCOMPARE(c.lastInsertId(), qint64(1));
 
         Statement q = c.prepare("SELECT * FROM flyerlist");
-        QCOMPARE(jetNumberOf([&] { q.text(0); }), JetCode::NoCurrentRecord);
+        QCOMPARE(JetNumberOf([&] { q.text(0); }), JetCode::NoCurrentRecord);
         QVERIFY(q.next());
         QCOMPARE(q.number("FlyerId"), qint64(1));
         QCOMPARE(q.number("clubid"), qint64(3));
         QCOMPARE(q.text("NAME"), QStringLiteral("Mia"));
-        QCOMPARE(jetNumberOf([&] { q.text("Nickname"); }), JetCode::ItemNotFound);
+        QCOMPARE(JetNumberOf([&] { q.text("Nickname"); }), JetCode::ItemNotFound);
         QVERIFY(!q.next());
-        QCOMPARE(jetNumberOf([&] { q.text("Name"); }), JetCode::NoCurrentRecord);
+        QCOMPARE(JetNumberOf([&] { q.text("Name"); }), JetCode::NoCurrentRecord);
 
         // Another program writing: a change fails at its start, before any work.
         Connection other;
         s.openOwn(other);
         other.execute("BEGIN IMMEDIATE");
-        QCOMPARE(jetNumberOf([&] { Transaction refused(c); }), JetCode::FileLocked);
+        QCOMPARE(JetNumberOf([&] { Transaction refused(c); }), JetCode::FileLocked);
         other.execute("ROLLBACK");
     }
 

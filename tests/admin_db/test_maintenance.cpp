@@ -202,14 +202,11 @@ private Q_SLOTS:
         }
         const QStringList filesBefore = filesBeside(s);
         const QByteArray before = s.fileBytes();
-        int jetNumber = 0;
-        try {
-            s.db.use(Table::clubs, QStringLiteral("frmClubData"));
-            s.db.release(Table::clubs, QStringLiteral("frmClubData"));
-        } catch (const JetError &e) {
-            jetNumber = e.number();
-        }
-        QTEST(jetNumber, "jetNumber");
+        QTEST(JetNumberOf([&] {
+                  s.db.use(Table::clubs, QStringLiteral("frmClubData"));
+                  s.db.release(Table::clubs, QStringLiteral("frmClubData"));
+              }),
+              "jetNumber");
         QVERIFY(!s.db.isHeld(Table::clubs));
         std::optional<FileSizeLimit> limit;
         if (obstacle == QLatin1String("full"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "admin_db/db/database.h"
+#include "admin_db/db/jet_error.h"
 #include "common/folders.h"
 #include "scratch_files.h"
 
@@ -27,6 +28,18 @@ struct ScratchDatabase {
     // Locks in tests are held on purpose: a failure need not wait long.
     static constexpr int ShortBusyTimeoutMs = 50;
 };
+
+// The number of the JetError action throws, 0 when it throws none.
+template <typename Action>
+int JetNumberOf(Action action)
+{
+    try {
+        action();
+    } catch (const JetError &e) {
+        return e.number();
+    }
+    return 0;
+}
 
 // The delivered file, made by tamrel-mkdb during the build.
 QString DeliveredDatabase();
