@@ -213,8 +213,7 @@ void MainWindow::runMaintenance(void (*command)(Database &, ProgressView &, Prom
     if (m_database.dataWindows().isEmpty()) {
         const Outcome saved = Backups::beforeOperation(m_database, before, QDateTime::currentDateTime());
         if (!saved.ok) {
-            m_services.prompter.message(Message{QStringLiteral("The database could not be backed up: ") + saved.message
-                                                    + QLatin1Char('.') + CRLF
+            m_services.prompter.message(Message{Backups::failureText(saved) + CRLF
                                                     + QStringLiteral("Nothing was changed; free space on the disk "
                                                                      "and try again."),
                                                 {}, MsgIcon::Critical, MsgButtons::Ok, 0, false});
@@ -280,8 +279,7 @@ void MainWindow::backUpDatabase()
     m_services.prompter.message(
         saved.ok ? Message{QStringLiteral("The database was backed up to ") + Folders::native(path) + QLatin1Char('.'),
                            {}, MsgIcon::Information, MsgButtons::Ok, 0, false}
-                 : Message{QStringLiteral("The database could not be backed up: ") + saved.message + QLatin1Char('.'),
-                           {}, MsgIcon::Critical, MsgButtons::Ok, 0, false});
+                 : Message{Backups::failureText(saved), {}, MsgIcon::Critical, MsgButtons::Ok, 0, false});
 }
 
 void MainWindow::logLinkTo(QFile &log)

@@ -208,8 +208,7 @@ void DosImport::importFlyers(const QList<int> &selectedLines)
     // Many flyers at once: the database as it was is kept first.
     if (const Outcome saved = Backups::beforeOperation(m_db, Backups::Before::Import, QDateTime::currentDateTime());
         !saved.ok) {
-        m_prompter.inform(QStringLiteral("The database could not be backed up: ") + saved.message + QLatin1Char('.')
-                          + CRLF + QStringLiteral("No flyer was imported."));
+        m_prompter.inform(Backups::failureText(saved) + CRLF + QStringLiteral("No flyer was imported."));
         return;
     }
     m_progress.setTitle(QStringLiteral("Import Files"));

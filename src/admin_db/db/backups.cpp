@@ -150,6 +150,11 @@ Outcome backUp(Database &db, const QString &target)
     return ReplaceFile(temporary, target);
 }
 
+QString failureText(const Outcome &failed)
+{
+    return QStringLiteral("The database could not be backed up: ") + failed.message + QLatin1Char('.');
+}
+
 Outcome beforeOperation(Database &db, Before operation, const QDateTime &now)
 {
     QDir backups(folder(db));

@@ -20,9 +20,10 @@ QString proposedPath(const Database &db, const QDate &today);
 
 // A consistent copy of the open database (same key, never half a change)
 // at target, checked (the key opens it, the integrity check passes) before
-// it is renamed into place; a failure leaves no file behind. On failure the
-// message completes "The database could not be backed up: ".
+// it is renamed into place; a failure leaves no file behind.
 Outcome backUp(Database &db, const QString &target);
+// "The database could not be backed up: <why>." for a failed backup.
+QString failureText(const Outcome &failed);
 
 // What an automatic backup protects.
 enum class Before { Compact, Repair, Import, Restore };
